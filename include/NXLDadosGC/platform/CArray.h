@@ -1,0 +1,125 @@
+// CArray<TYPE, ARG_TYPE>: the framework's dynamic array. Elements live contiguously by value
+// and are relocated as raw memory (storage may grow in place), so TYPE must not point into
+// itself. Indices and sizes are signed 64-bit.
+#ifndef NXLDADOSGC_PLATFORM_CARRAY_H
+#define NXLDADOSGC_PLATFORM_CARRAY_H
+
+#include <cstring>  // std::memmove
+#include <limits>   // std::numeric_limits
+#include <new>      // placement new
+#include <utility>  // std::swap
+
+#include "NXLDadosGC/platform/Alocacao.h"  // AfxRealocarBruto, AfxLiberarBruto
+#include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException, AfxThrowMemoryException
+
+// Growth: a new array has step 0 ("automatic"). SetSize(n, step) with step >= 0 sets the step.
+// The first allocation reserves max(n, step) elements; when the array must grow beyond its
+// room, the room rises by the step (automatic: size/8, clamped to 4..1024) or to n if larger.
+// Shrinking never releases room; SetSize(0) (RemoveAll) releases it all and keeps the step.
+// Failures: a negative size or an overflowing byte count raises CInvalidArgException, a
+// failed allocation CMemoryException; both leave the array as it was.
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CArray {
+public:
+    CArray() = default;
+    CArray(const CArray&) = delete;
+    CArray& operator=(const CArray&) = delete;
+    ~CArray() { RemoveAll(); }
+
+    INT_PTR GetSize() const { return m_nSize; }
+    INT_PTR GetCount() const { return m_nSize; }
+    bool IsEmpty() const { return m_nSize == 0; }
+    INT_PTR GetUpperBound() const { return m_nSize - 1; }
+    // Room reserved, in elements, and the growth step (0 = automatic).
+    INT_PTR GetCapacidade() const { return m_nMaxSize; }
+    INT_PTR GetGrowBy() const { return m_nGrowBy; }
+
+    void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1);
+    void RemoveAll() { SetSize(0, -1); }
+
+    // Unchecked element access, as in the framework; callers check indices.
+    const TYPE& GetAt(INT_PTR i) const { return m_pData[i]; }
+    TYPE& ElementAt(INT_PTR i) { return m_pData[i]; }
+    void SetAt(INT_PTR i, ARG_TYPE e) { m_pData[i] = e; }
+    const TYPE& operator[](INT_PTR i) const { return m_pData[i]; }
+    TYPE& operator[](INT_PTR i) { return m_pData[i]; }
+    const TYPE* GetData() const { return m_pData; }
+    TYPE* GetData() { return m_pData; }
+
+    // Appends a copy of e (assigned with TYPE's operator=) and returns its index.
+    // NOTE: e must not be an element of this array: growing may move it.
+    INT_PTR Add(ARG_TYPE e) {
+        INT_PTR n = m_nSize;
+        SetSize(n + 1, -1);
+        m_pData[n] = e;
+        return n;
+    }
+    // Removes nCount elements at i; later elements move down as raw memory.
+    void RemoveAt(INT_PTR i, INT_PTR nCount = 1);
+
+    // Exchanges contents, room and step with another array; never fails.
+    void Swap(CArray& outro) noexcept {
+        std::swap(m_pData, outro.m_pData);
+        std::swap(m_nSize, outro.m_nSize);
+        std::swap(m_nMaxSize, outro.m_nMaxSize);
+        std::swap(m_nGrowBy, outro.m_nGrowBy);
+    }
+
+private:
+    void Reservar(INT_PTR nNewMax);  // relocates to room for nNewMax elements
+
+    TYPE* m_pData = nullptr;
+    INT_PTR m_nSize = 0;
+    INT_PTR m_nMaxSize = 0;
+    INT_PTR m_nGrowBy = 0;
+};
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Reservar(INT_PTR nNewMax) {
+    constexpr auto kMax = static_cast<INT_PTR>(std::numeric_limits<INT_PTR>::max() / sizeof(TYPE));
+    if (nNewMax > kMax) AfxThrowInvalidArgException();
+    void* p = AfxRealocarBruto(m_pData, static_cast<std::size_t>(nNewMax) * sizeof(TYPE));
+    if (!p) AfxThrowMemoryException();
+    m_pData = static_cast<TYPE*>(p);
+    m_nMaxSize = nNewMax;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
+    if (nNewSize < 0) AfxThrowInvalidArgException();
+    if (nGrowBy >= 0) m_nGrowBy = nGrowBy;
+
+    if (nNewSize == 0) {
+        for (INT_PTR i = 0; i < m_nSize; ++i) m_pData[i].~TYPE();
+        AfxLiberarBruto(m_pData);
+        m_pData = nullptr;
+        m_nSize = m_nMaxSize = 0;
+        return;
+    }
+    if (m_pData == nullptr) {
+        Reservar(nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy);
+    } else if (nNewSize > m_nMaxSize) {
+        INT_PTR nGrowArrayBy = m_nGrowBy;
+        if (nGrowArrayBy == 0) {
+            nGrowArrayBy = m_nSize / 8;
+            nGrowArrayBy = nGrowArrayBy < 4 ? 4 : (nGrowArrayBy > 1024 ? 1024 : nGrowArrayBy);
+        }
+        Reservar(nNewSize < m_nMaxSize + nGrowArrayBy ? m_nMaxSize + nGrowArrayBy : nNewSize);
+    }
+    for (INT_PTR i = m_nSize; i < nNewSize; ++i) ::new (static_cast<void*>(m_pData + i)) TYPE();
+    for (INT_PTR i = nNewSize; i < m_nSize; ++i) m_pData[i].~TYPE();
+    m_nSize = nNewSize;
+}
+
+template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR i, INT_PTR nCount) {
+    if (i < 0 || nCount < 0 || i > m_nSize - nCount) AfxThrowInvalidArgException();
+    for (INT_PTR k = 0; k < nCount; ++k) m_pData[i + k].~TYPE();
+    const INT_PTR nMover = m_nSize - (i + nCount);
+    if (nMover > 0)
+        std::memmove(static_cast<void*>(m_pData + i), static_cast<const void*>(m_pData + i + nCount),
+                     static_cast<std::size_t>(nMover) * sizeof(TYPE));
+    m_nSize -= nCount;
+}
+
+#endif
