@@ -1,0 +1,308 @@
+// The pieces a data class is declared with: one declare/implement pair for the boilerplate,
+// and one line per field, text, list, holder, member key, key view, range setter and child.
+//
+// The family is deliberately small: NX_DADOS / NX_DADOS_COM_FILHOS with NX_IMPLEMENT_DADOS /
+// NX_IMPLEMENT_DADOS_COM_FILHOS, NX_CAMPO, NX_TEXTO, NX_LISTA, NX_UNICO, NX_CHAVE,
+// NX_VISAO_CHAVE (and its _MAPA form), NX_FAIXA and NX_FILHOS. The macros only make names;
+// what they call is ordinary code in this folder, so a breakpoint lands in readable code.
+#ifndef NXLDADOSGC_CORE_DADOS_H
+#define NXLDADOSGC_CORE_DADOS_H
+
+#include <cstring>      // std::memcmp
+#include <type_traits>  // std::conditional_t
+
+#include "NXLDadosGC/core/Filhos.h"             // Lista, Unico, Membro and the generic hooks
+#include "NXLDadosGC/core/Layout.h"             // NX_LAYOUT, NX_INTERNAL_FOR_EACH
+#include "NXLDadosGC/core/T_Lista.h"            // T_Lista
+#include "NXLDadosGC/core/T_NXDadosRegistro.h"  // T_NXDadosRegistro, T_NXDadosRegistroComLista
+
+namespace NXDadosGC::detail {
+
+// A field of a key and the same-typed field of the record that carries it.
+template <class RegChave, class Reg, class Campo>
+struct ParChave {
+    Campo RegChave::*daChave;
+    Campo Reg::*doRegistro;
+};
+template <class RegChave, class Reg, class Campo>
+constexpr ParChave<RegChave, Reg, Campo> Par(Campo RegChave::*daChave, Campo Reg::*doRegistro) {
+    return {daChave, doRegistro};
+}
+
+// A new key whose listed fields come from the record; its other bytes stay zero.
+template <class Chave, class Reg, class... Pares>
+Chave MontaChave(const Reg& reg, Pares... pares) {
+    Chave chave;
+    ((chave.GetReg().*pares.daChave = reg.*pares.doRegistro), ...);
+    return chave;
+}
+// Copies the listed fields of the key into the record; nothing else changes.
+template <class Chave, class Reg, class... Pares>
+void GravaChave(Reg& reg, const Chave& chave, Pares... pares) {
+    ((reg.*pares.doRegistro = chave.GetReg().*pares.daChave), ...);
+}
+
+// Range setters take integral values by value and structured ones by constant reference.
+template <class T>
+using ParametroFaixa = std::conditional_t<std::is_arithmetic_v<T>, T, const T&>;
+
+}  // namespace NXDadosGC::detail
+
+// NX_DADOS(Classe) / NX_DADOS_COM_FILHOS(Classe)
+// First line of a data class's body. Declares the constructors, operator=, the virtual
+// destructor, the run-time class members (class<Classe>, GetThisClass, _GetBaseClass,
+// GetRuntimeClass), OnEstaVazio, OnGetModulo and IgualMesmaClasse, and the aliases Self, REG
+// and Base. The _COM_FILHOS form, for classes over T_NXDadosRegistroComLista, also declares
+// the six child hooks, which NX_IMPLEMENT_DADOS_COM_FILHOS builds from NX_FILHOS.
+// Leaves the class in public access.
+#define NX_DADOS(Classe)                                      \
+    NX_INTERNAL_DADOS_COMUM(Classe, T_NXDadosRegistro<Registro>) \
+public:
+#define NX_DADOS_COM_FILHOS(Classe)                                            \
+    NX_INTERNAL_DADOS_COMUM(Classe, T_NXDadosRegistroComLista<Registro>)      \
+protected:                                                                     \
+    void OnLimpar() override;                                                  \
+    void OnCopiar(const TNXBaseParaDados* origem) override;                    \
+    bool OnIgual(const TNXBaseParaDados* outro) const override;                \
+    void OnCopiarDe() override;                                                \
+    void OnCopiarPara(REG* destino) const override;                            \
+    void OnCopiarParaPS(REG* destino) const override;                          \
+                                                                               \
+public:
+
+#define NX_INTERNAL_DADOS_COMUM(Classe, ClasseBase)                  \
+    DECLARE_DYNAMIC(Classe)                                          \
+public:                                                              \
+    using Self = Classe;                                             \
+    using REG = Registro;                                            \
+    using Base = ClasseBase;                                         \
+    Classe();                                                        \
+    Classe(const Classe& origem);                                    \
+    Classe& operator=(const Classe& origem);                         \
+    ~Classe() override;                                              \
+    /* Equality with an object known to be of this very class. */   \
+    bool IgualMesmaClasse(const Classe& outro) const;                \
+                                                                     \
+protected:                                                           \
+    bool OnEstaVazio() const override;                               \
+    NXModulo OnGetModulo() override;
+
+// NX_IMPLEMENT_DADOS(Classe) / NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)
+// At namespace scope in the class's source file: defines what NX_DADOS declared. A new object
+// is empty (each level clears what it owns); the destructor clears before the members go;
+// OnEstaVazio compares with a newly constructed object; OnGetModulo answers the
+// cost-management module (22). The _COM_FILHOS form builds the hooks from Classe::Filhos().
+#define NX_IMPLEMENT_DADOS(Classe)                                              \
+    NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                         \
+    bool Classe::IgualMesmaClasse(const Classe& outro) const {                  \
+        return std::memcmp(&GetReg(), &outro.GetReg(), sizeof(REG)) == 0;      \
+    }
+
+#define NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)                                        \
+    NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                              \
+    template class T_NXDadosRegistroComLista<Classe::Registro>;                      \
+    bool Classe::IgualMesmaClasse(const Classe& outro) const {                       \
+        return std::memcmp(&GetReg(), &outro.GetReg(), sizeof(REG)) == 0 &&         \
+               ::NXDadosGC::detail::IgualFilhos(*this, outro);                      \
+    }                                                                                \
+    void Classe::OnLimpar() {                                                        \
+        ::NXDadosGC::detail::LimparFilhos(*this);                                    \
+        Base::OnLimpar();                                                            \
+    }                                                                                \
+    void Classe::OnCopiar(const TNXBaseParaDados* origem) {                          \
+        const auto* o = dynamic_cast<const Classe*>(origem);                         \
+        if (!o || o == this) return;                                                 \
+        try {                                                                        \
+            Base::OnCopiar(origem);                                                  \
+            ::NXDadosGC::detail::CopiarFilhos(*this, *o);                            \
+        } catch (...) {                                                              \
+            Limpar();                                                                \
+            throw;                                                                   \
+        }                                                                            \
+    }                                                                                \
+    bool Classe::OnIgual(const TNXBaseParaDados* outro) const {                      \
+        const auto* o = dynamic_cast<const Classe*>(outro);                          \
+        if (o == this) return true;                                                  \
+        return o && IgualMesmaClasse(*o);                                            \
+    }                                                                                \
+    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this); }        \
+    void Classe::OnCopiarPara(REG* destino) const {                                  \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaHeap>(*this, destino); \
+    }                                                                                \
+    void Classe::OnCopiarParaPS(REG* destino) const {                                \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaTarefa>(*this, destino); \
+    }
+
+#define NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                   \
+    template class T_NXDadosRegistro<Classe::Registro>;                       \
+    IMPLEMENT_DYNAMIC(Classe, TNXBaseParaDados)                               \
+    Classe::Classe() { Limpar(); }                                            \
+    Classe::Classe(const Classe& origem) : Base() { Copiar(&origem); }        \
+    Classe& Classe::operator=(const Classe& origem) {                         \
+        Copiar(&origem);                                                      \
+        return *this;                                                         \
+    }                                                                         \
+    Classe::~Classe() { Limpar(); }                                           \
+    bool Classe::OnEstaVazio() const {                                        \
+        const Classe vazio;                                                   \
+        return OnIgual(&vazio);                                               \
+    }                                                                         \
+    NXModulo Classe::OnGetModulo() { return NXModulo_GC; }
+
+// NX_CAMPO(Nome)
+// In the public section: Get<Nome>() returns the record field by value (its declared type);
+// Set<Nome>(const T&) stores it and returns the object, so calls chain.
+#define NX_CAMPO(Nome)                                                 \
+    decltype(REG::Nome) Get##Nome() const { return GetReg().Nome; }    \
+    Self& Set##Nome(const decltype(REG::Nome)& valor) {                \
+        GetReg().Nome = valor;                                         \
+        return *this;                                                  \
+    }
+
+// NX_TEXTO(Nome, N)
+// In the public section, for a text field char[N+1]: Get<Nome>() returns the stored text as a
+// CString; Set<Nome>(const CString&) stores at most N bytes (a longer text is cut without
+// report) and returns the object. Needs NXLDadosGC/types/Texto.h.
+#define NX_TEXTO(Nome, N)                                                                  \
+    CString Get##Nome() const {                                                            \
+        static_assert(sizeof(REG::Nome) == (N) + 1, "text field " #Nome " must be N+1 bytes"); \
+        CString texto;                                                                     \
+        GetCampoTexto(texto, GetReg().Nome);                                               \
+        return texto;                                                                      \
+    }                                                                                      \
+    Self& Set##Nome(const CString& valor) {                                                \
+        SetCampoTexto(GetReg().Nome, (N), valor);                                          \
+        return *this;                                                                      \
+    }
+
+// NX_LISTA(Tipo, Nome)
+// In the public section: declares the private member `T_Lista<Tipo> m_<Nome>` (members follow
+// the order of these lines) and its 13 accessors: Adiciona<Nome>, Deletar<Nome>, Troca<Nome>,
+// Get<Nome>, GetConstRef<Nome>, GetRef<Nome>, GetPtr<Nome> (const and non-const),
+// GetQuantidade<Nome>, Set<Nome>, SetValorUnico<Nome>, RemoveTodos<Nome>, GetLista<Nome>
+// (const and non-const), SetLista<Nome>. Indices are signed 64-bit; a bad index raises
+// CInvalidArgException and changes nothing. Transfer it with NX_FILHO_LISTA(Nome).
+#define NX_LISTA(Tipo, Nome)                                                              \
+private:                                                                                  \
+    T_Lista<Tipo> m_##Nome;                                                               \
+                                                                                          \
+public:                                                                                   \
+    void Adiciona##Nome(const Tipo& valor) { m_##Nome.Adiciona(valor); }                  \
+    void Deletar##Nome(INT_PTR indice) { m_##Nome.Deletar(indice); }                      \
+    T_Lista<Tipo>& Troca##Nome(INT_PTR i, INT_PTR j) { return m_##Nome.Troca(i, j); }     \
+    const Tipo& Get##Nome(INT_PTR indice) const { return m_##Nome.Get(indice); }          \
+    const Tipo& GetConstRef##Nome(INT_PTR indice) const { return m_##Nome.GetConstRef(indice); } \
+    Tipo& GetRef##Nome(INT_PTR indice) { return m_##Nome.GetRef(indice); }                \
+    const Tipo* GetPtr##Nome(INT_PTR indice) const { return m_##Nome.GetPtr(indice); }    \
+    Tipo* GetPtr##Nome(INT_PTR indice) { return m_##Nome.GetPtr(indice); }                \
+    INT_PTR GetQuantidade##Nome() const { return m_##Nome.GetQuantidade(); }              \
+    void Set##Nome(INT_PTR indice, const Tipo& valor) { m_##Nome.Set(indice, valor); }    \
+    void SetValorUnico##Nome(const Tipo& valor) { m_##Nome.SetValorUnico(valor); }        \
+    void RemoveTodos##Nome() { m_##Nome.RemoveTodos(); }                                  \
+    const T_Lista<Tipo>& GetLista##Nome() const { return m_##Nome; }                      \
+    T_Lista<Tipo>& GetLista##Nome() { return m_##Nome; }                                  \
+    void SetLista##Nome(const T_Lista<Tipo>& lista) { m_##Nome.SetLista(lista); }
+
+// NX_UNICO(Tipo, Nome)
+// In the public section: declares the private single-object holder `T_Lista<Tipo> m_<Nome>`
+// (zero or one element) and its operations: Possui<Nome>() const; Get<Nome>() const and
+// non-const (the held object or null); Get<Nome>(Tipo*&) and Get<Nome>(const Tipo*&) const
+// (store the address or null, answer whether one is held); Inclui<Nome>() (holds one,
+// newly constructed when there was none, and returns it); Set<Nome>(const Tipo&) (Inclui,
+// then copy); Set<Nome>(const Tipo*) (null empties the holder); Remove<Nome>().
+// Transfer it with NX_FILHO_UNICO(Nome).
+#define NX_UNICO(Tipo, Nome)                                                         \
+private:                                                                             \
+    T_Lista<Tipo> m_##Nome;                                                          \
+                                                                                     \
+public:                                                                              \
+    bool Possui##Nome() const { return m_##Nome.Possui(); }                          \
+    const Tipo* Get##Nome() const { return m_##Nome.GetUnico(); }                    \
+    Tipo* Get##Nome() { return m_##Nome.GetUnico(); }                                \
+    bool Get##Nome(const Tipo*& ponteiro) const {                                    \
+        ponteiro = m_##Nome.GetUnico();                                              \
+        return ponteiro != nullptr;                                                  \
+    }                                                                                \
+    bool Get##Nome(Tipo*& ponteiro) {                                                \
+        ponteiro = m_##Nome.GetUnico();                                              \
+        return ponteiro != nullptr;                                                  \
+    }                                                                                \
+    Tipo* Inclui##Nome() { return m_##Nome.Inclui(); }                               \
+    void Set##Nome(const Tipo& valor) { m_##Nome.Inclui()->Copiar(&valor); }         \
+    void Set##Nome(const Tipo* valor) {                                              \
+        if (valor) Set##Nome(*valor);                                                \
+        else m_##Nome.RemoveTodos();                                                 \
+    }                                                                                \
+    void Remove##Nome() { m_##Nome.RemoveTodos(); }
+
+// NX_CHAVE(Tipo, Nome)
+// In the public section: declares the private member key `Tipo m_<Nome>`, whose record
+// occupies the record field <Nome> in transfers, and Get<Nome>() (const and non-const
+// references to the member) and Set<Nome>(const Tipo&) (copies into it, returns the object).
+// Transfer it with NX_FILHO_MEMBRO(Nome).
+#define NX_CHAVE(Tipo, Nome)                                                \
+private:                                                                    \
+    Tipo m_##Nome;                                                          \
+                                                                            \
+public:                                                                     \
+    const Tipo& Get##Nome() const { return m_##Nome; }                      \
+    Tipo& Get##Nome() { return m_##Nome; }                                  \
+    Self& Set##Nome(const Tipo& chave) {                                    \
+        m_##Nome.Copiar(&chave);                                            \
+        return *this;                                                       \
+    }
+
+// NX_VISAO_CHAVE(Nome, Campo...)
+// In the public section, for a record whose own fields form the key CNXDadosGC_<Nome>:
+// Get<Nome>() builds and returns a new key whose listed fields come from the record's fields
+// of the same names (its other bytes zero); Set<Nome>(const key&) copies those fields into
+// the record and returns nothing. NX_VISAO_CHAVE_MAPA(Nome, (CampoDaChave, CampoProprio)...)
+// is the form for fields whose names differ.
+#define NX_VISAO_CHAVE(Nome, ...)                                                              \
+    CNXDadosGC_##Nome Get##Nome() const {                                                      \
+        return ::NXDadosGC::detail::MontaChave<CNXDadosGC_##Nome>(                             \
+            GetReg() NX_INTERNAL_FOR_EACH(NX_INTERNAL_PAR_CHAVE, CNXDadosGC_##Nome, __VA_ARGS__)); \
+    }                                                                                          \
+    void Set##Nome(const CNXDadosGC_##Nome& chave) {                                           \
+        ::NXDadosGC::detail::GravaChave(                                                       \
+            GetReg(), chave NX_INTERNAL_FOR_EACH(NX_INTERNAL_PAR_CHAVE, CNXDadosGC_##Nome, __VA_ARGS__)); \
+    }
+#define NX_INTERNAL_PAR_CHAVE(Chave, Campo) , ::NXDadosGC::detail::Par(&Chave::Registro::Campo, &REG::Campo)
+
+#define NX_VISAO_CHAVE_MAPA(Nome, ...)                                                         \
+    CNXDadosGC_##Nome Get##Nome() const {                                                      \
+        return ::NXDadosGC::detail::MontaChave<CNXDadosGC_##Nome>(                             \
+            GetReg() NX_INTERNAL_FOR_EACH(NX_INTERNAL_PAR_MAPA, CNXDadosGC_##Nome, __VA_ARGS__)); \
+    }                                                                                          \
+    void Set##Nome(const CNXDadosGC_##Nome& chave) {                                           \
+        ::NXDadosGC::detail::GravaChave(                                                       \
+            GetReg(), chave NX_INTERNAL_FOR_EACH(NX_INTERNAL_PAR_MAPA, CNXDadosGC_##Nome, __VA_ARGS__)); \
+    }
+#define NX_INTERNAL_PAR_MAPA(Chave, par) NX_INTERNAL_CHAMA(NX_INTERNAL_PAR_MAPA_, Chave, NX_INTERNAL_DESEMBRULHA par)
+#define NX_INTERNAL_PAR_MAPA_(Chave, CampoChave, CampoProprio) \
+    , ::NXDadosGC::detail::Par(&Chave::Registro::CampoChave, &REG::CampoProprio)
+
+// NX_FAIXA(Nome)
+// In the public section, for a range <Nome>Inicial .. <Nome>Final: Set<Nome>(valor) stores
+// the value into both ends and returns nothing. Integral values are taken by value,
+// structured ones by constant reference.
+#define NX_FAIXA(Nome)                                                                        \
+    void Set##Nome(::NXDadosGC::detail::ParametroFaixa<decltype(REG::Nome##Inicial)> valor) { \
+        static_assert(std::is_same_v<decltype(REG::Nome##Inicial), decltype(REG::Nome##Final)>); \
+        GetReg().Nome##Inicial = valor;                                                       \
+        GetReg().Nome##Final = valor;                                                         \
+    }
+
+// NX_FILHOS(filho...)
+// In the public section of an NX_DADOS_COM_FILHOS class: the children in the order every
+// hook processes them. Each is NX_FILHO_LISTA(Nome) (record fields Quantidade<Nome> and
+// p<Nome>), NX_FILHO_UNICO(Nome) (record field p<Nome>) or NX_FILHO_MEMBRO(Nome) (record
+// field <Nome>, the member key's area). The same description drives the release helpers,
+// the packed form and the tools.
+#define NX_FILHOS(...) \
+    static constexpr auto Filhos() { return std::make_tuple(__VA_ARGS__); }
+#define NX_FILHO_LISTA(Nome) ::NXDadosGC::Lista(&Self::m_##Nome, &REG::Quantidade##Nome, &REG::p##Nome)
+#define NX_FILHO_UNICO(Nome) ::NXDadosGC::Unico(&Self::m_##Nome, &REG::p##Nome)
+#define NX_FILHO_MEMBRO(Nome) ::NXDadosGC::Membro(&Self::m_##Nome, &REG::Nome)
+
+#endif

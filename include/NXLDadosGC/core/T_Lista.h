@@ -1,0 +1,163 @@
+// T_Lista<T>: the ordered list through which a data object owns its child lines.
+#ifndef NXLDADOSGC_CORE_T_LISTA_H
+#define NXLDADOSGC_CORE_T_LISTA_H
+
+#include <cstdint>      // std::uintptr_t
+#include <cstring>      // std::memcpy
+#include <type_traits>  // std::is_arithmetic_v
+
+#include "NXLDadosGC/platform/CArray.h"    // CArray
+#include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException
+
+// An index-addressed list that owns its elements by value, contiguously. T is a data object
+// (each element a complete object with its own record and children) or ULONG (32-bit numbers).
+//
+// Growth: a new list has a step of 100 elements. A whole-list assignment (SetLista, and the
+// copies and transfers of the owning object) switches it to automatic growth; SetValorUnico
+// sets the step back to 100; RemoveTodos releases the storage and keeps the step.
+// Elements move when the list grows or an earlier element is deleted: references and pointers
+// from the accessors are valid only until the next change of the list's size.
+//
+// Errors: an index below 0 or not below the count raises CInvalidArgException and changes
+// nothing. A failed allocation raises CMemoryException; Adiciona, SetValorUnico, SetLista
+// and Set then leave the list as it was.
+template <class T>
+class T_Lista {
+public:
+    static constexpr bool kNumeros = std::is_arithmetic_v<T>;
+    using Array = CArray<T, const T&>;
+
+    T_Lista() { m_Array.SetSize(0, kPassoInicial); }
+    T_Lista(const T_Lista& outra) : T_Lista() { SetLista(outra); }
+    T_Lista& operator=(const T_Lista& outra) {
+        SetLista(outra);
+        return *this;
+    }
+    virtual ~T_Lista() = default;
+
+    INT_PTR GetQuantidade() const { return m_Array.GetSize(); }
+
+    // Appends a copy of v. v may be an element of this very list.
+    void Adiciona(const T& v) {
+        const INT_PTR n = m_Array.GetSize();
+        const INT_PTR origem = IndiceDe(&v);
+        m_Array.SetSize(n + 1, -1);
+        const T& fonte = origem >= 0 ? m_Array[origem] : v;
+        if constexpr (kNumeros) {
+            m_Array[n] = fonte;
+        } else {
+            try {
+                m_Array[n].Copiar(&fonte);
+            } catch (...) {
+                m_Array.SetSize(n, -1);
+                throw;
+            }
+        }
+    }
+
+    void Deletar(INT_PTR i) {
+        Checar(i);
+        m_Array.RemoveAt(i);
+    }
+
+    // Exchanges the contents of two elements. Elements are exchanged as raw memory, the way
+    // the list relocates them, so the exchange never allocates and never fails midway.
+    T_Lista& Troca(INT_PTR i, INT_PTR j) {
+        Checar(i);
+        Checar(j);
+        if (i != j) {
+            alignas(T) unsigned char tmp[sizeof(T)];
+            void* a = &m_Array[i];
+            void* b = &m_Array[j];
+            std::memcpy(tmp, a, sizeof(T));
+            std::memcpy(a, b, sizeof(T));
+            std::memcpy(b, tmp, sizeof(T));
+        }
+        return *this;
+    }
+
+    const T& Get(INT_PTR i) const { Checar(i); return m_Array[i]; }
+    const T& GetConstRef(INT_PTR i) const { Checar(i); return m_Array[i]; }
+    T& GetRef(INT_PTR i) { Checar(i); return m_Array[i]; }
+    const T* GetPtr(INT_PTR i) const { Checar(i); return &m_Array[i]; }
+    T* GetPtr(INT_PTR i) { Checar(i); return &m_Array[i]; }
+
+    // Copies v into the element at i.
+    void Set(INT_PTR i, const T& v) {
+        Checar(i);
+        CopiarElemento(m_Array[i], v);
+    }
+
+    // The list then holds exactly one element, a copy of v, with a growth step of 100.
+    void SetValorUnico(const T& v) {
+        Array nova;
+        nova.SetSize(0, kPassoInicial);
+        nova.SetSize(1, -1);
+        CopiarElemento(nova[0], v);
+        m_Array.Swap(nova);
+    }
+
+    // Destroys every element and releases the storage.
+    void RemoveTodos() { m_Array.RemoveAll(); }
+
+    // Whole-list assignment: the same count, each element copied, automatic growth.
+    void SetLista(const T_Lista& outra) {
+        if (&outra == this) return;
+        Array nova;
+        nova.SetSize(outra.GetQuantidade(), 0);
+        for (INT_PTR i = 0; i < outra.GetQuantidade(); ++i) CopiarElemento(nova[i], outra.m_Array[i]);
+        m_Array.Swap(nova);
+    }
+
+    // Same count and equal elements, index by index; stops at the first difference. Elements
+    // of one list share a class, so they compare without a run-time type check.
+    bool Igual(const T_Lista& outra) const {
+        const INT_PTR n = GetQuantidade();
+        if (n != outra.GetQuantidade()) return false;
+        for (INT_PTR i = 0; i < n; ++i) {
+            if constexpr (kNumeros) {
+                if (m_Array[i] != outra.m_Array[i]) return false;
+            } else {
+                if (!m_Array[i].IgualMesmaClasse(outra.m_Array[i])) return false;
+            }
+        }
+        return true;
+    }
+    friend bool operator==(const T_Lista& a, const T_Lista& b) { return a.Igual(b); }
+
+    // As a single-object holder (zero or one element).
+    bool Possui() const { return GetQuantidade() > 0; }
+    const T* GetUnico() const { return Possui() ? &m_Array[0] : nullptr; }
+    T* GetUnico() { return Possui() ? &m_Array[0] : nullptr; }
+    // Holds one element, newly constructed when there was none; room for exactly one.
+    T* Inclui() {
+        if (!Possui()) m_Array.SetSize(1, 0);
+        return &m_Array[0];
+    }
+
+    // The storage, for the transfers of the owning object.
+    const Array& GetArray() const { return m_Array; }
+    Array& GetArray() { return m_Array; }
+
+private:
+    static constexpr INT_PTR kPassoInicial = 100;
+
+    void Checar(INT_PTR i) const {
+        if (i < 0 || i >= m_Array.GetSize()) AfxThrowInvalidArgException();
+    }
+    INT_PTR IndiceDe(const T* p) const {
+        const auto base = reinterpret_cast<std::uintptr_t>(m_Array.GetData());
+        const auto q = reinterpret_cast<std::uintptr_t>(p);
+        if (!base || q < base || q >= base + static_cast<std::uintptr_t>(m_Array.GetSize()) * sizeof(T))
+            return -1;
+        return static_cast<INT_PTR>((q - base) / sizeof(T));
+    }
+    static void CopiarElemento(T& destino, const T& origem) {
+        if constexpr (kNumeros) destino = origem;
+        else destino.Copiar(&origem);
+    }
+
+    Array m_Array;
+};
+
+#endif

@@ -1,0 +1,120 @@
+// Record-backed objects: T_NXDadosRegistro<REG> and T_NXDadosRegistroComLista<REG>.
+#ifndef NXLDADOSGC_CORE_T_NXDADOSREGISTRO_H
+#define NXLDADOSGC_CORE_T_NXDADOSREGISTRO_H
+
+#include <cstring>  // std::memcpy, std::memcmp, std::memset
+
+#include "NXLDadosGC/core/TNXBase.h"  // TNXBaseParaDados
+
+// An object that holds one flat record REG as its first data member and implements the data
+// protocol on it: clear (all bytes zero), copy and compare (the whole record as raw memory,
+// gaps and bytes after a text's terminating zero included), and transfer to and from callers.
+//
+// Ownership: CopiarDe only reads what it is given; it never frees, keeps or changes the
+// caller's record or arrays. CopiarPara and CopiarParaPS overwrite the destination without
+// freeing what it held. Records of this level own no arrays, so both transfers are the same.
+template <class REG>
+class NXLDADOSGC_API T_NXDadosRegistro : public TNXBaseParaDados {
+public:
+    using Registro = REG;
+
+    T_NXDadosRegistro() { Limpar(); }
+    T_NXDadosRegistro(const T_NXDadosRegistro& origem) : TNXBaseParaDados() { Copiar(&origem); }
+    ~T_NXDadosRegistro() override { Limpar(); }
+
+    T_NXDadosRegistro& operator=(const T_NXDadosRegistro& origem) {
+        Copiar(&origem);
+        return *this;
+    }
+    // Through the virtual table, so that a derived class's comparison applies.
+    bool operator==(const T_NXDadosRegistro& outro) const { return OnIgual(&outro); }
+    bool operator!=(const T_NXDadosRegistro& outro) const { return !OnIgual(&outro); }
+
+    const REG& GetReg() const { return m_Reg; }
+    REG& GetReg() { return m_Reg; }
+
+    // Clears the object (through the virtual table, so children go too), then copies the
+    // whole record at origem.
+    virtual void CopiarDe(const REG* origem) {
+        Limpar();
+        std::memcpy(&m_Reg, origem, sizeof(REG));
+    }
+    // Zeroes the destination, then copies the record over it.
+    virtual void CopiarPara(REG* destino) const {
+        std::memset(static_cast<void*>(destino), 0, sizeof(REG));
+        std::memcpy(static_cast<void*>(destino), &m_Reg, sizeof(REG));
+    }
+    virtual void CopiarParaPS(REG* destino) const { T_NXDadosRegistro::CopiarPara(destino); }
+
+protected:
+    void OnLimpar() override {
+        std::memset(static_cast<void*>(&m_Reg), 0, sizeof(REG));
+        TNXBaseParaDados::OnLimpar();
+    }
+    void OnCopiar(const TNXBaseParaDados* origem) override {
+        TNXBaseParaDados::OnCopiar(origem);
+        const auto* o = dynamic_cast<const T_NXDadosRegistro*>(origem);
+        if (o && o != this) std::memcpy(static_cast<void*>(&m_Reg), &o->m_Reg, sizeof(REG));
+    }
+    bool OnIgual(const TNXBaseParaDados* outro) const override {
+        const auto* o = dynamic_cast<const T_NXDadosRegistro*>(outro);
+        if (!o) return false;
+        return std::memcmp(&m_Reg, &o->m_Reg, sizeof(REG)) == 0 && TNXBaseParaDados::OnIgual(outro);
+    }
+    bool OnEstaVazio() const override {
+        if (!TNXBaseParaDados::OnEstaVazio()) return false;
+        static constexpr REG kZero{};
+        return std::memcmp(&m_Reg, &kZero, sizeof(REG)) == 0;
+    }
+
+    REG m_Reg;
+};
+
+// The same, for records that carry children: (count, pointer) pairs to arrays of child
+// records, single-child pointers, or embedded child records. The data class keeps the
+// children in member objects and moves them through OnCopiarDe, OnCopiarPara and
+// OnCopiarParaPS, which run after the record itself has been copied. While an object lives,
+// every pair, pointer and embedded area of its own record is zero.
+template <class REG>
+class NXLDADOSGC_API T_NXDadosRegistroComLista : public T_NXDadosRegistro<REG> {
+public:
+    T_NXDadosRegistroComLista() = default;
+    T_NXDadosRegistroComLista(const T_NXDadosRegistroComLista& origem) : T_NXDadosRegistro<REG>(origem) {}
+    ~T_NXDadosRegistroComLista() override = default;
+
+    T_NXDadosRegistroComLista& operator=(const T_NXDadosRegistroComLista& origem) {
+        this->Copiar(&origem);
+        return *this;
+    }
+    // Copies like the constant form: the source is left intact.
+    T_NXDadosRegistroComLista& operator=(T_NXDadosRegistroComLista&& origem) {
+        this->Copiar(&origem);
+        return *this;
+    }
+
+    // If filling the children fails (CMemoryException), the object is left empty.
+    void CopiarDe(const REG* origem) override {
+        T_NXDadosRegistro<REG>::CopiarDe(origem);
+        try {
+            OnCopiarDe();
+        } catch (...) {
+            this->Limpar();
+            throw;
+        }
+    }
+    void CopiarPara(REG* destino) const override {
+        T_NXDadosRegistro<REG>::CopiarPara(destino);
+        OnCopiarPara(destino);
+    }
+    void CopiarParaPS(REG* destino) const override {
+        T_NXDadosRegistro<REG>::CopiarPara(destino);
+        OnCopiarParaPS(destino);
+    }
+
+protected:
+    virtual void OnCopiarDe() {}
+    virtual void OnCopiarPara(REG*) const {}
+    virtual void OnCopiarParaPS(REG*) const {}
+};
+
+#endif

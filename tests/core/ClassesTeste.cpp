@@ -1,0 +1,6 @@
+#include "ClassesTeste.h"
+
+NX_IMPLEMENT_DADOS(CTeste_Linha)
+NX_IMPLEMENT_DADOS(CTeste_Chave)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CTeste_Grupo)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CTeste_Dono)
