@@ -36,7 +36,8 @@ enum class TipoCampo : std::uint8_t {
     Registro,     // an embedded record (a member key's area)
 };
 
-const char* NomeTipoCampo(TipoCampo tipo);
+// The short name of a kind ("u32", "CY", "REG_NXMA", "lacuna", ...).
+NXLDADOSGC_API const char* NomeTipoCampo(TipoCampo tipo);
 
 struct CampoInfo;
 using TabelaCampos = std::span<const CampoInfo>;

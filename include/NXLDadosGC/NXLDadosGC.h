@@ -1,0 +1,15 @@
+// NXLDadosGC: the data objects of the cost-management module. Including this header gives every
+// data class, the value types their records hold and the library-wide class list.
+#ifndef NXLDADOSGC_NXLDADOSGC_H
+#define NXLDADOSGC_NXLDADOSGC_H
+
+#include "NXLDadosGC/platform/AlocadorTarefa.h"  // CoTaskMemAlloc, CoTaskMemFree
+#include "NXLDadosGC/platform/Excecoes.h"        // CInvalidArgException, CMemoryException
+
+#include "NXLDadosGC/gc/Chaves.h"
+#include "NXLDadosGC/gc/CentroCustos.h"
+
+#include "NXLDadosGC/gc/Classes.h"
+#include "NXLDadosGC/gc/Despejo.h"
+
+#endif

@@ -1,0 +1,106 @@
+// Run-time descriptions of data classes: record size, field table, children and type-erased
+// operations, so that tests and tools can walk every class without naming it.
+#ifndef NXLDADOSGC_CORE_REGISTRO_H
+#define NXLDADOSGC_CORE_REGISTRO_H
+
+#include <cstddef>  // std::size_t
+#include <array>    // std::array
+#include <span>     // std::span
+#include <tuple>    // std::apply, std::tuple_size_v
+
+#include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
+#include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe
+#include "NXLDadosGC/core/TNXBase.h" // TNXBaseParaDados
+
+namespace NXDadosGC {
+
+struct InfoClasse;
+
+enum class TipoFilho : std::uint8_t {
+    Lista,   // (count, pointer) pair to an array of child records or of 32-bit numbers
+    Unico,   // pointer to one child record, or null
+    Membro,  // embedded record of a member key
+};
+
+// One child of a class, in hook order. Offsets are record offsets; `quantidade` is unused for
+// Unico and Membro. `classe` is null for a list of 32-bit numbers.
+struct InfoFilho {
+    TipoFilho tipo;
+    std::size_t quantidade;
+    std::size_t ponteiro;  // the pointer field, or the embedded area for Membro
+    std::size_t tamanhoRegistro;  // of one child record (4 for numbers)
+    const InfoClasse* (*classe)();
+};
+
+// Everything known about one data class at run time. The operations take objects of this very
+// class and records of its record type; a mismatched argument is undefined behaviour.
+struct InfoClasse {
+    const char* nome;
+    CRuntimeClass* (*classe)();
+    std::size_t tamanhoRegistro;
+    TabelaCampos (*campos)();
+    std::span<const InfoFilho> filhos;
+    TNXBaseParaDados* (*criar)();  // a new, empty object; release with delete
+    void (*copiarDe)(TNXBaseParaDados& objeto, const void* registro);
+    void (*copiarPara)(const TNXBaseParaDados& objeto, void* registro);
+    void (*copiarParaPS)(const TNXBaseParaDados& objeto, void* registro);
+};
+
+namespace detail {
+
+template <class Classe>
+const InfoClasse* InfoDe();
+
+template <class Dono, class F>
+InfoFilho DescreverFilho(const F& f) {
+    using REG = typename Dono::Registro;
+    static const REG reg{};
+    auto desloc = [](const auto& campo) {
+        return static_cast<std::size_t>(reinterpret_cast<const char*>(&campo) - reinterpret_cast<const char*>(&reg));
+    };
+    using E = typename F::Elemento;
+    const InfoClasse* (*classe)() = nullptr;
+    if constexpr (!std::is_arithmetic_v<E>) classe = &InfoDe<E>;
+    if constexpr (requires { f.quantidade; })
+        return {TipoFilho::Lista, desloc(reg.*f.quantidade), desloc(reg.*f.ponteiro),
+                sizeof(typename F::RegFilho), classe};
+    else if constexpr (requires { f.ponteiro; })
+        return {TipoFilho::Unico, 0, desloc(reg.*f.ponteiro), sizeof(typename F::RegFilho), classe};
+    else
+        return {TipoFilho::Membro, 0, desloc(reg.*f.area), sizeof(typename F::RegFilho), classe};
+}
+
+template <class Classe>
+std::span<const InfoFilho> FilhosDe() {
+    if constexpr (requires { Classe::Filhos(); }) {
+        static const auto filhos = std::apply(
+            [](const auto&... f) { return std::array<InfoFilho, sizeof...(f)>{DescreverFilho<Classe>(f)...}; },
+            Classe::Filhos());
+        return filhos;
+    } else {
+        return {};
+    }
+}
+
+// The description of Classe, built on first use.
+template <class Classe>
+const InfoClasse* InfoDe() {
+    using REG = typename Classe::Registro;
+    static const InfoClasse info{
+        Classe::GetThisClass()->m_lpszClassName,
+        &Classe::GetThisClass,
+        sizeof(REG),
+        &CamposDe<REG>,
+        FilhosDe<Classe>(),
+        []() -> TNXBaseParaDados* { return new Classe(); },
+        [](TNXBaseParaDados& o, const void* r) { static_cast<Classe&>(o).CopiarDe(static_cast<const REG*>(r)); },
+        [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarPara(static_cast<REG*>(r)); },
+        [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarParaPS(static_cast<REG*>(r)); },
+    };
+    return &info;
+}
+
+}  // namespace detail
+}  // namespace NXDadosGC
+
+#endif

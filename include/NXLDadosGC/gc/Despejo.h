@@ -1,0 +1,25 @@
+// Human-readable dumps of flat records, driven by their field tables.
+#ifndef NXLDADOSGC_GC_DESPEJO_H
+#define NXLDADOSGC_GC_DESPEJO_H
+
+#include <string>  // std::string
+
+#include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CampoInfo
+
+namespace NXDadosGC {
+
+// The value of one field as text: numbers in decimal, currency with four decimal places,
+// competences and day numbers with their date, texts in quotes (bytes above 0x7E as \xNN),
+// gaps and opaque values as hex bytes, pointers as addresses.
+NXLDADOSGC_API std::string FormatarCampo(const CampoInfo& campo, const void* registro);
+
+// One line per field: offset, width, name, kind and value; embedded records indented below
+// their line. Gaps are shown like any field.
+NXLDADOSGC_API std::string DespejarRegistro(TabelaCampos campos, const void* registro);
+
+// The same on one line, "{Nome=valor, ...}", gaps left out: for diagnostics.
+NXLDADOSGC_API std::string ResumirRegistro(TabelaCampos campos, const void* registro);
+
+}  // namespace NXDadosGC
+
+#endif

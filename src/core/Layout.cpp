@@ -1,0 +1,22 @@
+#include "NXLDadosGC/core/Layout.h"
+
+const char* NXDadosGC::NomeTipoCampo(TipoCampo tipo) {
+    switch (tipo) {
+        case TipoCampo::U8: return "u8";
+        case TipoCampo::Char: return "char";
+        case TipoCampo::U16: return "u16";
+        case TipoCampo::U32: return "u32";
+        case TipoCampo::Moeda: return "CY";
+        case TipoCampo::Competencia: return "REG_NXMA";
+        case TipoCampo::Dia: return "REG_NXDMA";
+        case TipoCampo::Momento: return "REG_NXDMAHMSUTC";
+        case TipoCampo::DataDmc: return "REG_NXDMC";
+        case TipoCampo::Posicao: return "posicao";
+        case TipoCampo::Texto: return "texto";
+        case TipoCampo::Lacuna: return "lacuna";
+        case TipoCampo::Quantidade: return "quantidade";
+        case TipoCampo::Ponteiro: return "ponteiro";
+        case TipoCampo::Registro: return "registro";
+    }
+    return "?";
+}

@@ -1,0 +1,57 @@
+// The library-wide list of data classes.
+#include "NXLDadosGC/gc/Classes.h"
+
+#include <algorithm>  // std::sort, std::lower_bound
+#include <cstring>    // std::strcmp
+#include <vector>     // std::vector
+
+#include "NXLDadosGC/gc/CentroCustos.h"
+#include "NXLDadosGC/gc/Chaves.h"
+
+namespace {
+
+using NXDadosGC::detail::InfoDe;
+
+// One line per class; the order does not matter (the list is sorted by name).
+std::vector<const NXDadosGC::InfoClasse*> Montar() {
+    return {
+        // Keys
+        InfoDe<CNXDadosGC_KeyCompetencia>(),
+        InfoDe<CNXDadosGC_KeyProdutoServico>(),
+        InfoDe<CNXDadosGC_KeyProdutoServicoCompetencia>(),
+        InfoDe<CNXDadosGC_KeyContaCustos>(),
+        InfoDe<CNXDadosGC_KeyCentroCustosCompetencia>(),
+        InfoDe<CNXDadosGC_KeyCustoProdutoServico>(),
+        InfoDe<CNXDadosGC_KeyAlocacaoGGF>(),
+        InfoDe<CNXDadosGC_KeyRentabilidade>(),
+        InfoDe<CNXDadosGC_KeyIdentificacaoIndiceCustos>(),
+        InfoDe<CNXDadosGC_KeyCustoProducao>(),
+        InfoDe<CNXDadosGC_KeyProcessoCustoProducao>(),
+        InfoDe<CNXDadosGC_KeyInsumoCustoProducao>(),
+        // Cost centres
+        InfoDe<CNXDadosGC_CentroCustos>(),
+        InfoDe<CNXDadosGC_CentroCustosConta>(),
+        InfoDe<CNXDadosGC_CentroCustosProdutivo>(),
+        InfoDe<CNXDadosGC_FiltroCentroCustos>(),
+        InfoDe<CNXDadosGC_HorasCentroCustos>(),
+    };
+}
+
+const std::vector<const NXDadosGC::InfoClasse*>& ListaOrdenada() {
+    static const std::vector<const NXDadosGC::InfoClasse*> lista = [] {
+        auto v = Montar();
+        std::sort(v.begin(), v.end(), [](auto* a, auto* b) { return std::strcmp(a->nome, b->nome) < 0; });
+        return v;
+    }();
+    return lista;
+}
+
+}  // namespace
+
+std::span<const NXDadosGC::InfoClasse* const> NXDadosGC::Classes() { return ListaOrdenada(); }
+
+const NXDadosGC::InfoClasse* NXDadosGC::ClassePorNome(std::string_view nome) {
+    const auto& v = ListaOrdenada();
+    auto it = std::lower_bound(v.begin(), v.end(), nome, [](auto* a, std::string_view n) { return a->nome < n; });
+    return it != v.end() && (*it)->nome == nome ? *it : nullptr;
+}
