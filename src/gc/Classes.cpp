@@ -7,6 +7,7 @@
 
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Chaves.h"
+#include "NXLDadosGC/gc/Rentabilidade.h"
 
 namespace {
 
@@ -34,6 +35,8 @@ std::vector<const NXDadosGC::InfoClasse*> Montar() {
         InfoDe<CNXDadosGC_CentroCustosProdutivo>(),
         InfoDe<CNXDadosGC_FiltroCentroCustos>(),
         InfoDe<CNXDadosGC_HorasCentroCustos>(),
+        // Profitability, contribution margin and price formation
+        InfoDe<CNXDadosGC_ProdutoServicoClasse>(),
     };
 }
 

@@ -1,0 +1,3 @@
+#include "NXLDadosGC/gc/Rentabilidade.h"
+
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_ProdutoServicoClasse)
