@@ -11,35 +11,28 @@ namespace {
 
 using namespace std::string_literals;
 
-class PaginaCodigo {
-public:
+struct PaginaCodigo {
     explicit PaginaCodigo(int pagina) { EXPECT_EQ(_setmbcp(pagina), 0); }
     ~PaginaCodigo() { _setmbcp(1252); }
-    PaginaCodigo(const PaginaCodigo&) = delete;
-    PaginaCodigo& operator=(const PaginaCodigo&) = delete;
 };
 
 // Each case stores `anterior` then `valor` into a zeroed field whose byte N holds a sentinel,
-// checks the first N bytes, then restores byte N to zero and reads the field back.
+// checks the field's bytes, then puts the zero back into byte N and reads the field.
 TEST(CampoTexto, GravaELe) {
     const struct {
         int pagina;
         std::size_t N;
         const char* anterior;
-        std::string valor;
-        std::string bytes;  // the field's first N bytes afterwards
-        std::string lido;
+        std::string valor, bytes, lido;  // bytes: the field's first N bytes afterwards
     } kCases[]{
-        {1252, 10, "", "ABCDEFGHIJKL", "ABCDEFGHIJ", "ABCDEFGHIJ"},             // cut silently
-        {1252, 10, "ABCDEFGHIJ", "AB", "AB\0\0\0\0\0\0\0\0"s, "AB"},            // nothing survives
-        {1252, 10, "", "  ab  ", "  ab  \0\0\0\0"s, "  ab  "},                   // blanks kept
+        {1252, 10, "", "ABCDEFGHIJKL", "ABCDEFGHIJ", "ABCDEFGHIJ"},    // cut silently
+        {1252, 10, "ABCDEFGHIJ", "AB", "AB\0\0\0\0\0\0\0\0"s, "AB"},   // nothing survives
+        {1252, 10, "", "  ab  ", "  ab  \0\0\0\0"s, "  ab  "},          // blanks kept
         {1252, 10, "xyz", "", std::string(10, '\0'), ""},
-        {1252, 10, "", "ABCDEFGHIJ", "ABCDEFGHIJ", "ABCDEFGHIJ"},               // exactly N
         {1252, 30, "", "Fabrica\xE7\xE3o", "Fabrica\xE7\xE3o" + std::string(20, '\0'), "Fabrica\xE7\xE3o"},
-        {1252, 10, "", "ABCDEFGHI\x82\xA0", "ABCDEFGHI\x82", "ABCDEFGHI\x82"},  // bytes, not chars
+        {1252, 10, "", "ABCDEFGHI\x82\xA0", "ABCDEFGHI\x82", "ABCDEFGHI\x82"},  // bytes, not characters
         {932, 10, "", "ABCDEFGHI\x82\xA0", "ABCDEFGHI\0"s, "ABCDEFGHI"},        // no half character
-        {932, 10, "", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0"},
-        {932, 10, "ABCDEFGHIJ", "\x82\xA0", "\x82\xA0\0\0\0\0\0\0\0\0"s, "\x82\xA0"},
+        {932, 10, "", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0"},  // exactly N
     };
     for (const auto& c : kCases) {
         PaginaCodigo p(c.pagina);
@@ -47,8 +40,8 @@ TEST(CampoTexto, GravaELe) {
         SetCampoTexto(campo.data(), c.N, c.anterior);
         campo[c.N] = '#';
         SetCampoTexto(campo.data(), c.N, CString(std::string_view(c.valor)));
-        EXPECT_EQ(campo[c.N], '#') << c.valor;  // byte N is never written
         EXPECT_EQ(campo.substr(0, c.N), c.bytes) << c.pagina << " \"" << c.valor << '"';
+        EXPECT_EQ(campo[c.N], '#') << c.valor;  // byte N is never written
 
         campo[c.N] = '\0';
         CString lido("lixo");
@@ -57,26 +50,17 @@ TEST(CampoTexto, GravaELe) {
     }
 }
 
-TEST(CampoTexto, CampoNuncaGravadoLeVazio) {
-    const char campo[11]{};
-    CString lido("lixo");
-    GetCampoTexto(lido, campo);
-    EXPECT_TRUE(lido.IsEmpty());
-}
-
 // A field ending in a lone lead byte (stored under a single-byte page) reads back without it
-// under a double-byte page, as the read copies through the same routine.
+// under a double-byte page.
 TEST(CampoTexto, LeituraDescartaByteInicialSolto) {
     PaginaCodigo p(932);
-    const char campo[11] = "ABC\x82";
-    CString lido;
-    GetCampoTexto(lido, campo);
+    CString lido("lixo");
+    GetCampoTexto(lido, "ABC\x82\0\0\0");
     EXPECT_EQ(lido, "ABC");
 }
 
 TEST(FormataTexto, Formata) {
-    EXPECT_EQ(FormataTexto("%s - %s", "0001", "Montagem"), "0001 - Montagem");
-    EXPECT_EQ(FormataTexto("%05d|%.2f", 42, 1.5), "00042|1.50");
+    EXPECT_EQ(FormataTexto("%s - %05d", "0001", 42), "0001 - 00042");
     const std::string longo(300, 'x');
     EXPECT_EQ(std::string(FormataTexto("<%s>", longo.c_str()).Visao()), "<" + longo + ">");
 }
