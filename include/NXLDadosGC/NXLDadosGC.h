@@ -9,6 +9,8 @@
 #include "NXLDadosGC/gc/Chaves.h"
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
+#include "NXLDadosGC/gc/IndiceCustos.h"
+#include "NXLDadosGC/gc/Periodos.h"
 
 #include "NXLDadosGC/gc/Classes.h"
 #include "NXLDadosGC/gc/Despejo.h"

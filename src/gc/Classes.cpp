@@ -7,6 +7,8 @@
 
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Chaves.h"
+#include "NXLDadosGC/gc/IndiceCustos.h"
+#include "NXLDadosGC/gc/Periodos.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
 
 namespace {
@@ -37,6 +39,20 @@ std::vector<const NXDadosGC::InfoClasse*> Montar() {
         InfoDe<CNXDadosGC_HorasCentroCustos>(),
         // Profitability, contribution margin and price formation
         InfoDe<CNXDadosGC_ProdutoServicoClasse>(),
+        // Cost indices
+        InfoDe<CNXDadosGC_IndiceCustos>(),
+        InfoDe<CNXDadosGC_IndiceCustosValorPersonalizado>(),
+        InfoDe<CNXDadosGC_IndiceCustosPersonalizado>(),
+        InfoDe<CNXDadosGC_IdentificacaoIndiceCustos>(),
+        InfoDe<CNXDadosGC_RelacaoIndiceProduto>(),
+        InfoDe<CNXDadosGC_RelacaoIndiceProdutoItem>(),
+        InfoDe<CNXDadosGC_FiltroRelacaoIndiceProduto>(),
+        // Period closing, master record and periods
+        InfoDe<CNXDadosGC_EncerramentoCustos>(),
+        InfoDe<CNXDadosGC_FiltroEncerramentoCustos>(),
+        InfoDe<CNXDadosGC_ParametrosInvalidarEncerramentoCustos>(),
+        InfoDe<CNXDadosGC_Mestre>(),
+        InfoDe<CNXDadosGC_InfoPeriodos>(),
     };
 }
 

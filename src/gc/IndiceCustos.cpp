@@ -1,0 +1,9 @@
+#include "NXLDadosGC/gc/IndiceCustos.h"
+
+NX_IMPLEMENT_DADOS(CNXDadosGC_IndiceCustosValorPersonalizado)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_IndiceCustos)
+NX_IMPLEMENT_DADOS(CNXDadosGC_IndiceCustosPersonalizado)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_IdentificacaoIndiceCustos)
+NX_IMPLEMENT_DADOS(CNXDadosGC_RelacaoIndiceProdutoItem)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_RelacaoIndiceProduto)
+NX_IMPLEMENT_DADOS(CNXDadosGC_FiltroRelacaoIndiceProduto)

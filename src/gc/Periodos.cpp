@@ -1,0 +1,7 @@
+#include "NXLDadosGC/gc/Periodos.h"
+
+NX_IMPLEMENT_DADOS(CNXDadosGC_EncerramentoCustos)
+NX_IMPLEMENT_DADOS(CNXDadosGC_FiltroEncerramentoCustos)
+NX_IMPLEMENT_DADOS(CNXDadosGC_ParametrosInvalidarEncerramentoCustos)
+NX_IMPLEMENT_DADOS(CNXDadosGC_Mestre)
+NX_IMPLEMENT_DADOS(CNXDadosGC_InfoPeriodos)
