@@ -13,7 +13,9 @@ void VerificarCampo(const CasoCampo& caso) {
     for (const auto& c : info->campos())
         if (std::strcmp(c.nome, caso.campo) == 0) campo = &c;
     ASSERT_NE(campo, nullptr) << "no such field in the record";
-    if (!caso.texto) EXPECT_EQ(caso.larguraGetter, campo->largura) << "getter type width";
+    if (!caso.texto) {
+        EXPECT_EQ(caso.larguraGetter, campo->largura) << "getter type width";
+    }
 
     // A distinctive value: every byte non-zero and different from its neighbours; a text
     // fills its whole capacity (N = width - 1).

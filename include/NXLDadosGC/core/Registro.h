@@ -10,6 +10,7 @@
 
 #include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
 #include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe
+#include "NXLDadosGC/core/Liberacao.h"  // LiberarCopiarPara, LiberarCopiarParaPS
 #include "NXLDadosGC/core/TNXBase.h" // TNXBaseParaDados
 
 namespace NXDadosGC {
@@ -44,6 +45,9 @@ struct InfoClasse {
     void (*copiarDe)(TNXBaseParaDados& objeto, const void* registro);
     void (*copiarPara)(const TNXBaseParaDados& objeto, void* registro);
     void (*copiarParaPS)(const TNXBaseParaDados& objeto, void* registro);
+    // Release what copiarPara / copiarParaPS wrote into a record (see Liberacao.h).
+    void (*liberarCopiarPara)(void* registro);
+    void (*liberarCopiarParaPS)(void* registro);
 };
 
 namespace detail {
@@ -96,6 +100,8 @@ const InfoClasse* InfoDe() {
         [](TNXBaseParaDados& o, const void* r) { static_cast<Classe&>(o).CopiarDe(static_cast<const REG*>(r)); },
         [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarPara(static_cast<REG*>(r)); },
         [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarParaPS(static_cast<REG*>(r)); },
+        [](void* r) { LiberarCopiarPara<Classe>(*static_cast<REG*>(r)); },
+        [](void* r) { LiberarCopiarParaPS<Classe>(*static_cast<REG*>(r)); },
     };
     return &info;
 }

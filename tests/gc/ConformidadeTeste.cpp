@@ -1,0 +1,171 @@
+// Properties every data class must have, checked for each class of the library-wide list
+// without naming any of them: run-time class record, emptiness, round trips of random record
+// trees through both allocators, copies, and byte-exact comparison.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Arvore.h"
+
+namespace {
+
+using NXDadosGC::InfoClasse;
+
+// An 8-byte-aligned, zeroed record of a class's type.
+struct Registro {
+    explicit Registro(const InfoClasse& info) : bytes((info.tamanhoRegistro + 7) / 8) {}
+    void* dados() { return bytes.data(); }
+    std::vector<std::uint64_t> bytes;
+};
+
+class Conformidade : public testing::TestWithParam<const InfoClasse*> {
+protected:
+    const InfoClasse& info = *GetParam();
+    std::unique_ptr<TNXBaseParaDados> Novo() const { return std::unique_ptr<TNXBaseParaDados>(info.criar()); }
+    std::mt19937 rng{std::hash<std::string>{}(info.nome)};
+    NXContadoresAlocacao inicio = AfxContadoresAlocacao();
+
+    void TearDown() override {
+        const NXContadoresAlocacao& fim = AfxContadoresAlocacao();
+        EXPECT_EQ(fim.alocacoes - inicio.alocacoes, fim.liberacoes - inicio.liberacoes) << "blocks leaked";
+    }
+};
+
+TEST_P(Conformidade, ClasseDeExecucao) {
+    const CRuntimeClass* classe = info.classe();
+    EXPECT_STREQ(classe->m_lpszClassName, info.nome);
+    EXPECT_EQ(classe->m_wSchema, 0xFFFFu);
+    EXPECT_EQ(classe->m_pfnCreateObject, nullptr);
+    EXPECT_EQ(classe->m_pfnGetBaseClass(), RUNTIME_CLASS(TNXBaseParaDados));
+    EXPECT_EQ(CRuntimeClass::FromName(info.nome), classe);
+    auto objeto = Novo();
+    EXPECT_EQ(objeto->GetRuntimeClass(), classe);
+    EXPECT_EQ(classe->m_nObjectSize, static_cast<int>(classe->m_nObjectSize));
+    EXPECT_TRUE(objeto->IsKindOf(RUNTIME_CLASS(TNXBaseParaDados)));
+    EXPECT_EQ(objeto->GetModulo(), NXModulo_GC);
+    EXPECT_TRUE(objeto->EstaVazio());
+}
+
+TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
+    for (int rodada = 0; rodada < 8; ++rodada) {
+        Registro origem(info);
+        teste::PreencherAleatorio(info, origem.dados(), rng);
+        const std::string antes = teste::Instantaneo(info, origem.dados());
+
+        auto objeto = Novo();
+        info.copiarDe(*objeto, origem.dados());
+        EXPECT_EQ(teste::Instantaneo(info, origem.dados()), antes) << "CopiarDe changed its source";
+        EXPECT_FALSE(objeto->EstaVazio());
+
+        for (bool ps : {false, true}) {
+            Registro destino(info);
+            std::memset(destino.dados(), 0xCD, info.tamanhoRegistro);
+            (ps ? info.copiarParaPS : info.copiarPara)(*objeto, destino.dados());
+            std::string diferenca;
+            EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), destino.dados(), &diferenca)) << diferenca;
+            auto reconstruido = Novo();
+            info.copiarDe(*reconstruido, destino.dados());
+            EXPECT_TRUE(reconstruido->Igual(objeto.get()));
+            (ps ? info.liberarCopiarParaPS : info.liberarCopiarPara)(destino.dados());
+            (ps ? info.liberarCopiarParaPS : info.liberarCopiarPara)(destino.dados());  // harmless twice
+        }
+        info.liberarCopiarParaPS(origem.dados());
+    }
+}
+
+TEST_P(Conformidade, ParesInconsistentesLidosComoVazios) {
+    for (int rodada = 0; rodada < 8; ++rodada) {
+        Registro origem(info);
+        std::vector<void*> orfaos;
+        teste::OpcoesArvore opcoes;
+        opcoes.inconsistentes = true;
+        teste::PreencherAleatorio(info, origem.dados(), rng, opcoes, &orfaos);
+        auto objeto = Novo();
+        info.copiarDe(*objeto, origem.dados());
+        Registro destino(info);
+        info.copiarParaPS(*objeto, destino.dados());
+        std::string diferenca;
+        EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), destino.dados(), &diferenca)) << diferenca;
+        info.liberarCopiarParaPS(destino.dados());
+        info.liberarCopiarParaPS(origem.dados());
+        for (void* p : orfaos) CoTaskMemFree(p);
+    }
+}
+
+TEST_P(Conformidade, CopiasLimpezaEClasseDiferente) {
+    Registro origem(info);
+    teste::PreencherAleatorio(info, origem.dados(), rng);
+    auto objeto = Novo();
+    info.copiarDe(*objeto, origem.dados());
+    info.liberarCopiarParaPS(origem.dados());
+
+    auto copia = Novo();
+    copia->Copiar(objeto.get());
+    EXPECT_TRUE(copia->Igual(objeto.get()));
+    copia->Copiar(copia.get());  // onto itself: unchanged
+    EXPECT_TRUE(copia->Igual(objeto.get()));
+
+    // Another class: never equal, and copying from it changes nothing.
+    const auto classes = NXDadosGC::Classes();
+    const InfoClasse* outra = classes[0] == &info ? classes[1] : classes[0];
+    std::unique_ptr<TNXBaseParaDados> estranho(outra->criar());
+    EXPECT_FALSE(objeto->Igual(estranho.get()));
+    EXPECT_FALSE(estranho->Igual(objeto.get()));
+    copia->Copiar(estranho.get());
+    EXPECT_TRUE(copia->Igual(objeto.get()));
+
+    copia->Limpar();
+    EXPECT_TRUE(copia->EstaVazio());
+    EXPECT_FALSE(copia->Igual(objeto.get()));
+}
+
+// Every byte of the record matters: a record differing from another in any one byte that is
+// not a child pointer or count gives an unequal object.
+TEST_P(Conformidade, CadaByteDoRegistroConta) {
+    std::vector<bool> ignorar(info.tamanhoRegistro, false);
+    for (const auto& f : info.filhos) {
+        if (f.tipo == NXDadosGC::TipoFilho::Membro) continue;
+        for (std::size_t i = 0; i < 8; ++i) ignorar[f.ponteiro + i] = true;
+        if (f.tipo == NXDadosGC::TipoFilho::Lista)
+            for (std::size_t i = 0; i < 4; ++i) ignorar[f.quantidade + i] = true;
+    }
+    Registro base(info);
+    auto referencia = Novo();
+    info.copiarDe(*referencia, base.dados());
+    EXPECT_TRUE(referencia->EstaVazio());
+    for (std::size_t i = 0; i < info.tamanhoRegistro; ++i) {
+        if (ignorar[i]) continue;
+        Registro r(info);
+        static_cast<unsigned char*>(r.dados())[i] = 0x5A;
+        auto objeto = Novo();
+        info.copiarDe(*objeto, r.dados());
+        EXPECT_FALSE(objeto->Igual(referencia.get())) << "byte " << i;
+        EXPECT_FALSE(objeto->EstaVazio()) << "byte " << i;
+        Registro volta(info);
+        info.copiarPara(*objeto, volta.dados());
+        EXPECT_EQ(static_cast<unsigned char*>(volta.dados())[i], 0x5A) << "byte " << i << " did not travel";
+        info.liberarCopiarPara(volta.dados());
+    }
+}
+
+std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
+
+INSTANTIATE_TEST_SUITE_P(TodasAsClasses, Conformidade, testing::ValuesIn(NXDadosGC::Classes().begin(),
+                                                                         NXDadosGC::Classes().end()),
+                         NomeDoTeste);
+
+// The list holds every data class of the library and nothing else: exactly the classes whose
+// run-time class records the library registered.
+TEST(ListaDeClasses, CorrespondeAosRegistrosDeExecucao) {
+    for (const InfoClasse* info : NXDadosGC::Classes()) {
+        EXPECT_EQ(NXDadosGC::ClassePorNome(info->nome), info);
+        EXPECT_EQ(std::string_view(info->nome).substr(0, 11), "CNXDadosGC_");
+    }
+    EXPECT_EQ(NXDadosGC::ClassePorNome("CNXDadosGC_NaoExiste"), nullptr);
+}
+
+}  // namespace

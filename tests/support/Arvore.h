@@ -1,0 +1,37 @@
+// Flat record trees built from the class descriptions: random trees for round trips, a deep
+// comparison that ignores addresses, and a byte snapshot of a whole tree.
+#ifndef NXLDADOSGC_TESTES_ARVORE_H
+#define NXLDADOSGC_TESTES_ARVORE_H
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "NXLDadosGC/gc/Classes.h"
+
+namespace teste {
+
+struct OpcoesArvore {
+    int maxElementos = 3;      // per list
+    int profundidade = 4;      // nested levels that may hold children
+    bool inconsistentes = false;  // also make (count, null) and (pointer, 0) pairs
+};
+
+// A record of `info`'s type filled with random bytes (texts keep a zero in their last byte),
+// whose children are blocks from CoTaskMemAlloc: release with info.liberarCopiarParaPS.
+// With `inconsistentes`, some pairs are (count, null) or (block, 0); those blocks are
+// recorded in `orfaos` and must be freed with CoTaskMemFree by the caller.
+void PreencherAleatorio(const NXDadosGC::InfoClasse& info, void* registro, std::mt19937& rng,
+                        const OpcoesArvore& opcoes = {}, std::vector<void*>* orfaos = nullptr);
+
+// Equal trees: every field byte equal except child pointers, which are compared by what they
+// hold (equal counts and equal child trees, null with null). A pair that reads as an empty
+// list (null pointer or zero count) equals (0, null).
+bool ArvoresIguais(const NXDadosGC::InfoClasse& info, const void* a, const void* b, std::string* diferenca = nullptr);
+
+// Every byte of the tree, depth first, child blocks included (addresses as they are).
+std::string Instantaneo(const NXDadosGC::InfoClasse& info, const void* registro);
+
+}  // namespace teste
+
+#endif
