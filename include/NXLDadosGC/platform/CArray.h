@@ -87,25 +87,28 @@ void CArray<TYPE, ARG_TYPE>::Reservar(INT_PTR nNewMax) {
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
     if (nNewSize < 0) AfxThrowInvalidArgException();
-    if (nGrowBy >= 0) m_nGrowBy = nGrowBy;
+    // The new step is taken only once nothing can fail, so a failed resize keeps the old one.
+    const INT_PTR nPasso = nGrowBy >= 0 ? nGrowBy : m_nGrowBy;
 
     if (nNewSize == 0) {
         for (INT_PTR i = 0; i < m_nSize; ++i) m_pData[i].~TYPE();
         AfxLiberarBruto(m_pData);
         m_pData = nullptr;
         m_nSize = m_nMaxSize = 0;
+        m_nGrowBy = nPasso;
         return;
     }
     if (m_pData == nullptr) {
-        Reservar(nNewSize > m_nGrowBy ? nNewSize : m_nGrowBy);
+        Reservar(nNewSize > nPasso ? nNewSize : nPasso);
     } else if (nNewSize > m_nMaxSize) {
-        INT_PTR nGrowArrayBy = m_nGrowBy;
+        INT_PTR nGrowArrayBy = nPasso;
         if (nGrowArrayBy == 0) {
             nGrowArrayBy = m_nSize / 8;
             nGrowArrayBy = nGrowArrayBy < 4 ? 4 : (nGrowArrayBy > 1024 ? 1024 : nGrowArrayBy);
         }
         Reservar(nNewSize < m_nMaxSize + nGrowArrayBy ? m_nMaxSize + nGrowArrayBy : nNewSize);
     }
+    m_nGrowBy = nPasso;
     for (INT_PTR i = m_nSize; i < nNewSize; ++i) ::new (static_cast<void*>(m_pData + i)) TYPE();
     for (INT_PTR i = nNewSize; i < m_nSize; ++i) m_pData[i].~TYPE();
     m_nSize = nNewSize;
