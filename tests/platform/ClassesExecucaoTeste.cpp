@@ -1,0 +1,87 @@
+// Run-time class records, their lookup by name, and exceptions thrown by pointer.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "NXLDadosGC/platform/CObject.h"
+#include "NXLDadosGC/platform/Excecoes.h"
+#include "NXLDadosGC/platform/ModuloExtensao.h"
+#include "support/Alocacoes.h"
+
+namespace {
+
+using NXTeste::Lanca;
+
+const CRuntimeClass* Base(const CRuntimeClass* c) { return c->m_pfnGetBaseClass ? c->m_pfnGetBaseClass() : nullptr; }
+
+TEST(CRuntimeClass, RegistrosDasClassesDaPlataforma) {
+    const struct {
+        const CRuntimeClass* classe;
+        const char* nome;
+        int tamanho;
+        const CRuntimeClass* base;
+    } kCases[]{
+        {RUNTIME_CLASS(CObject), "CObject", sizeof(CObject), nullptr},
+        {RUNTIME_CLASS(CException), "CException", sizeof(CException), RUNTIME_CLASS(CObject)},
+        {RUNTIME_CLASS(CInvalidArgException), "CInvalidArgException", sizeof(CInvalidArgException),
+         RUNTIME_CLASS(CException)},
+        {RUNTIME_CLASS(CMemoryException), "CMemoryException", sizeof(CMemoryException), RUNTIME_CLASS(CException)},
+        {RUNTIME_CLASS(CDynLinkLibrary), "CDynLinkLibrary", sizeof(CDynLinkLibrary), RUNTIME_CLASS(CObject)},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_STREQ(c.classe->m_lpszClassName, c.nome);
+        EXPECT_EQ(c.classe->m_nObjectSize, c.tamanho);
+        EXPECT_EQ(c.classe->m_wSchema, 0xFFFFu);
+        EXPECT_EQ(c.classe->m_pfnCreateObject, nullptr);
+        EXPECT_EQ(Base(c.classe), c.base);
+        EXPECT_EQ(CRuntimeClass::FromName(c.nome), c.classe);
+        // Derived from itself and from every class up its chain, and from nothing else here.
+        for (const auto& outra : kCases) {
+            bool naCadeia = false;
+            for (const CRuntimeClass* b = c.classe; b; b = Base(b)) naCadeia |= b == outra.classe;
+            EXPECT_EQ(c.classe->IsDerivedFrom(outra.classe) != FALSE, naCadeia) << "base " << outra.nome;
+        }
+        EXPECT_FALSE(c.classe->IsDerivedFrom(nullptr));
+    }
+}
+
+TEST(CRuntimeClass, FromNameSoAchaNomesExatos) {
+    for (const char* nome : {"", "cobject", "CObject ", "CObjec", "CObjectX", "NaoExiste"})
+        EXPECT_EQ(CRuntimeClass::FromName(nome), nullptr) << '"' << nome << '"';
+    EXPECT_EQ(CRuntimeClass::FromName(nullptr), nullptr);
+}
+
+// The three ways a caller catches what the framework throws. Each handler releases the
+// exception; the sanitizer build reports one that was not.
+TEST(Excecoes, LancadasPorPonteiroEApanhadasPelaClasseOuBase) {
+    const struct {
+        void (*lancar)();
+        const CRuntimeClass* classe;
+        const char* mensagem;
+    } kCases[]{
+        {&AfxThrowInvalidArgException, RUNTIME_CLASS(CInvalidArgException), "invalid argument"},
+        {&AfxThrowMemoryException, RUNTIME_CLASS(CMemoryException), "out of memory"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.classe->m_lpszClassName);
+        try {
+            c.lancar();
+            ADD_FAILURE() << "nothing thrown";
+        } catch (CException* e) {
+            EXPECT_EQ(e->GetRuntimeClass(), c.classe);
+            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CException)));
+            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CObject)));
+            EXPECT_STREQ(e->GetMensagem(), c.mensagem);
+            e->Delete();
+        }
+    }
+    EXPECT_TRUE(Lanca<CInvalidArgException>([] { AfxThrowInvalidArgException(); }));
+    EXPECT_TRUE(Lanca<CMemoryException>([] { AfxThrowMemoryException(); }));
+    // Neither is a kind of the other: a handler for one does not catch the other.
+    EXPECT_FALSE(Lanca<CMemoryException>([] { AfxThrowInvalidArgException(); }));
+    EXPECT_FALSE(Lanca<CInvalidArgException>([] { AfxThrowMemoryException(); }));
+    EXPECT_FALSE(RUNTIME_CLASS(CMemoryException)->IsDerivedFrom(RUNTIME_CLASS(CInvalidArgException)));
+}
+
+}  // namespace
