@@ -65,14 +65,7 @@ public:
     T_Lista& Troca(INT_PTR i, INT_PTR j) {
         Checar(i);
         Checar(j);
-        if (i != j) {
-            alignas(T) unsigned char tmp[sizeof(T)];
-            void* a = &m_Array[i];
-            void* b = &m_Array[j];
-            std::memcpy(tmp, a, sizeof(T));
-            std::memcpy(a, b, sizeof(T));
-            std::memcpy(b, tmp, sizeof(T));
-        }
+        if (i != j) TrocarBytes(m_Array[i], m_Array[j]);
         return *this;
     }
 
@@ -82,10 +75,17 @@ public:
     const T* GetPtr(INT_PTR i) const { Checar(i); return &m_Array[i]; }
     T* GetPtr(INT_PTR i) { Checar(i); return &m_Array[i]; }
 
-    // Copies v into the element at i.
+    // Copies v into the element at i. A data object is copied aside first and then exchanged
+    // in, so a failed copy leaves the element as it was (Copiar itself would leave it empty).
     void Set(INT_PTR i, const T& v) {
         Checar(i);
-        CopiarElemento(m_Array[i], v);
+        if constexpr (kNumeros) {
+            m_Array[i] = v;
+        } else {
+            T copia;
+            copia.Copiar(&v);
+            TrocarBytes(m_Array[i], copia);
+        }
     }
 
     // The list then holds exactly one element, a copy of v, with a growth step of 100.
@@ -151,6 +151,12 @@ private:
         if (!base || q < base || q >= base + static_cast<std::uintptr_t>(m_Array.GetSize()) * sizeof(T))
             return -1;
         return static_cast<INT_PTR>((q - base) / sizeof(T));
+    }
+    static void TrocarBytes(T& a, T& b) {
+        alignas(T) unsigned char tmp[sizeof(T)];
+        std::memcpy(tmp, static_cast<void*>(&a), sizeof(T));
+        std::memcpy(static_cast<void*>(&a), static_cast<void*>(&b), sizeof(T));
+        std::memcpy(static_cast<void*>(&b), tmp, sizeof(T));
     }
     static void CopiarElemento(T& destino, const T& origem) {
         if constexpr (kNumeros) destino = origem;

@@ -1,0 +1,108 @@
+// Running out of memory at every allocation of each operation in turn: the transfers leave a
+// tree the caller can release, list operations leave the list as it was, and CopiarDe and
+// Copiar leave the object empty. Nothing leaks in any case.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <utility>
+
+#include "ArvoreTeste.h"
+#include "NXLDadosGC/core/Liberacao.h"
+#include "support/Alocacoes.h"
+
+namespace {
+
+using namespace NXTeste;
+
+TEST(Falhas, TransferenciaDeixaArvoreLiberavel) {
+    for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
+        SCOPED_TRACE(alocador == Alocador::Heap ? "CopiarPara" : "CopiarParaPS");
+        VigiaAlocacoes vigia;
+        const CTeste_Dono d = DonoCompleto();
+        const CTeste_Dono antes = d;
+        _REG_TESTE_DONOPS r;
+        auto escrever = [&] {
+            std::memset(static_cast<void*>(&r), 0xEE, sizeof r);
+            if (alocador == Alocador::Heap) d.CopiarPara(&r);
+            else d.CopiarParaPS(&r);
+        };
+        const int falhas = ContarFalhas(escrever, [&](int n) {
+            EXPECT_TRUE(d == antes) << "allocation " << n;
+            // Every block allocated before the failure hangs in the tree, and nowhere else.
+            EXPECT_EQ(ContarBlocos(r), n - 1) << "allocation " << n;
+            // The library's own release helper must cope with a half-written tree.
+            if (alocador == Alocador::Heap) NXDadosGC::LiberarCopiarPara<CTeste_Dono>(r);
+            else NXDadosGC::LiberarCopiarParaPS<CTeste_Dono>(r);
+            EXPECT_EQ(ContarBlocos(r), 0) << "allocation " << n;
+        });
+        EXPECT_EQ(falhas, kBlocosDonoCompleto);
+        CTeste_Dono volta;
+        volta.CopiarDe(&r);
+        EXPECT_TRUE(volta == d);
+        LiberarArvore(r, alocador);
+    }
+}
+
+// Operations on a list that must leave it exactly as it was when an allocation fails, whether it
+// is the list's storage or a nested list inside the element being copied.
+TEST(Falhas, OperacoesDeListaNaoMudamNada) {
+    const CTeste_Grupo grande = Grupo(7, 3);
+    T_Lista<CTeste_Grupo> tres;
+    for (ULONG i = 1; i <= 3; ++i) tres.Adiciona(Grupo(i, static_cast<int>(i)));
+    const struct {
+        const char* nome;
+        int grupos;  // elements in the list before the operation (100 = full at step 100)
+        std::function<void(CTeste_Dono&)> op;
+        int alocacoes;
+    } kCases[]{
+        {"Adiciona, first element", 0, [&](CTeste_Dono& d) { d.AdicionaGrupo(grande); }, 2},
+        {"Adiciona, storage full", 100, [&](CTeste_Dono& d) { d.AdicionaGrupo(grande); }, 2},
+        {"Adiciona, own element", 100, [&](CTeste_Dono& d) { d.AdicionaGrupo(d.GetGrupo(1)); }, 2},
+        {"SetLista", 2, [&](CTeste_Dono& d) { d.SetListaGrupo(tres); }, 1 + 3},
+        {"SetValorUnico", 2, [&](CTeste_Dono& d) { d.SetValorUnicoGrupo(grande); }, 2},
+        {"Set", 2, [&](CTeste_Dono& d) { d.SetGrupo(0, grande); }, 1},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.nome);
+        VigiaAlocacoes vigia;
+        CTeste_Dono d;
+        for (int i = 0; i < c.grupos; ++i) d.AdicionaGrupo(Grupo(static_cast<ULONG>(i), 1 + i % 2));
+        const CTeste_Dono antes = d;
+        const int falhas = ContarFalhas([&] { c.op(d); }, [&](int n) {
+            EXPECT_TRUE(d == antes) << "allocation " << n;  // (its room may have grown)
+        });
+        EXPECT_EQ(falhas, c.alocacoes);
+        EXPECT_TRUE(d != antes);
+    }
+}
+
+// CopiarDe and Copiar give up with an empty object; the record they read stays untouched.
+TEST(Falhas, CopiarDeECopiarDeixamVazio) {
+    VigiaAlocacoes vigia;
+    const CTeste_Dono fonte = DonoCompleto();
+    _REG_TESTE_DONOPS r;
+    fonte.CopiarPara(&r);
+    const auto foto = Foto(r);
+    const std::pair<const char*, std::function<void(CTeste_Dono&)>> kOps[]{
+        {"CopiarDe", [&](CTeste_Dono& d) { d.CopiarDe(&r); }},
+        {"Copiar", [&](CTeste_Dono& d) { d.Copiar(&fonte); }},
+        {"operator=", [&](CTeste_Dono& d) { d = fonte; }},
+    };
+    for (const auto& [nome, op] : kOps) {
+        SCOPED_TRACE(nome);
+        CTeste_Dono d;
+        d.AdicionaLinha(Linha(1, 1));
+        d.SetSituacao(9);
+        const int falhas = ContarFalhas([&] { op(d); }, [&](int n) {
+            EXPECT_TRUE(d.EstaVazio()) << "allocation " << n;
+            EXPECT_EQ(Foto(r), foto) << "allocation " << n;
+            d.SetSituacao(9);  // not empty before the next try
+        });
+        EXPECT_EQ(falhas, kBlocosDonoCompleto);  // one storage block per list and holder
+        EXPECT_TRUE(d == fonte);
+    }
+    LiberarArvore(r, Alocador::Heap);
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+// The field tables NX_LAYOUT generates: every field with its offset, width and kind, sub-tables
+// for embedded and pointed-to records, and rows that tile the record.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ClassesTeste.h"
+
+namespace {
+
+using NXDadosGC::CamposDe;
+using NXDadosGC::TabelaCampos;
+using T = NXDadosGC::TipoCampo;
+
+struct Esperado {
+    const char* nome;
+    std::uint32_t deslocamento, largura;
+    T tipo;
+    TabelaCampos sub;  // empty when the row has none
+};
+
+void EsperaTabela(TabelaCampos real, std::initializer_list<Esperado> esperada, std::size_t tamanho) {
+    ASSERT_EQ(real.size(), esperada.size());
+    std::size_t i = 0, proximo = 0;
+    for (const Esperado& e : esperada) {
+        const NXDadosGC::CampoInfo& c = real[i++];
+        SCOPED_TRACE(e.nome);
+        EXPECT_STREQ(c.nome, e.nome);
+        EXPECT_EQ(c.deslocamento, e.deslocamento);
+        EXPECT_EQ(c.largura, e.largura);
+        EXPECT_EQ(c.tipo, e.tipo) << NXDadosGC::NomeTipoCampo(c.tipo);
+        const TabelaCampos sub = c.sub ? c.sub() : TabelaCampos{};
+        EXPECT_EQ(sub.data(), e.sub.data());
+        EXPECT_EQ(c.deslocamento, proximo) << "rows must tile the record";
+        proximo = c.deslocamento + c.largura;
+        if (c.tipo == T::Lacuna) {
+            EXPECT_EQ(std::string(c.nome), "Lacuna" + std::to_string(c.deslocamento));
+        }
+    }
+    EXPECT_EQ(proximo, tamanho);
+}
+
+TEST(Layout, TabelasDosRegistrosDeTeste) {
+    const TabelaCampos linha = CamposDe<_REG_TESTE_LINHAPS>(), chave = CamposDe<_REG_TESTE_CHAVEPS>(),
+                       grupo = CamposDe<_REG_TESTE_GRUPOPS>();
+    EsperaTabela(linha,
+                 {{"Valor", 0, 8, T::Moeda, {}},
+                  {"Codigo", 8, 4, T::U32, {}},
+                  {"Marca", 12, 1, T::U8, {}},
+                  {"Lacuna13", 13, 3, T::Lacuna, {}}},
+                 sizeof(_REG_TESTE_LINHAPS));
+    EsperaTabela(chave, {{"Conta", 0, 4, T::U32, {}}, {"Filial", 4, 2, T::U16, {}}, {"Lacuna6", 6, 2, T::Lacuna, {}}},
+                 sizeof(_REG_TESTE_CHAVEPS));
+    EsperaTabela(grupo,
+                 {{"Numero", 0, 4, T::U32, {}},
+                  {"QuantidadeLinha", 4, 4, T::Quantidade, {}},
+                  {"pLinha", 8, 8, T::Ponteiro, linha}},
+                 sizeof(_REG_TESTE_GRUPOPS));
+    EsperaTabela(CamposDe<_REG_TESTE_DONOPS>(),
+                 {{"Chave", 0, 8, T::Registro, chave},
+                  {"Total", 8, 8, T::Moeda, {}},
+                  {"QuantidadeGrupo", 16, 4, T::Quantidade, {}},
+                  {"QuantidadeLinha", 20, 4, T::Quantidade, {}},
+                  {"QuantidadeNumero", 24, 4, T::Quantidade, {}},
+                  {"Situacao", 28, 1, T::U8, {}},
+                  {"Lacuna29", 29, 3, T::Lacuna, {}},
+                  {"pGrupo", 32, 8, T::Ponteiro, grupo},
+                  {"pLinha", 40, 8, T::Ponteiro, linha},
+                  {"pExtra", 48, 8, T::Ponteiro, linha},
+                  {"pNumero", 56, 8, T::Ponteiro, {}}},  // a block of numbers has no table
+                 sizeof(_REG_TESTE_DONOPS));
+    // An embedded record's table covers exactly its row.
+    EXPECT_EQ(chave.back().deslocamento + chave.back().largura, CamposDe<_REG_TESTE_DONOPS>()[0].largura);
+}
+
+}  // namespace

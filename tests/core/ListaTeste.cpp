@@ -1,0 +1,231 @@
+// Child lists through the accessors of their owner: index errors, order, exchange, growth, and
+// arguments that live in the very list being changed.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "ArvoreTeste.h"
+#include "support/Alocacoes.h"
+
+namespace {
+
+using namespace NXTeste;
+
+CTeste_Dono ComLinhas(int n) {
+    CTeste_Dono d;
+    for (int i = 0; i < n; ++i) d.AdicionaLinha(Linha(i, static_cast<ULONG>(i)));
+    return d;
+}
+
+TEST(Lista, IndiceForaRecusadoSemMudarNada) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d = ComLinhas(2);
+    d.AdicionaNumero(5);
+    d.AdicionaNumero(6);
+    const CTeste_Dono antes = d;
+    const CTeste_Dono& cd = d;
+    const CTeste_Linha x = Linha(9, 9);
+    using Op = std::function<void(INT_PTR)>;
+    const std::pair<const char*, Op> kOps[]{
+        {"Deletar", [&](INT_PTR i) { d.DeletarLinha(i); }},
+        {"Troca(i, 0)", [&](INT_PTR i) { d.TrocaLinha(i, 0); }},
+        {"Troca(0, i)", [&](INT_PTR i) { d.TrocaLinha(0, i); }},
+        {"Get", [&](INT_PTR i) { (void)cd.GetLinha(i); }},
+        {"GetConstRef", [&](INT_PTR i) { (void)cd.GetConstRefLinha(i); }},
+        {"GetRef", [&](INT_PTR i) { d.GetRefLinha(i).SetCodigo(1); }},
+        {"GetPtr", [&](INT_PTR i) { d.GetPtrLinha(i)->SetCodigo(1); }},
+        {"GetPtr const", [&](INT_PTR i) { (void)cd.GetPtrLinha(i); }},
+        {"Set", [&](INT_PTR i) { d.SetLinha(i, x); }},
+        {"Numero: Deletar", [&](INT_PTR i) { d.DeletarNumero(i); }},
+        {"Numero: Troca(0, i)", [&](INT_PTR i) { d.TrocaNumero(0, i); }},
+        {"Numero: Get", [&](INT_PTR i) { (void)cd.GetNumero(i); }},
+        {"Numero: Set", [&](INT_PTR i) { d.SetNumero(i, 1); }},
+    };
+    for (const auto& [nome, op] : kOps) {
+        for (INT_PTR i : {INT_PTR{-1}, INT_PTR{2}, INT_PTR{5}}) {
+            EXPECT_TRUE(Lanca<CInvalidArgException>([&] { op(i); })) << nome << " with " << i;
+            EXPECT_TRUE(d == antes) << nome << " with " << i;
+        }
+    }
+}
+
+TEST(Lista, DeletarDesceOsSeguintes) {
+    CTeste_Dono d = ComLinhas(4);
+    const CTeste_Dono antes = d;
+    d.DeletarLinha(0);
+    d.DeletarLinha(1);  // the former element 2
+    ASSERT_EQ(d.GetQuantidadeLinha(), 2);
+    EXPECT_TRUE(d.GetLinha(0) == antes.GetLinha(1));
+    EXPECT_TRUE(d.GetLinha(1) == antes.GetLinha(3));
+    d.DeletarLinha(1);
+    d.DeletarLinha(0);
+    EXPECT_EQ(d.GetQuantidadeLinha(), 0);
+    EXPECT_TRUE(d.EstaVazio());
+}
+
+TEST(Lista, TrocaEOrdem) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d = DonoCompleto();
+    const CTeste_Dono antes = d;
+    EXPECT_EQ(&d.TrocaLinha(0, 2), &d.GetListaLinha());
+    EXPECT_TRUE(d.GetLinha(0) == antes.GetLinha(2));
+    EXPECT_TRUE(d.GetLinha(2) == antes.GetLinha(0));
+    EXPECT_TRUE(d != antes) << "the same elements in another order are another list";
+    d.TrocaLinha(2, 0);
+    EXPECT_TRUE(d == antes);
+    d.TrocaLinha(1, 1);
+    EXPECT_TRUE(d == antes);
+
+    d.TrocaGrupo(0, 1);  // elements owning nested lists keep them
+    EXPECT_EQ(d.GetGrupo(0).GetQuantidadeLinha(), 0);
+    EXPECT_TRUE(d.GetGrupo(1) == antes.GetGrupo(0));
+    d.TrocaNumero(0, 1);
+    EXPECT_EQ(d.GetNumero(0), 0xFFFFFFFFu);
+    EXPECT_EQ(d.GetNumero(1), 10u);
+
+    CTeste_Dono a, b;  // built in two orders
+    a.AdicionaNumero(1);
+    a.AdicionaNumero(2);
+    b.AdicionaNumero(2);
+    b.AdicionaNumero(1);
+    EXPECT_TRUE(a != b);
+}
+
+TEST(Lista, AcessoresDeElemento) {
+    CTeste_Dono d = ComLinhas(3);
+    const CTeste_Dono& cd = d;
+    EXPECT_EQ(&cd.GetLinha(1), &cd.GetConstRefLinha(1));
+    EXPECT_EQ(cd.GetPtrLinha(1), &cd.GetLinha(1));
+    EXPECT_EQ(d.GetPtrLinha(2), &d.GetRefLinha(2));
+    d.GetRefLinha(1).SetMarca(4);
+    d.GetPtrLinha(2)->SetMarca(5);
+    EXPECT_EQ(d.GetLinha(1).GetMarca(), 4);
+    EXPECT_EQ(d.GetLinha(2).GetMarca(), 5);
+    d.SetLinha(0, Linha(8, 8));
+    EXPECT_TRUE(d.GetLinha(0) == Linha(8, 8));
+    d.RemoveTodosLinha();
+    EXPECT_EQ(d.GetQuantidadeLinha(), 0);
+
+}
+
+TEST(Lista, Portador) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d;
+    const CTeste_Linha qualquer;
+    const CTeste_Linha* p = &qualquer;
+    EXPECT_FALSE(d.PossuiExtra());
+    EXPECT_EQ(d.GetExtra(), nullptr);
+    EXPECT_FALSE(std::as_const(d).GetExtra(p));
+    EXPECT_EQ(p, nullptr);
+    CTeste_Linha* novo = d.IncluiExtra();
+    EXPECT_TRUE(novo->EstaVazio());
+    EXPECT_EQ(d.IncluiExtra(), novo) << "a second Inclui keeps the held object";
+    d.SetExtra(Linha(3, 3));
+    CTeste_Linha* q = nullptr;
+    EXPECT_TRUE(d.GetExtra(q));
+    EXPECT_EQ(q, novo);
+    EXPECT_TRUE(*q == Linha(3, 3));
+    EXPECT_EQ(d.GetQuantidadeLinha(), 0) << "the holder is not the list of the same type";
+    d.SetExtra(static_cast<const CTeste_Linha*>(nullptr));
+    EXPECT_FALSE(d.PossuiExtra());
+    const CTeste_Linha quatro = Linha(4, 4);
+    d.SetExtra(&quatro);
+    EXPECT_TRUE(*d.GetExtra() == quatro);
+    d.RemoveExtra();
+    EXPECT_TRUE(d.EstaVazio());
+}
+
+INT_PTR Capacidade(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetCapacidade(); }
+INT_PTR Passo(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetGrowBy(); }
+
+// Step 100 while elements are added one by one; exactly the need after a whole-list assignment,
+// then automatic growth; back to step 100 after SetValorUnico.
+TEST(Lista, CrescimentoPelosAcessores) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d;
+    EXPECT_EQ(Capacidade(d.GetListaLinha()), 0);
+    EXPECT_EQ(Passo(d.GetListaLinha()), 100);
+    d.AdicionaLinha(Linha(1, 1));
+    EXPECT_EQ(Capacidade(d.GetListaLinha()), 100);
+    for (int i = 1; i <= 100; ++i) d.AdicionaLinha(Linha(i, 1));
+    EXPECT_EQ(Capacidade(d.GetListaLinha()), 200);
+
+    const CTeste_Dono sete = ComLinhas(7);
+    _REG_TESTE_DONOPS r;
+    sete.CopiarPara(&r);
+    const std::pair<const char*, std::function<void(CTeste_Dono&)>> kAtribuicoes[]{
+        {"SetLista", [&](CTeste_Dono& o) { o.SetListaLinha(sete.GetListaLinha()); }},
+        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }},
+        {"operator=", [&](CTeste_Dono& o) { o = sete; }},
+    };
+    for (const auto& [nome, atribuir] : kAtribuicoes) {
+        SCOPED_TRACE(nome);
+        CTeste_Dono o = ComLinhas(150);
+        atribuir(o);
+        const T_Lista<CTeste_Linha>& l = o.GetListaLinha();
+        EXPECT_EQ(o.GetQuantidadeLinha(), 7);
+        EXPECT_EQ(Capacidade(l), 7);
+        EXPECT_EQ(Passo(l), 0);
+        o.AdicionaLinha(Linha(0, 0));
+        EXPECT_EQ(Capacidade(l), 7 + 4);  // automatic: an eighth of 7, at least 4
+        o.SetValorUnicoLinha(Linha(5, 5));
+        EXPECT_EQ(o.GetQuantidadeLinha(), 1);
+        EXPECT_EQ(Capacidade(l), 100);
+        EXPECT_EQ(Passo(l), 100);
+        o.SetListaLinha(sete.GetListaLinha());
+        o.RemoveTodosLinha();
+        EXPECT_EQ(Capacidade(l), 0);
+        EXPECT_EQ(Passo(l), 0) << "emptying keeps the step";
+    }
+    const CTeste_Dono copia(sete);
+    EXPECT_EQ(Capacidade(copia.GetListaLinha()), 7);
+    LiberarArvore(r, Alocador::Heap);
+}
+
+// The argument may be an element of the list being changed, even when the change moves or
+// destroys that element before it is copied.
+TEST(Lista, ArgumentoDaPropriaLista) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d = ComLinhas(100);
+    ASSERT_EQ(Capacidade(d.GetListaLinha()), 100);
+    const CTeste_Linha l50 = d.GetLinha(50);
+    d.AdicionaLinha(d.GetLinha(50));  // full: the storage moves first
+    ASSERT_EQ(d.GetQuantidadeLinha(), 101);
+    EXPECT_TRUE(d.GetLinha(100) == l50);
+    d.AdicionaLinha(d.GetLinha(0));  // with room to spare
+    EXPECT_TRUE(d.GetLinha(101) == d.GetLinha(0));
+
+    for (int i = 0; i < 100; ++i) d.AdicionaGrupo(Grupo(static_cast<ULONG>(i), i % 3));
+    const CTeste_Grupo g2 = d.GetGrupo(2);
+    d.AdicionaGrupo(d.GetGrupo(2));  // an element that owns a nested list, while moving
+    EXPECT_TRUE(d.GetGrupo(100) == g2);
+    for (int i = 0; i < 100; ++i) d.AdicionaNumero(static_cast<ULONG>(i + 1000));
+    d.AdicionaNumero(d.GetNumero(99));
+    EXPECT_EQ(d.GetNumero(100), 1099u);
+
+    d.SetLinha(1, d.GetLinha(2));
+    EXPECT_TRUE(d.GetLinha(1) == d.GetLinha(2));
+    d.SetGrupo(0, d.GetGrupo(2));
+    d.SetGrupo(2, d.GetGrupo(2));
+    EXPECT_TRUE(d.GetGrupo(0) == g2);
+    EXPECT_TRUE(d.GetGrupo(2) == g2);
+
+    const CTeste_Dono antes = d;
+    d.SetListaLinha(d.GetListaLinha());
+    EXPECT_TRUE(d == antes);
+    EXPECT_EQ(Capacidade(d.GetListaLinha()), 200) << "assigning a list to itself changes nothing";
+
+    d.SetValorUnicoGrupo(d.GetGrupo(2));  // the emptying destroys the argument's original
+    ASSERT_EQ(d.GetQuantidadeGrupo(), 1);
+    EXPECT_TRUE(d.GetGrupo(0) == g2);
+    d.SetValorUnicoLinha(d.GetLinha(100));
+    ASSERT_EQ(d.GetQuantidadeLinha(), 1);
+    EXPECT_TRUE(d.GetLinha(0) == l50);
+    d.SetValorUnicoNumero(d.GetNumero(3));
+    ASSERT_EQ(d.GetQuantidadeNumero(), 1);
+    EXPECT_EQ(d.GetNumero(0), 1003u);
+}
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The flat records an owner of children writes and reads: where each child lands, what empty
+// children look like, and what CopiarDe makes of inconsistent or gap-carrying records.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "ArvoreTeste.h"
+#include "NXLDadosGC/core/Liberacao.h"
+#include "support/Alocacoes.h"
+
+namespace {
+
+using namespace NXTeste;
+
+// Record i of a block starts i record sizes after the block's pointer.
+template <class REG>
+bool RegistroNaPosicao(const REG* bloco, int i, const REG& esperado) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(bloco) + static_cast<std::size_t>(i) * sizeof(REG);
+    return std::memcmp(bytes, &esperado, sizeof(REG)) == 0;
+}
+template <class REG>
+bool Zerado(const REG& r) {
+    static const REG zero{};
+    return std::memcmp(&r, &zero, sizeof(REG)) == 0;
+}
+
+TEST(Transferencia, OndeCadaFilhoFicaNoRegistro) {
+    VigiaAlocacoes vigia;
+    const CTeste_Dono d = DonoCompleto();
+    EXPECT_TRUE(Zerado(d.GetReg().Chave)) << "a live object keeps its key in the member only";
+    for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
+        SCOPED_TRACE(alocador == Alocador::Heap ? "CopiarPara" : "CopiarParaPS");
+        _REG_TESTE_DONOPS r;
+        if (alocador == Alocador::Heap) d.CopiarPara(&r);
+        else d.CopiarParaPS(&r);
+
+        EXPECT_TRUE(RegistroNaPosicao(&r.Chave, 0, d.GetChave().GetReg()));
+        EXPECT_EQ(r.Total.int64, -123456789);
+        EXPECT_EQ(r.Situacao, 7);
+        ASSERT_EQ(static_cast<ULONG>(r.QuantidadeLinha), 3u);
+        for (int i = 0; i < 3; ++i) EXPECT_TRUE(RegistroNaPosicao(r.pLinha, i, d.GetLinha(i).GetReg())) << i;
+
+        ASSERT_EQ(static_cast<ULONG>(r.QuantidadeGrupo), 2u);
+        const _REG_TESTE_GRUPOPS& g0 = r.pGrupo[0];
+        const _REG_TESTE_GRUPOPS& g1 = r.pGrupo[1];
+        EXPECT_EQ(g0.Numero, 1u);
+        ASSERT_EQ(static_cast<ULONG>(g0.QuantidadeLinha), 2u);
+        for (int i = 0; i < 2; ++i)
+            EXPECT_TRUE(RegistroNaPosicao(g0.pLinha, i, d.GetGrupo(0).GetLinha(i).GetReg())) << i;
+        EXPECT_EQ(g1.Numero, 2u);
+        EXPECT_EQ(static_cast<ULONG>(g1.QuantidadeLinha), 0u);  // an empty nested list: (0, null)
+        EXPECT_EQ(g1.pLinha, nullptr);
+
+        ASSERT_NE(r.pExtra, nullptr);
+        EXPECT_TRUE(RegistroNaPosicao(r.pExtra, 0, d.GetExtra()->GetReg()));
+
+        // The numbers travel as a plain block of 32-bit values.
+        const ULONG numeros[] = {10u, 0xFFFFFFFFu, 0u};
+        ASSERT_EQ(static_cast<ULONG>(r.QuantidadeNumero), 3u);
+        EXPECT_EQ(std::memcmp(r.pNumero, numeros, sizeof numeros), 0);
+
+        LiberarArvore(r, alocador);
+    }
+}
+
+TEST(Transferencia, FilhosVaziosViajamComoZeroENulo) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d;
+    d.SetTotal(tagCY{5});
+    _REG_TESTE_DONOPS r;
+    for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
+        std::memset(static_cast<void*>(&r), 0xCD, sizeof r);  // pointers the destination held are overwritten
+        if (alocador == Alocador::Heap) d.CopiarPara(&r);
+        else d.CopiarParaPS(&r);
+        _REG_TESTE_DONOPS esperado{};
+        esperado.Total = tagCY{5};
+        EXPECT_TRUE(std::memcmp(&r, &esperado, sizeof r) == 0);
+    }
+    EXPECT_EQ(vigia.Alocacoes(), 0);
+}
+
+TEST(Transferencia, NumerosVoltamDeUmBlocoDe32Bits) {
+    const ULONG numeros[] = {1u, 0x80000000u, 0u, 42u};
+    _REG_TESTE_DONOPS r{};
+    r.QuantidadeNumero = NXQuantidade{4};
+    r.pNumero = const_cast<ULONG*>(numeros);
+    CTeste_Dono d;
+    d.CopiarDe(&r);
+    ASSERT_EQ(d.GetQuantidadeNumero(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(d.GetNumero(i), numeros[i]);
+    EXPECT_EQ(d.GetReg().pNumero, nullptr);
+}
+
+// The release helpers free the whole tree, children first, and leave every pair (0, null), so
+// a second release does nothing.
+TEST(Transferencia, LiberacaoDaArvoreInteira) {
+    VigiaAlocacoes vigia;
+    const CTeste_Dono d = DonoCompleto();
+    for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
+        _REG_TESTE_DONOPS r;
+        auto liberar = [&] {
+            if (alocador == Alocador::Heap) NXDadosGC::LiberarCopiarPara<CTeste_Dono>(r);
+            else NXDadosGC::LiberarCopiarParaPS<CTeste_Dono>(r);
+        };
+        if (alocador == Alocador::Heap) d.CopiarPara(&r);
+        else d.CopiarParaPS(&r);
+        const long long liberadas = vigia.Liberacoes();
+        liberar();
+        EXPECT_EQ(vigia.Liberacoes() - liberadas, kBlocosDonoCompleto);
+        EXPECT_EQ(ContarBlocos(r), 0);
+        EXPECT_EQ(static_cast<ULONG>(r.QuantidadeLinha), 0u);
+        EXPECT_TRUE(RegistroNaPosicao(&r.Chave, 0, d.GetChave().GetReg())) << "fields stay as written";
+        liberar();
+        EXPECT_EQ(vigia.Liberacoes() - liberadas, kBlocosDonoCompleto);
+    }
+}
+
+// A count without a pointer, or a pointer without a count, reads as an empty list; in both cases
+// the object's own pair ends (0, null).
+TEST(Transferencia, ParesInconsistentesLidosComoListaVazia) {
+    _REG_TESTE_LINHAPS linhas[2]{};
+    _REG_TESTE_GRUPOPS grupos[2]{};
+    ULONG numeros[2]{7, 8};
+    const struct {
+        const char* caso;
+        NXQuantidade quantidade;
+        bool comPonteiro;
+    } kCases[]{{"count without pointer", NXQuantidade{2}, false}, {"pointer without count", NXQuantidade{0}, true}};
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.caso);
+        _REG_TESTE_DONOPS r{};
+        r.Situacao = 3;
+        r.QuantidadeLinha = r.QuantidadeGrupo = r.QuantidadeNumero = c.quantidade;
+        if (c.comPonteiro) {
+            r.pLinha = linhas;
+            r.pGrupo = grupos;
+            r.pNumero = numeros;
+        }
+        const _REG_TESTE_DONOPS antes = r;
+        CTeste_Dono d = DonoCompleto();  // what CopiarDe must drop
+        d.CopiarDe(&r);
+        EXPECT_EQ(d.GetQuantidadeLinha(), 0);
+        EXPECT_EQ(d.GetQuantidadeGrupo(), 0);
+        EXPECT_EQ(d.GetQuantidadeNumero(), 0);
+        EXPECT_FALSE(d.PossuiExtra());
+        EXPECT_EQ(d.GetSituacao(), 3);
+        CTeste_Dono esperado;
+        esperado.SetSituacao(3);
+        EXPECT_TRUE(d == esperado) << "the object's own pairs must read (0, null)";
+        EXPECT_EQ(std::memcmp(&r, &antes, sizeof r), 0);
+    }
+}
+
+// Gaps are part of the record: one carried in by CopiarDe makes an object differ from one built
+// field by field, at the top level and inside a list element.
+TEST(Transferencia, LacunasContamNaComparacao) {
+    CTeste_Dono porCampos;
+    porCampos.SetTotal(tagCY{5});
+    porCampos.AdicionaLinha(Linha(1, 2, 3));
+    _REG_TESTE_DONOPS r;
+    porCampos.CopiarPara(&r);
+
+    CTeste_Dono d;
+    d.CopiarDe(&r);
+    EXPECT_TRUE(d == porCampos);
+
+    r.Lacuna29[1] = std::byte{1};
+    d.CopiarDe(&r);
+    EXPECT_TRUE(d != porCampos);
+    r.Lacuna29[1] = std::byte{0};
+
+    r.pLinha[0].Lacuna13[2] = std::byte{0x80};
+    d.CopiarDe(&r);
+    EXPECT_TRUE(d != porCampos);
+    EXPECT_TRUE(d.GetLinha(0) != porCampos.GetLinha(0));
+    EXPECT_EQ(d.GetLinha(0).GetCodigo(), 2u);  // every accessor agrees; only the gap differs
+
+    _REG_TESTE_LINHAPS so{};
+    so.Lacuna13[0] = std::byte{1};
+    CTeste_Linha l;
+    l.CopiarDe(&so);
+    EXPECT_FALSE(l.EstaVazio());
+    LiberarArvore(r, Alocador::Heap);
+}
+
+}  // namespace
