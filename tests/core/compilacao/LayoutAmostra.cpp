@@ -1,0 +1,28 @@
+// Compiled by CTest, never linked: a record whose layout statement is correct unless one of the
+// NX_CASO_* names below is defined. Each case is one realistic transcription mistake.
+#include "NXLDadosGC/core/Layout.h"
+
+#if defined(NX_CASO_LACUNA_VELHA)
+// Marca grew from 8 to 16 bits; the gap moved to byte 14 and its offset was updated, its name not.
+struct _REG_AMOSTRAPS {
+    tagCY Valor;
+    ULONG Codigo;
+    WORD Marca;
+    std::byte Lacuna13[2];
+};
+NX_LAYOUT(_REG_AMOSTRAPS, 16, (Valor, 0), (Codigo, 8), (Marca, 12), (Lacuna13, 14))
+#else
+struct _REG_AMOSTRAPS {
+    tagCY Valor;
+    ULONG Codigo;
+    BYTE Marca;
+    std::byte Lacuna13[3];
+};
+#if defined(NX_CASO_DESLOCAMENTO_ERRADO)
+NX_LAYOUT(_REG_AMOSTRAPS, 16, (Valor, 0), (Codigo, 12), (Marca, 12), (Lacuna13, 13))
+#else
+NX_LAYOUT(_REG_AMOSTRAPS, 16, (Valor, 0), (Codigo, 8), (Marca, 12), (Lacuna13, 13))
+#endif
+#endif
+
+static_assert(NXDadosGC::CamposDe<_REG_AMOSTRAPS>().size() == 4);
