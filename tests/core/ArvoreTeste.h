@@ -1,5 +1,5 @@
-// Sample objects of the test classes, and walkers over the record trees that CopiarPara and
-// CopiarParaPS write: count their blocks, photograph their bytes, release them.
+// Sample objects of the test classes, and a walker over the record trees that CopiarPara and
+// CopiarParaPS write: it counts their blocks and photographs their bytes.
 #ifndef NXLDADOSGC_TESTES_ARVORETESTE_H
 #define NXLDADOSGC_TESTES_ARVORETESTE_H
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ClassesTeste.h"
-#include "NXLDadosGC/platform/AlocadorTarefa.h"
+#include "NXLDadosGC/core/Liberacao.h"
 
 namespace NXTeste {
 
@@ -27,81 +27,25 @@ void CadaBloco(const _REG_TESTE_DONOPS& r, V& v) {
     v.Array(r.pNumero, r.QuantidadeNumero);
 }
 
-// Which allocator wrote a tree, and so how it is released.
+// Which allocator wrote a tree, and the library's release helper that matches it.
 enum class Alocador { Heap, Tarefa };
-
-// Releases every block of a tree, children first: delete[] / delete (counted here, since the
-// runtime's own release does not count) or CoTaskMemFree. Works on a half-written tree.
-class Liberador {
-public:
-    explicit Liberador(Alocador a) : m_alocador(a) {}
-    template <class R>
-    void Array(R* p, NXQuantidade n) {
-        if (!p) return;
-        for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(n); ++i) CadaBloco(p[i], *this);
-        if (m_alocador == Alocador::Tarefa) {
-            CoTaskMemFree(p);
-        } else {
-            delete[] p;
-            AfxRegistrarLiberacao();
-        }
-    }
-    template <class R>
-    void Unico(R* p) {
-        if (!p) return;
-        CadaBloco(*p, *this);
-        if (m_alocador == Alocador::Tarefa) {
-            CoTaskMemFree(p);
-        } else {
-            delete p;
-            AfxRegistrarLiberacao();
-        }
-    }
-
-private:
-    Alocador m_alocador;
-};
-template <class R>
-void LiberarArvore(const R& r, Alocador a) {
-    Liberador l(a);
-    CadaBloco(r, l);
+template <class C>
+void Liberar(typename C::Registro& r, Alocador a) {
+    if (a == Alocador::Heap) NXDadosGC::LiberarCopiarPara<C>(r);
+    else NXDadosGC::LiberarCopiarParaPS<C>(r);
 }
 
-// Every byte of a tree: the record, then each block it points to, depth first.
-class Fotografo {
-public:
+// A tree seen from outside: every byte (the record, then each block it points to, depth first)
+// and the number of blocks.
+struct Arvore {
     std::vector<unsigned char> bytes;
-    template <class R>
-    void Bytes(const R* p, std::size_t n) {
-        const auto* b = reinterpret_cast<const unsigned char*>(p);
-        bytes.insert(bytes.end(), b, b + n * sizeof(R));
-    }
-    template <class R>
-    void Array(const R* p, NXQuantidade n) {
-        if (!p) return;
-        Bytes(p, static_cast<std::uint32_t>(n));
-        for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(n); ++i) CadaBloco(p[i], *this);
-    }
-    template <class R>
-    void Unico(const R* p) {
-        Array(p, NXQuantidade{p ? 1u : 0u});
-    }
-};
-template <class R>
-std::vector<unsigned char> Foto(const R& r) {
-    Fotografo f;
-    f.Bytes(&r, 1);
-    CadaBloco(r, f);
-    return f.bytes;
-}
-
-// The number of blocks in a tree.
-struct Contador {
     int blocos = 0;
     template <class R>
     void Array(const R* p, NXQuantidade n) {
         if (!p) return;
         ++blocos;
+        const auto* b = reinterpret_cast<const unsigned char*>(p);
+        bytes.insert(bytes.end(), b, b + static_cast<std::uint32_t>(n) * sizeof(R));
         for (std::uint32_t i = 0; i < static_cast<std::uint32_t>(n); ++i) CadaBloco(p[i], *this);
     }
     template <class R>
@@ -110,11 +54,17 @@ struct Contador {
     }
 };
 template <class R>
-int ContarBlocos(const R& r) {
-    Contador c;
-    CadaBloco(r, c);
-    return c.blocos;
+Arvore Percorrer(const R& r) {
+    Arvore a;
+    const auto* b = reinterpret_cast<const unsigned char*>(&r);
+    a.bytes.assign(b, b + sizeof(R));
+    CadaBloco(r, a);
+    return a;
 }
+template <class R>
+std::vector<unsigned char> Foto(const R& r) { return Percorrer(r).bytes; }
+template <class R>
+int ContarBlocos(const R& r) { return Percorrer(r).blocos; }
 
 inline CTeste_Linha Linha(LONGLONG valor, ULONG codigo, BYTE marca = 0) {
     CTeste_Linha l;

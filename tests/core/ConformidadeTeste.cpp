@@ -15,13 +15,12 @@ namespace {
 
 using namespace NXTeste;
 
-template <class C>
-using Mudancas = std::vector<std::pair<const char*, std::function<void(C&)>>>;
-
-// Per class: a sample with every field and child set, the ways to make a new object non-empty
-// one field or child at a time, a class with another record, and the blocks the sample writes.
+// Per class: a sample with every field and child set, ways to make a new object non-empty one
+// field or child at a time, a class with another record, and the blocks the sample writes.
 template <class C>
 struct Amostra;
+template <class C>
+using Mudancas = std::vector<std::pair<const char*, std::function<void(C&)>>>;
 
 template <>
 struct Amostra<CTeste_Linha> {
@@ -29,13 +28,11 @@ struct Amostra<CTeste_Linha> {
     static constexpr int kBlocos = 0;
     static CTeste_Linha Cheia() { return Linha(-1, 0x80000000, 0x80); }
     static Mudancas<CTeste_Linha> Todas() {
-        return {{"Valor", [](auto& o) { o.SetValor(tagCY{1}); }},
-                {"Valor negativo", [](auto& o) { o.SetValor(tagCY{-1}); }},
+        return {{"Valor", [](auto& o) { o.SetValor(tagCY{-1}); }},
                 {"Codigo", [](auto& o) { o.SetCodigo(1); }},
                 {"Marca", [](auto& o) { o.SetMarca(1); }}};
     }
 };
-
 template <>
 struct Amostra<CTeste_Chave> {
     using Outra = CTeste_Linha;
@@ -49,7 +46,6 @@ struct Amostra<CTeste_Chave> {
         return {{"Conta", [](auto& o) { o.SetConta(1); }}, {"Filial", [](auto& o) { o.SetFilial(0x100); }}};
     }
 };
-
 template <>
 struct Amostra<CTeste_Grupo> {
     using Outra = CTeste_Dono;
@@ -57,43 +53,25 @@ struct Amostra<CTeste_Grupo> {
     static CTeste_Grupo Cheia() { return Grupo(9, 3); }
     static Mudancas<CTeste_Grupo> Todas() {
         return {{"Numero", [](auto& o) { o.SetNumero(1); }},
-                {"Linha vazia", [](auto& o) { o.AdicionaLinha(CTeste_Linha{}); }},
-                {"Linha", [](auto& o) { o.AdicionaLinha(Linha(1, 1)); }}};
+                {"empty line", [](auto& o) { o.AdicionaLinha(CTeste_Linha{}); }}};
     }
 };
-
 template <>
 struct Amostra<CTeste_Dono> {
     using Outra = CTeste_Grupo;
     static constexpr int kBlocos = kBlocosDonoCompleto;
     static CTeste_Dono Cheia() { return DonoCompleto(); }
     static Mudancas<CTeste_Dono> Todas() {
-        CTeste_Chave chave;
-        chave.SetFilial(2);
         return {{"Total", [](auto& o) { o.SetTotal(tagCY{1}); }},
                 {"Situacao", [](auto& o) { o.SetSituacao(1); }},
-                {"Chave pelo membro", [](auto& o) { o.GetChave().SetConta(1); }},
-                {"Chave inteira", [chave](auto& o) { o.SetChave(chave); }},
-                {"Linha vazia", [](auto& o) { o.AdicionaLinha(CTeste_Linha{}); }},
-                {"Grupo vazio", [](auto& o) { o.AdicionaGrupo(CTeste_Grupo{}); }},
-                {"Extra vazio", [](auto& o) { o.IncluiExtra(); }},
-                {"Extra", [](auto& o) { o.SetExtra(Linha(0, 0, 1)); }},
-                {"Numero zero", [](auto& o) { o.AdicionaNumero(0); }}};
+                {"key through the member", [](auto& o) { o.GetChave().SetConta(1); }},
+                {"key", [](auto& o) { o.SetChave(Amostra<CTeste_Chave>::Cheia()); }},
+                {"empty line", [](auto& o) { o.AdicionaLinha(CTeste_Linha{}); }},
+                {"empty group", [](auto& o) { o.AdicionaGrupo(CTeste_Grupo{}); }},
+                {"empty held line", [](auto& o) { o.IncluiExtra(); }},
+                {"number zero", [](auto& o) { o.AdicionaNumero(0); }}};
     }
 };
-
-// The bytes of a record that belong to children (counts, pointers, member-key areas): zero in a
-// live object's own record, filled only in a record on its way in or out.
-template <class REG>
-std::vector<bool> BytesDeFilhos() {
-    std::vector<bool> mascara(sizeof(REG), false);
-    for (const NXDadosGC::CampoInfo& c : NXDadosGC::CamposDe<REG>()) {
-        using NXDadosGC::TipoCampo;
-        if (c.tipo == TipoCampo::Quantidade || c.tipo == TipoCampo::Ponteiro || c.tipo == TipoCampo::Registro)
-            for (std::uint32_t i = 0; i < c.largura; ++i) mascara[c.deslocamento + i] = true;
-    }
-    return mascara;
-}
 
 template <class C>
 class Conformidade : public ::testing::Test {
@@ -102,12 +80,9 @@ protected:
     VigiaAlocacoes m_vigia;  // declared first: checked after every object of the test is gone
 };
 using Classes = ::testing::Types<CTeste_Linha, CTeste_Chave, CTeste_Grupo, CTeste_Dono>;
-class NomesDasClasses {
-public:
+struct NomesDasClasses {
     template <class C>
-    static std::string GetName(int) {
-        return C::GetThisClass()->m_lpszClassName;
-    }
+    static std::string GetName(int) { return C::GetThisClass()->m_lpszClassName; }
 };
 TYPED_TEST_SUITE(Conformidade, Classes, NomesDasClasses);
 
@@ -121,38 +96,31 @@ TYPED_TEST(Conformidade, ClasseDeExecucaoEModulo) {
     EXPECT_EQ(c->m_pfnCreateObject, nullptr);
     EXPECT_EQ(CRuntimeClass::FromName(c->m_lpszClassName), c);
     // The templates have no record of their own: the chain goes straight to TNXBaseParaDados.
-    const CRuntimeClass* cadeia[] = {RUNTIME_CLASS(TNXBaseParaDados), RUNTIME_CLASS(TNXBaseObject),
-                                     RUNTIME_CLASS(CObject), nullptr};
-    for (const CRuntimeClass* esperada : cadeia) {
+    for (const CRuntimeClass* esperada : {RUNTIME_CLASS(TNXBaseParaDados), RUNTIME_CLASS(TNXBaseObject),
+                                          RUNTIME_CLASS(CObject), static_cast<CRuntimeClass*>(nullptr)}) {
         c = c->m_pfnGetBaseClass ? c->m_pfnGetBaseClass() : nullptr;
-        EXPECT_EQ(c, esperada);
-        if (c) {
-            EXPECT_TRUE(novo.IsKindOf(c));
-        }
+        ASSERT_EQ(c, esperada);
+        EXPECT_TRUE(!c || novo.IsKindOf(c));
     }
     using Outra = typename Amostra<TypeParam>::Outra;
     EXPECT_FALSE(novo.IsKindOf(RUNTIME_CLASS(Outra)));
-    EXPECT_EQ(base.GetModulo(), NXModulo_GC);
-    EXPECT_EQ(static_cast<int>(base.GetModulo()), 22);
+    EXPECT_EQ(base.GetModulo(), 22);
 }
 
 TYPED_TEST(Conformidade, VazioSoQuandoIgualAUmNovo) {
     const TypeParam novo;
     EXPECT_TRUE(novo.EstaVazio());
     for (const auto& [nome, mudar] : Amostra<TypeParam>::Todas()) {
-        SCOPED_TRACE(nome);
         TypeParam o;
         mudar(o);
-        EXPECT_FALSE(o.EstaVazio());
-        EXPECT_TRUE(o != novo);
+        EXPECT_FALSE(o.EstaVazio()) << nome;
+        EXPECT_TRUE(o != novo) << nome;
         o.Limpar();
-        EXPECT_TRUE(o.EstaVazio());
-        EXPECT_TRUE(o == novo);
+        EXPECT_TRUE(o.EstaVazio()) << nome;
     }
     TypeParam cheia = Amostra<TypeParam>::Cheia();
-    EXPECT_FALSE(cheia.EstaVazio());
     cheia.Limpar();
-    EXPECT_TRUE(cheia.EstaVazio());
+    EXPECT_TRUE(cheia == novo);
 }
 
 // A hook that skipped part of the record would miss a difference there: try every byte, gaps
@@ -169,14 +137,21 @@ TYPED_TEST(Conformidade, CadaByteDoRegistroConta) {
         EXPECT_FALSE(vazio.EstaVazio()) << "byte " << i;
         bo[i] ^= 0x40;
         bv[i] ^= 0x40;
-        EXPECT_TRUE(o == cheia) << "byte " << i;
     }
+    EXPECT_TRUE(o == cheia);
 }
 
+// Out and back through each transfer: the allocator used, the source left alone by CopiarDe,
+// and the object's own record zero wherever children travel (counts, pointers, key areas).
 TYPED_TEST(Conformidade, IdaEVoltaPorRegistro) {
     using REG = typename TestFixture::REG;
     const TypeParam original = Amostra<TypeParam>::Cheia();
-    const std::vector<bool> filhos = BytesDeFilhos<REG>();
+    std::vector<bool> deFilhos(sizeof(REG));
+    for (const NXDadosGC::CampoInfo& c : NXDadosGC::CamposDe<REG>())
+        if (c.tipo == NXDadosGC::TipoCampo::Quantidade || c.tipo == NXDadosGC::TipoCampo::Ponteiro ||
+            c.tipo == NXDadosGC::TipoCampo::Registro)
+            for (std::uint32_t i = 0; i < c.largura; ++i) deFilhos[c.deslocamento + i] = true;
+
     for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
         SCOPED_TRACE(alocador == Alocador::Heap ? "CopiarPara" : "CopiarParaPS");
         REG r;
@@ -184,31 +159,28 @@ TYPED_TEST(Conformidade, IdaEVoltaPorRegistro) {
         const long long alocacoes = this->m_vigia.Alocacoes(), tarefa = this->m_vigia.AlocacoesTarefa();
         if (alocador == Alocador::Heap) original.CopiarPara(&r);
         else original.CopiarParaPS(&r);
-        const int blocos = ContarBlocos(r);
-        EXPECT_EQ(blocos, Amostra<TypeParam>::kBlocos);
-        EXPECT_EQ(this->m_vigia.Alocacoes() - alocacoes, blocos);
-        EXPECT_EQ(this->m_vigia.AlocacoesTarefa() - tarefa, alocador == Alocador::Tarefa ? blocos : 0);
+        const Arvore escrita = Percorrer(r);
+        EXPECT_EQ(escrita.blocos, Amostra<TypeParam>::kBlocos);
+        EXPECT_EQ(this->m_vigia.Alocacoes() - alocacoes, escrita.blocos);
+        EXPECT_EQ(this->m_vigia.AlocacoesTarefa() - tarefa, alocador == Alocador::Tarefa ? escrita.blocos : 0);
 
-        const std::vector<unsigned char> foto = Foto(r);
         TypeParam volta;
         Amostra<TypeParam>::Todas().back().second(volta);  // CopiarDe replaces what was there
         volta.CopiarDe(&r);
         EXPECT_TRUE(volta == original);
-        EXPECT_EQ(Foto(r), foto) << "CopiarDe changed what it was given";
-        // The object's own record: the record's bytes, except zero where children travel.
+        EXPECT_EQ(Foto(r), escrita.bytes) << "CopiarDe changed what it was given";
         const auto* proprio = reinterpret_cast<const unsigned char*>(&volta.GetReg());
         const auto* recebido = reinterpret_cast<const unsigned char*>(&r);
         for (std::size_t i = 0; i < sizeof(REG); ++i)
-            EXPECT_EQ(proprio[i], filhos[i] ? 0 : recebido[i]) << "byte " << i;
-        LiberarArvore(r, alocador);
+            EXPECT_EQ(proprio[i], deFilhos[i] ? 0 : recebido[i]) << "byte " << i;
+        Liberar<TypeParam>(r, alocador);
     }
 }
 
 TYPED_TEST(Conformidade, CopiaEAtribuicao) {
     const TypeParam cheia = Amostra<TypeParam>::Cheia();
     TypeParam a = cheia;
-    const TypeParam b(a);
-    EXPECT_TRUE(b == cheia);
+    EXPECT_TRUE(TypeParam(a) == cheia);
     TypeParam c;
     Amostra<TypeParam>::Todas().front().second(c);
     c = a;  // replaces what was there
@@ -216,13 +188,10 @@ TYPED_TEST(Conformidade, CopiaEAtribuicao) {
     TypeParam& mesma = c;
     c = mesma;
     EXPECT_TRUE(c == cheia);
-    c.Copiar(&c);
-    EXPECT_TRUE(c == cheia);
     TypeParam d;
     d = std::move(a);
     EXPECT_TRUE(d == cheia);
     EXPECT_TRUE(a == cheia) << "assignment from an rvalue emptied its source";
-    EXPECT_TRUE(a.Igual(&a));
 }
 
 TYPED_TEST(Conformidade, OutraClasseNaoCopiaNemIguala) {
@@ -244,12 +213,10 @@ TYPED_TEST(Conformidade, OutraClasseNaoCopiaNemIguala) {
 }
 
 TEST(TNXBaseParaDados, UsadoDiretamente) {
-    TNXBaseParaDados base, outro;
+    TNXBaseParaDados base;
     const CTeste_Dono dono = DonoCompleto();
     EXPECT_TRUE(base.EstaVazio());
-    EXPECT_TRUE(base.Igual(&outro));
     EXPECT_TRUE(base.Igual(&dono));
-    EXPECT_TRUE(base.Igual(nullptr));  // no argument check at this level
     base.Copiar(&dono);
     base.Limpar();
     EXPECT_TRUE(base.EstaVazio());
@@ -258,34 +225,17 @@ TEST(TNXBaseParaDados, UsadoDiretamente) {
     const ULONG valor = 0xCAFEF00D;
     EXPECT_EQ(base.GetValorInicial(&valor), valor);
     EXPECT_EQ(base.GetValorInicial(nullptr), 0u);
-}
 
-TEST(TNXBaseParaDados, RegistrosDaBase) {
-    const struct {
-        const CRuntimeClass* classe;
-        const char* nome;
-        int tamanho;
-        const CRuntimeClass* base;
-    } kCases[]{
-        {RUNTIME_CLASS(TNXBaseObject), "TNXBaseObject", sizeof(TNXBaseObject), RUNTIME_CLASS(CObject)},
-        {RUNTIME_CLASS(TNXBaseParaDados), "TNXBaseParaDados", sizeof(TNXBaseParaDados), RUNTIME_CLASS(TNXBaseObject)},
-    };
-    for (const auto& c : kCases) {
-        EXPECT_STREQ(c.classe->m_lpszClassName, c.nome);
-        EXPECT_EQ(c.classe->m_nObjectSize, c.tamanho);
-        EXPECT_EQ(c.classe->m_wSchema, 0xFFFFu);
-        EXPECT_EQ(c.classe->m_pfnCreateObject, nullptr);
-        EXPECT_EQ(c.classe->m_pfnGetBaseClass(), c.base);
-        EXPECT_EQ(CRuntimeClass::FromName(c.nome), c.classe);
-    }
     // Two table pointers, CObject's first, and no data.
     EXPECT_EQ(sizeof(TNXBaseParaDados), 2 * sizeof(void*));
-    TNXBaseParaDados o;
-    EXPECT_EQ(static_cast<void*>(static_cast<CObject*>(&o)), static_cast<void*>(&o));
-    EXPECT_EQ(reinterpret_cast<char*>(static_cast<TNXBase*>(&o)) - reinterpret_cast<char*>(&o),
-              static_cast<std::ptrdiff_t>(sizeof(void*)));
+    EXPECT_EQ(static_cast<void*>(static_cast<CObject*>(&base)), static_cast<void*>(&base));
+    const CRuntimeClass* c = RUNTIME_CLASS(TNXBaseParaDados);
+    EXPECT_EQ(c->m_nObjectSize, static_cast<int>(sizeof(TNXBaseParaDados)));
+    EXPECT_EQ(c->m_pfnGetBaseClass(), RUNTIME_CLASS(TNXBaseObject));
+    EXPECT_EQ(CRuntimeClass::FromName("TNXBaseParaDados"), c);
+    EXPECT_EQ(CRuntimeClass::FromName("TNXBaseObject"), RUNTIME_CLASS(TNXBaseObject));
+    EXPECT_EQ(RUNTIME_CLASS(TNXBaseObject)->m_nObjectSize, static_cast<int>(sizeof(TNXBaseObject)));
     EXPECT_EQ(CRuntimeClass::FromName("T_NXDadosRegistro"), nullptr);
-    EXPECT_EQ(CRuntimeClass::FromName("T_NXDadosRegistroComLista"), nullptr);
 }
 
 }  // namespace

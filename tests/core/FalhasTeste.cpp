@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "ArvoreTeste.h"
-#include "NXLDadosGC/core/Liberacao.h"
 #include "support/Alocacoes.h"
 
 namespace {
@@ -31,16 +30,14 @@ TEST(Falhas, TransferenciaDeixaArvoreLiberavel) {
             EXPECT_TRUE(d == antes) << "allocation " << n;
             // Every block allocated before the failure hangs in the tree, and nowhere else.
             EXPECT_EQ(ContarBlocos(r), n - 1) << "allocation " << n;
-            // The library's own release helper must cope with a half-written tree.
-            if (alocador == Alocador::Heap) NXDadosGC::LiberarCopiarPara<CTeste_Dono>(r);
-            else NXDadosGC::LiberarCopiarParaPS<CTeste_Dono>(r);
+            Liberar<CTeste_Dono>(r, alocador);  // the release helper copes with half a tree
             EXPECT_EQ(ContarBlocos(r), 0) << "allocation " << n;
         });
         EXPECT_EQ(falhas, kBlocosDonoCompleto);
         CTeste_Dono volta;
         volta.CopiarDe(&r);
         EXPECT_TRUE(volta == d);
-        LiberarArvore(r, alocador);
+        Liberar<CTeste_Dono>(r, alocador);
     }
 }
 
@@ -102,7 +99,7 @@ TEST(Falhas, CopiarDeECopiarDeixamVazio) {
         EXPECT_EQ(falhas, kBlocosDonoCompleto);  // one storage block per list and holder
         EXPECT_TRUE(d == fonte);
     }
-    LiberarArvore(r, Alocador::Heap);
+    Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
 
 }  // namespace

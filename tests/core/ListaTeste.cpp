@@ -51,17 +51,21 @@ TEST(Lista, IndiceForaRecusadoSemMudarNada) {
     }
 }
 
-TEST(Lista, DeletarDesceOsSeguintes) {
+TEST(Lista, AcessoresEDeletar) {
     CTeste_Dono d = ComLinhas(4);
+    const CTeste_Dono& cd = d;
+    EXPECT_EQ(&cd.GetLinha(1), &cd.GetConstRefLinha(1));
+    EXPECT_EQ(cd.GetPtrLinha(1), &cd.GetLinha(1));
+    EXPECT_EQ(d.GetPtrLinha(2), &d.GetRefLinha(2));
+    d.GetRefLinha(1).SetMarca(4);
+    d.SetLinha(3, Linha(8, 8));
     const CTeste_Dono antes = d;
     d.DeletarLinha(0);
-    d.DeletarLinha(1);  // the former element 2
+    d.DeletarLinha(1);  // the former element 2: later elements move down, in order
     ASSERT_EQ(d.GetQuantidadeLinha(), 2);
     EXPECT_TRUE(d.GetLinha(0) == antes.GetLinha(1));
-    EXPECT_TRUE(d.GetLinha(1) == antes.GetLinha(3));
-    d.DeletarLinha(1);
-    d.DeletarLinha(0);
-    EXPECT_EQ(d.GetQuantidadeLinha(), 0);
+    EXPECT_TRUE(d.GetLinha(1) == Linha(8, 8));
+    d.RemoveTodosLinha();
     EXPECT_TRUE(d.EstaVazio());
 }
 
@@ -91,50 +95,6 @@ TEST(Lista, TrocaEOrdem) {
     b.AdicionaNumero(2);
     b.AdicionaNumero(1);
     EXPECT_TRUE(a != b);
-}
-
-TEST(Lista, AcessoresDeElemento) {
-    CTeste_Dono d = ComLinhas(3);
-    const CTeste_Dono& cd = d;
-    EXPECT_EQ(&cd.GetLinha(1), &cd.GetConstRefLinha(1));
-    EXPECT_EQ(cd.GetPtrLinha(1), &cd.GetLinha(1));
-    EXPECT_EQ(d.GetPtrLinha(2), &d.GetRefLinha(2));
-    d.GetRefLinha(1).SetMarca(4);
-    d.GetPtrLinha(2)->SetMarca(5);
-    EXPECT_EQ(d.GetLinha(1).GetMarca(), 4);
-    EXPECT_EQ(d.GetLinha(2).GetMarca(), 5);
-    d.SetLinha(0, Linha(8, 8));
-    EXPECT_TRUE(d.GetLinha(0) == Linha(8, 8));
-    d.RemoveTodosLinha();
-    EXPECT_EQ(d.GetQuantidadeLinha(), 0);
-
-}
-
-TEST(Lista, Portador) {
-    VigiaAlocacoes vigia;
-    CTeste_Dono d;
-    const CTeste_Linha qualquer;
-    const CTeste_Linha* p = &qualquer;
-    EXPECT_FALSE(d.PossuiExtra());
-    EXPECT_EQ(d.GetExtra(), nullptr);
-    EXPECT_FALSE(std::as_const(d).GetExtra(p));
-    EXPECT_EQ(p, nullptr);
-    CTeste_Linha* novo = d.IncluiExtra();
-    EXPECT_TRUE(novo->EstaVazio());
-    EXPECT_EQ(d.IncluiExtra(), novo) << "a second Inclui keeps the held object";
-    d.SetExtra(Linha(3, 3));
-    CTeste_Linha* q = nullptr;
-    EXPECT_TRUE(d.GetExtra(q));
-    EXPECT_EQ(q, novo);
-    EXPECT_TRUE(*q == Linha(3, 3));
-    EXPECT_EQ(d.GetQuantidadeLinha(), 0) << "the holder is not the list of the same type";
-    d.SetExtra(static_cast<const CTeste_Linha*>(nullptr));
-    EXPECT_FALSE(d.PossuiExtra());
-    const CTeste_Linha quatro = Linha(4, 4);
-    d.SetExtra(&quatro);
-    EXPECT_TRUE(*d.GetExtra() == quatro);
-    d.RemoveExtra();
-    EXPECT_TRUE(d.EstaVazio());
 }
 
 INT_PTR Capacidade(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetCapacidade(); }
@@ -181,7 +141,7 @@ TEST(Lista, CrescimentoPelosAcessores) {
     }
     const CTeste_Dono copia(sete);
     EXPECT_EQ(Capacidade(copia.GetListaLinha()), 7);
-    LiberarArvore(r, Alocador::Heap);
+    Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
 
 // The argument may be an element of the list being changed, even when the change moves or

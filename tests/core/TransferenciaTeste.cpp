@@ -5,7 +5,6 @@
 #include <cstring>
 
 #include "ArvoreTeste.h"
-#include "NXLDadosGC/core/Liberacao.h"
 #include "support/Alocacoes.h"
 
 namespace {
@@ -59,7 +58,7 @@ TEST(Transferencia, OndeCadaFilhoFicaNoRegistro) {
         ASSERT_EQ(static_cast<ULONG>(r.QuantidadeNumero), 3u);
         EXPECT_EQ(std::memcmp(r.pNumero, numeros, sizeof numeros), 0);
 
-        LiberarArvore(r, alocador);
+        Liberar<CTeste_Dono>(r, alocador);
     }
 }
 
@@ -79,18 +78,6 @@ TEST(Transferencia, FilhosVaziosViajamComoZeroENulo) {
     EXPECT_EQ(vigia.Alocacoes(), 0);
 }
 
-TEST(Transferencia, NumerosVoltamDeUmBlocoDe32Bits) {
-    const ULONG numeros[] = {1u, 0x80000000u, 0u, 42u};
-    _REG_TESTE_DONOPS r{};
-    r.QuantidadeNumero = NXQuantidade{4};
-    r.pNumero = const_cast<ULONG*>(numeros);
-    CTeste_Dono d;
-    d.CopiarDe(&r);
-    ASSERT_EQ(d.GetQuantidadeNumero(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(d.GetNumero(i), numeros[i]);
-    EXPECT_EQ(d.GetReg().pNumero, nullptr);
-}
-
 // The release helpers free the whole tree, children first, and leave every pair (0, null), so
 // a second release does nothing.
 TEST(Transferencia, LiberacaoDaArvoreInteira) {
@@ -98,19 +85,15 @@ TEST(Transferencia, LiberacaoDaArvoreInteira) {
     const CTeste_Dono d = DonoCompleto();
     for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
         _REG_TESTE_DONOPS r;
-        auto liberar = [&] {
-            if (alocador == Alocador::Heap) NXDadosGC::LiberarCopiarPara<CTeste_Dono>(r);
-            else NXDadosGC::LiberarCopiarParaPS<CTeste_Dono>(r);
-        };
         if (alocador == Alocador::Heap) d.CopiarPara(&r);
         else d.CopiarParaPS(&r);
         const long long liberadas = vigia.Liberacoes();
-        liberar();
+        Liberar<CTeste_Dono>(r, alocador);
         EXPECT_EQ(vigia.Liberacoes() - liberadas, kBlocosDonoCompleto);
         EXPECT_EQ(ContarBlocos(r), 0);
         EXPECT_EQ(static_cast<ULONG>(r.QuantidadeLinha), 0u);
         EXPECT_TRUE(RegistroNaPosicao(&r.Chave, 0, d.GetChave().GetReg())) << "fields stay as written";
-        liberar();
+        Liberar<CTeste_Dono>(r, alocador);
         EXPECT_EQ(vigia.Liberacoes() - liberadas, kBlocosDonoCompleto);
     }
 }
@@ -180,7 +163,7 @@ TEST(Transferencia, LacunasContamNaComparacao) {
     CTeste_Linha l;
     l.CopiarDe(&so);
     EXPECT_FALSE(l.EstaVazio());
-    LiberarArvore(r, Alocador::Heap);
+    Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <ostream>
 #include <vector>
 
 #include "support/Alocacoes.h"
@@ -40,13 +41,14 @@ Estado EstadoDe(const Array& a) {
     return e;
 }
 
-INT_PTR Automatico(INT_PTR tamanho) { return std::clamp<INT_PTR>(tamanho / 8, 4, 1024); }
-
-void Preencher(Array& a, INT_PTR n) {
-    for (INT_PTR i = 0; i < n; ++i) {
+// Appends n elements valued 0..n-1 one by one (step 100), checking the room after each.
+void PreencherPassoCem(Array& a, INT_PTR n) {
+    a.SetSize(0, 100);
+    for (INT_PTR k = 1; k <= n; ++k) {
         Contado c;
-        c.valor = static_cast<int>(i);
-        a.Add(c);
+        c.valor = static_cast<int>(k - 1);
+        ASSERT_EQ(a.Add(c), k - 1);
+        ASSERT_EQ(a.GetCapacidade(), (k + 99) / 100 * 100) << "after " << k << " elements";
     }
 }
 
@@ -57,20 +59,20 @@ protected:
     const INT_PTR m_n = GetParam();
 };
 
-TEST_P(CArrayPorTamanho, PassoCemSobeDeCemEmCem) {
+TEST_P(CArrayPorTamanho, PassoCemEDepoisRemoveAll) {
     Array a;
-    a.SetSize(0, 100);
-    for (INT_PTR k = 1; k <= m_n; ++k) {
-        Contado c;
-        c.valor = static_cast<int>(k - 1);
-        ASSERT_EQ(a.Add(c), k - 1);
-        ASSERT_EQ(a.GetCapacidade(), (k + 99) / 100 * 100) << "after " << k << " elements";
-    }
-    EXPECT_EQ(a.GetSize(), m_n);
+    PreencherPassoCem(a, m_n);
+    for (INT_PTR i = 0; i < m_n; ++i) ASSERT_EQ(a[i].valor, i) << "moved with the storage";
     EXPECT_EQ(Contado::vivos, m_n);
-    for (INT_PTR i = 0; i < m_n; ++i) ASSERT_EQ(a[i].valor, i);
+    const long long liberadas = m_vigia.Liberacoes();
+    a.RemoveAll();  // destroys, releases the room, keeps the step
+    EXPECT_EQ(Contado::vivos, 0);
+    EXPECT_EQ(EstadoDe(a), (Estado{0, 0, 100, {}}));
+    EXPECT_EQ(m_vigia.Liberacoes() - liberadas, m_n ? 1 : 0);
+    a.Add(Contado{});
+    EXPECT_EQ(a.GetCapacidade(), 100);
 
-    Array b;  // a single SetSize reserves max(n, step), then the step, or the need if larger
+    Array b;  // one SetSize: max(n, step), then the step, or the need if larger
     b.SetSize(m_n, 100);
     const INT_PTR sala = m_n ? std::max<INT_PTR>(m_n, 100) : 0;
     EXPECT_EQ(b.GetCapacidade(), sala);
@@ -80,72 +82,41 @@ TEST_P(CArrayPorTamanho, PassoCemSobeDeCemEmCem) {
     EXPECT_EQ(b.GetCapacidade(), b.GetSize());
 }
 
-TEST_P(CArrayPorTamanho, CrescimentoAutomaticoDepoisDeSetSizeComPassoZero) {
+TEST_P(CArrayPorTamanho, CrescimentoAutomaticoDepoisDePassoZero) {
     Array a;
     a.SetSize(0, 100);
     a.SetSize(m_n, 0);
-    EXPECT_EQ(a.GetGrowBy(), 0);
-    EXPECT_EQ(a.GetCapacidade(), m_n);  // exactly the need
-    EXPECT_EQ(Contado::vivos, m_n);
-    for (INT_PTR i = 0; i < m_n; ++i) {
-        ASSERT_EQ(a[i].valor, 0);  // value-initialised
-        a[i].valor = static_cast<int>(i);
-    }
-    Contado c;
-    c.valor = -1;
-    a.Add(c);
-    EXPECT_EQ(a.GetCapacidade(), m_n ? m_n + Automatico(m_n) : 1);
+    EXPECT_EQ(EstadoDe(a), (Estado{m_n, m_n, 0, std::vector<int>(static_cast<std::size_t>(m_n), 0)}));
+    for (INT_PTR i = 0; i < m_n; ++i) a[i].valor = static_cast<int>(i);
+    a.Add(Contado{});  // an eighth of the size, clamped to 4..1024
+    EXPECT_EQ(a.GetCapacidade(), m_n ? m_n + std::clamp<INT_PTR>(m_n / 8, 4, 1024) : 1);
     for (INT_PTR i = 0; i < m_n; ++i) ASSERT_EQ(a[i].valor, i) << "moved with the storage";
-    EXPECT_EQ(a[m_n].valor, -1);
-    const INT_PTR salto = a.GetCapacidade() + 2000;  // beyond any automatic step
+    const INT_PTR salto = a.GetCapacidade() + 2000;  // beyond any automatic step: the need
     a.SetSize(salto);
     EXPECT_EQ(a.GetCapacidade(), salto);
-    a.SetSize(1);  // shrinking keeps the room
+    a.SetSize(1);  // shrinking destroys but keeps the room
     EXPECT_EQ(a.GetCapacidade(), salto);
-    EXPECT_EQ(Contado::vivos, 2);  // a[0] and c
-}
-
-TEST_P(CArrayPorTamanho, RemoveAllLiberaEGuardaOPasso) {
-    Array a;
-    a.SetSize(0, 100);
-    Preencher(a, m_n);
-    const long long liberadas = m_vigia.Liberacoes();
-    a.RemoveAll();
-    EXPECT_EQ(Contado::vivos, 0);
-    EXPECT_EQ(a.GetSize(), 0);
-    EXPECT_EQ(a.GetCapacidade(), 0);
-    EXPECT_EQ(a.GetData(), nullptr);
-    EXPECT_EQ(m_vigia.Liberacoes() - liberadas, m_n ? 1 : 0);
-    EXPECT_EQ(a.GetGrowBy(), 100);
-    Preencher(a, 1);
-    EXPECT_EQ(a.GetCapacidade(), 100);
+    EXPECT_EQ(Contado::vivos, 1);
 }
 
 TEST_P(CArrayPorTamanho, RemoveAtDesceOsSeguintes) {
-    if (m_n == 0) return;  // nothing to remove (ErrosNaoMudamNada covers the bad indices)
     Array a;
-    Preencher(a, m_n);
-    const INT_PTR sala = a.GetCapacidade();
-    a.RemoveAt(0);
-    ASSERT_EQ(a.GetSize(), m_n - 1);
-    for (INT_PTR i = 0; i < m_n - 1; ++i) ASSERT_EQ(a[i].valor, i + 1);
-    EXPECT_EQ(Contado::vivos, m_n - 1);
-    if (m_n >= 4) {  // two from the middle
-        a.RemoveAt(1, 2);  // values 2 and 3 go
-        ASSERT_EQ(a.GetSize(), m_n - 3);
-        EXPECT_EQ(a[0].valor, 1);
-        for (INT_PTR i = 1; i < m_n - 3; ++i) ASSERT_EQ(a[i].valor, i + 3);
-        EXPECT_EQ(Contado::vivos, m_n - 3);
+    PreencherPassoCem(a, m_n);
+    if (m_n >= 4) {
+        a.RemoveAt(1, 2);  // values 1 and 2 go
+        ASSERT_EQ(a.GetSize(), m_n - 2);
+        EXPECT_EQ(a[0].valor, 0);
+        for (INT_PTR i = 1; i < m_n - 2; ++i) ASSERT_EQ(a[i].valor, i + 2);
     }
     if (a.GetSize() > 0) {
-        const int penultimo = a.GetSize() > 1 ? a[a.GetUpperBound() - 1].valor : -1;
-        a.RemoveAt(a.GetUpperBound());
+        const int segundo = a.GetSize() > 1 ? a[1].valor : -1;
+        a.RemoveAt(0);
         if (a.GetSize() > 0) {
-            EXPECT_EQ(a[a.GetUpperBound()].valor, penultimo);
+            EXPECT_EQ(a[0].valor, segundo);
         }
     }
-    EXPECT_EQ(a.GetCapacidade(), sala);  // removing never releases room
     EXPECT_EQ(Contado::vivos, a.GetSize());
+    EXPECT_EQ(a.GetCapacidade(), (m_n + 99) / 100 * 100);  // removing never releases room
 }
 
 TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
@@ -155,10 +126,9 @@ TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
     for (INT_PTR i = 0; i < m_n; ++i) a[i].valor = static_cast<int>(i * 3);
     const Estado antes = EstadoDe(a);
 
-    EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.SetSize(-1); }));
-    EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.SetSize(-1, 100); }));
     constexpr INT_PTR kDemais = std::numeric_limits<INT_PTR>::max() / sizeof(Contado) + 1;
-    EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.SetSize(kDemais); }));  // byte count overflows
+    EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.SetSize(-1, 100); }));
+    EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.SetSize(kDemais); }));  // the byte count overflows
     for (INT_PTR i : {INT_PTR{-1}, m_n}) EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.RemoveAt(i); })) << i;
     EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.RemoveAt(0, m_n + 1); }));
     EXPECT_TRUE(Lanca<CInvalidArgException>([&] { a.RemoveAt(0, -1); }));
@@ -172,11 +142,11 @@ TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
     EXPECT_EQ(EstadoDe(a), antes) << "a failed SetSize must not take its new step either";
     EXPECT_EQ(Contado::vivos, m_n);
 
-    if (m_n > 0) {  // (SetSize(0) would release the room)
+    if (m_n > 0) {  // with room to spare nothing is allocated: the armed failure waits
         a.SetSize(m_n + 1);
         a.SetSize(m_n);
         VigiaAlocacoes::FalharNa(1);
-        a.SetSize(m_n + 1);  // fits in the room: nothing is allocated, the armed failure waits
+        a.SetSize(m_n + 1);
         EXPECT_TRUE(VigiaAlocacoes::FalhaPendente());
         VigiaAlocacoes::FalharNa(0);
     }
@@ -184,17 +154,5 @@ TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
 
 INSTANTIATE_TEST_SUITE_P(Tamanhos, CArrayPorTamanho,
                          ::testing::Values(0, 1, 2, 4, 5, 8, 40, 99, 100, 101, 200, 201, 8192, 10000));
-
-TEST(CArray, SwapTrocaTudo) {
-    VigiaAlocacoes vigia;
-    Array a, b;
-    a.SetSize(0, 100);
-    Preencher(a, 3);
-    b.SetSize(7, 0);
-    const Estado ea = EstadoDe(a), eb = EstadoDe(b);
-    a.Swap(b);
-    EXPECT_EQ(EstadoDe(a), eb);
-    EXPECT_EQ(EstadoDe(b), ea);
-}
 
 }  // namespace

@@ -9,35 +9,21 @@
 
 namespace {
 
-TEST(CString, ConstrucaoEComprimentoEmBytes) {
+TEST(CString, ConstrucaoEIdaEVoltaPorStringView) {
     const struct {
         CString s;
         std::string_view esperado;
     } kCases[]{
-        {CString(), ""},
-        {CString(static_cast<LPCSTR>(nullptr)), ""},
-        {CString("abc"), "abc"},
-        {CString("a\xE7\xE3o"), "a\xE7\xE3o"},  // code page 1252 bytes pass through unchanged
-        {CString(std::string_view("abcdef", 3)), "abc"},
-        {CString('x', 3), "xxx"},
-        {CString('x', 0), ""},
-        {CString('x', -2), ""},
+        {CString(), ""}, {CString(static_cast<LPCSTR>(nullptr)), ""}, {CString("a\xE7\xE3o"), "a\xE7\xE3o"},
+        {CString(std::string_view("abcdef", 3)), "abc"}, {CString(std::string_view("z\0z", 3)), {"z\0z", 3}},
+        {CString('x', 3), "xxx"}, {CString('x', -2), ""},
     };
     for (const auto& c : kCases) {
-        EXPECT_EQ(c.s.GetLength(), static_cast<int>(c.esperado.size())) << c.esperado;
-        EXPECT_EQ(c.s.IsEmpty(), c.esperado.empty()) << c.esperado;
-        EXPECT_EQ(std::string_view(c.s), c.esperado);
-        EXPECT_EQ(std::strlen(c.s.GetString()), c.esperado.size());  // terminated
+        EXPECT_EQ(c.s.GetLength(), static_cast<int>(c.esperado.size()));
+        EXPECT_EQ(c.s.IsEmpty(), c.esperado.empty());
+        EXPECT_EQ(std::string_view(c.s), c.esperado);  // bytes pass through unchanged
+        EXPECT_EQ(CString(c.s.Visao()), c.s);
     }
-}
-
-TEST(CString, IdaEVoltaPorStringView) {
-    const std::string original("meio\0zero", 9);
-    const CString s(std::string_view{original});
-    EXPECT_EQ(s.GetLength(), 9);  // a view carries its zero byte in
-    EXPECT_EQ(std::string(s.Visao()), original);
-    const std::string_view v = s;
-    EXPECT_EQ(CString(v), s);
 }
 
 TEST(CString, GetBufferEReleaseBuffer) {
@@ -45,22 +31,14 @@ TEST(CString, GetBufferEReleaseBuffer) {
     char* p = s.GetBuffer(10);
     EXPECT_STREQ(p, "abc");  // keeps the text; the room after it is writable
     std::memcpy(p, "abcdefghij", 10);
-    s.ReleaseBuffer();  // up to the first zero: the terminator after the 10 bytes
+    s.ReleaseBuffer();  // up to the first zero
     EXPECT_EQ(s, "abcdefghij");
-
-    p = s.GetBuffer(0);  // no smaller than the text
-    p[2] = '\0';
+    s.GetBuffer(0)[2] = '\0';
     s.ReleaseBuffer();
     EXPECT_EQ(s.GetLength(), 2);
-    EXPECT_EQ(s, "ab");
-
-    p = s.GetBuffer(5);
-    std::memcpy(p, "x\0yz", 4);
-    s.ReleaseBuffer(4);  // an explicit length keeps the zero inside
-    EXPECT_EQ(s.GetLength(), 4);
+    std::memcpy(s.GetBuffer(5), "x\0yz", 4);
+    s.ReleaseBuffer(4);  // an explicit length keeps a zero inside
     EXPECT_EQ(std::string_view(s), std::string_view("x\0yz", 4));
-    EXPECT_GT(s.Compare("x"), 0);  // the string does not stop at the zero; text functions do
-
     s.GetBuffer(0);
     s.ReleaseBuffer(0);
     EXPECT_TRUE(s.IsEmpty());
@@ -70,38 +48,26 @@ TEST(CString, Format) {
     CString s("antigo");
     s.Format("%s-%05d|%.2f|%c", "cc", 42, 1.5, 'z');
     EXPECT_EQ(s, "cc-00042|1.50|z");
-    s.Format("%s", "");
-    EXPECT_TRUE(s.IsEmpty());
     const std::string longo(1000, 'k');
     s.Format("<%s>", longo.c_str());  // longer than any small buffer
-    EXPECT_EQ(s.GetLength(), 1002);
     EXPECT_EQ(std::string(s.Visao()), "<" + longo + ">");
 }
 
 TEST(CString, ComparacoesByteAByte) {
     const struct {
-        const char* a;
-        const char* b;
+        const char *a, *b;
         int sinal;
-    } kCases[]{
-        {"", "", 0}, {"a", "", 1}, {"abc", "abd", -1}, {"ab", "abc", -1}, {"B", "a", -1},
-        {"\xE9", "z", 1},  // bytes compare unsigned: 0xE9 sorts after 'z'
-    };
+    } kCases[]{{"", "", 0}, {"a", "", 1}, {"abc", "abd", -1}, {"ab", "abc", -1}, {"B", "a", -1}, {"\xE9", "z", 1}};
     for (const auto& c : kCases) {
         SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
         const CString a(c.a), b(c.b);
         const int r = a.Compare(c.b);
         EXPECT_EQ((r > 0) - (r < 0), c.sinal);
         EXPECT_EQ(a == b, c.sinal == 0);
-        EXPECT_EQ(a == c.b, c.sinal == 0);
-        EXPECT_EQ(a != b, c.sinal != 0);
         EXPECT_EQ(a != c.b, c.sinal != 0);
         EXPECT_EQ(a < b, c.sinal < 0);
-        EXPECT_EQ(a > b, c.sinal > 0);
-        EXPECT_EQ(a <= b, c.sinal <= 0);
         EXPECT_EQ(a >= b, c.sinal >= 0);
     }
-    EXPECT_EQ(CString("").Compare(nullptr), 0);
     EXPECT_EQ(CString("abc") + "d" + CString("e"), "abcde");
 }
 

@@ -1,8 +1,6 @@
 // Run-time class records, their lookup by name, and exceptions thrown by pointer.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "NXLDadosGC/platform/CObject.h"
 #include "NXLDadosGC/platform/Excecoes.h"
 #include "NXLDadosGC/platform/ModuloExtensao.h"
@@ -36,52 +34,39 @@ TEST(CRuntimeClass, RegistrosDasClassesDaPlataforma) {
         EXPECT_EQ(c.classe->m_pfnCreateObject, nullptr);
         EXPECT_EQ(Base(c.classe), c.base);
         EXPECT_EQ(CRuntimeClass::FromName(c.nome), c.classe);
-        // Derived from itself and from every class up its chain, and from nothing else here.
+        // Derived from itself and every class up its chain, and from nothing else here.
         for (const auto& outra : kCases) {
             bool naCadeia = false;
             for (const CRuntimeClass* b = c.classe; b; b = Base(b)) naCadeia |= b == outra.classe;
             EXPECT_EQ(c.classe->IsDerivedFrom(outra.classe) != FALSE, naCadeia) << "base " << outra.nome;
         }
-        EXPECT_FALSE(c.classe->IsDerivedFrom(nullptr));
     }
-}
-
-TEST(CRuntimeClass, FromNameSoAchaNomesExatos) {
-    for (const char* nome : {"", "cobject", "CObject ", "CObjec", "CObjectX", "NaoExiste"})
+    for (const char* nome : {"", "cobject", "CObject ", "CObjec", "NaoExiste"})
         EXPECT_EQ(CRuntimeClass::FromName(nome), nullptr) << '"' << nome << '"';
     EXPECT_EQ(CRuntimeClass::FromName(nullptr), nullptr);
 }
 
-// The three ways a caller catches what the framework throws. Each handler releases the
-// exception; the sanitizer build reports one that was not.
+// Thrown as pointers, caught by the class or a base, released with Delete() (the sanitizer
+// build reports one that was not).
 TEST(Excecoes, LancadasPorPonteiroEApanhadasPelaClasseOuBase) {
     const struct {
         void (*lancar)();
         const CRuntimeClass* classe;
-        const char* mensagem;
-    } kCases[]{
-        {&AfxThrowInvalidArgException, RUNTIME_CLASS(CInvalidArgException), "invalid argument"},
-        {&AfxThrowMemoryException, RUNTIME_CLASS(CMemoryException), "out of memory"},
-    };
+    } kCases[]{{&AfxThrowInvalidArgException, RUNTIME_CLASS(CInvalidArgException)},
+               {&AfxThrowMemoryException, RUNTIME_CLASS(CMemoryException)}};
     for (const auto& c : kCases) {
-        SCOPED_TRACE(c.classe->m_lpszClassName);
         try {
             c.lancar();
             ADD_FAILURE() << "nothing thrown";
         } catch (CException* e) {
             EXPECT_EQ(e->GetRuntimeClass(), c.classe);
-            EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CException)));
             EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CObject)));
-            EXPECT_STREQ(e->GetMensagem(), c.mensagem);
             e->Delete();
         }
     }
     EXPECT_TRUE(Lanca<CInvalidArgException>([] { AfxThrowInvalidArgException(); }));
     EXPECT_TRUE(Lanca<CMemoryException>([] { AfxThrowMemoryException(); }));
-    // Neither is a kind of the other: a handler for one does not catch the other.
-    EXPECT_FALSE(Lanca<CMemoryException>([] { AfxThrowInvalidArgException(); }));
-    EXPECT_FALSE(Lanca<CInvalidArgException>([] { AfxThrowMemoryException(); }));
-    EXPECT_FALSE(RUNTIME_CLASS(CMemoryException)->IsDerivedFrom(RUNTIME_CLASS(CInvalidArgException)));
+    EXPECT_FALSE(Lanca<CMemoryException>([] { AfxThrowInvalidArgException(); }));  // not a kind of the other
 }
 
 }  // namespace
