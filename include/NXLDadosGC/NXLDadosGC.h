@@ -8,6 +8,7 @@
 
 #include "NXLDadosGC/gc/Chaves.h"
 #include "NXLDadosGC/gc/CentroCustos.h"
+#include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"
 #include "NXLDadosGC/gc/Periodos.h"

@@ -7,6 +7,7 @@
 
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Chaves.h"
+#include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"
 #include "NXLDadosGC/gc/Periodos.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
@@ -39,6 +40,27 @@ std::vector<const NXDadosGC::InfoClasse*> Montar() {
         InfoDe<CNXDadosGC_HorasCentroCustos>(),
         // Profitability, contribution margin and price formation
         InfoDe<CNXDadosGC_ProdutoServicoClasse>(),
+        InfoDe<CNXDadosGC_Rentabilidade>(),
+        InfoDe<CNXDadosGC_RentabilidadeProdutoServico>(),
+        InfoDe<CNXDadosGC_FiltroRentabilidade>(),
+        InfoDe<CNXDadosGC_MargemContribuicao>(),
+        InfoDe<CNXDadosGC_MargemContribuicaoProdServ>(),
+        InfoDe<CNXDadosGC_MargemContribuicaoProdServData>(),
+        InfoDe<CNXDadosGC_MargemContribuicaoPEDetalhe>(),
+        InfoDe<CNXDadosGC_ParametrosMargemContribuicao>(),
+        InfoDe<CNXDadosGC_FormacaoPreco>(),
+        InfoDe<CNXDadosGC_ParametrosFormacaoPrecoVenda>(),
+        // Account classification and allocation matrix
+        InfoDe<CNXDadosGC_ClassificacaoConta>(),
+        InfoDe<CNXDadosGC_FiltroClassificacaoConta>(),
+        InfoDe<CNXDadosGC_MatrizRateio>(),
+        InfoDe<CNXDadosGC_MatrizRateioConta>(),
+        InfoDe<CNXDadosGC_MatrizRateioCentroCustos>(),
+        InfoDe<CNXDadosGC_MatrizRateioCentroCustosApoio>(),
+        InfoDe<CNXDadosGC_MatrizRateioCentroCustosProdutivo>(),
+        InfoDe<CNXDadosGC_FiltroMatrizRateio>(),
+        InfoDe<CNXDadosGC_FiltroMatrizRateioRelacionamento>(),
+        InfoDe<CNXDadosGC_ParametrosInvalidarMatrizRateio>(),
         // Cost indices
         InfoDe<CNXDadosGC_IndiceCustos>(),
         InfoDe<CNXDadosGC_IndiceCustosValorPersonalizado>(),
