@@ -228,7 +228,7 @@ public:                                                                         
         return ponteiro != nullptr;                                                  \
     }                                                                                \
     Tipo* Inclui##Nome() { return m_##Nome.Inclui(); }                               \
-    void Set##Nome(const Tipo& valor) { m_##Nome.Inclui()->Copiar(&valor); }         \
+    void Set##Nome(const Tipo& valor) { m_##Nome.SetUnico(valor); }                  \
     void Set##Nome(const Tipo* valor) {                                              \
         if (valor) Set##Nome(*valor);                                                \
         else m_##Nome.RemoveTodos();                                                 \

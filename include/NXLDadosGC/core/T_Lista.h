@@ -135,6 +135,18 @@ public:
         return &m_Array[0];
     }
 
+    // Holds exactly one element, a copy of v; a failed copy leaves the holder as it was.
+    void SetUnico(const T& v) {
+        if (Possui()) {
+            Set(0, v);
+            return;
+        }
+        Array nova;
+        nova.SetSize(1, 0);
+        CopiarElemento(nova[0], v);
+        m_Array.Swap(nova);
+    }
+
     // The storage, for the transfers of the owning object.
     const Array& GetArray() const { return m_Array; }
     Array& GetArray() { return m_Array; }
