@@ -8,6 +8,8 @@
 
 #include "NXLDadosGC/gc/Chaves.h"
 #include "NXLDadosGC/gc/CentroCustos.h"
+#include "NXLDadosGC/gc/Lancamentos.h"
+#include "NXLDadosGC/gc/Custos.h"
 #include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"

@@ -7,6 +7,8 @@
 
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Chaves.h"
+#include "NXLDadosGC/gc/Custos.h"
+#include "NXLDadosGC/gc/Lancamentos.h"
 #include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"
 #include "NXLDadosGC/gc/Periodos.h"
@@ -38,6 +40,31 @@ std::vector<const NXDadosGC::InfoClasse*> Montar() {
         InfoDe<CNXDadosGC_CentroCustosProdutivo>(),
         InfoDe<CNXDadosGC_FiltroCentroCustos>(),
         InfoDe<CNXDadosGC_HorasCentroCustos>(),
+        // Postings
+        InfoDe<CNXDadosGC_LancamentoDespesas>(),
+        InfoDe<CNXDadosGC_LancamentoDespesasConta>(),
+        InfoDe<CNXDadosGC_FiltroLancamentoDespesas>(),
+        InfoDe<CNXDadosGC_FiltroCargaLanctoDespesas>(),
+        InfoDe<CNXDadosGC_LancamentoGGF>(),
+        InfoDe<CNXDadosGC_FiltroLancamentoGGF>(),
+        InfoDe<CNXDadosGC_FiltroCargaLanctoGGFPadrao>(),
+        InfoDe<CNXDadosGC_FiltroCargaLanctoGGFReal>(),
+        InfoDe<CNXDadosGC_LancamentoHoras>(),
+        InfoDe<CNXDadosGC_ListaLanctoHoras>(),
+        InfoDe<CNXDadosGC_FiltroLancamentoHoras>(),
+        InfoDe<CNXDadosGC_FiltroCargaLanctosHoras>(),
+        InfoDe<CNXDadosGC_FiltroCopiaPeriodoLanctoHoras>(),
+        InfoDe<CNXDadosGC_LancamentoTerceirizacao>(),
+        InfoDe<CNXDadosGC_FiltroLancamentoTerceirizacao>(),
+        InfoDe<CNXDadosGC_CopiarLanctosCustosTerceirizacao>(),
+        // Standard, commercial and hourly cost
+        InfoDe<CNXDadosGC_CustoPadrao>(),
+        InfoDe<CNXDadosGC_CustoPadraoConta>(),
+        InfoDe<CNXDadosGC_FiltroCustoPadrao>(),
+        InfoDe<CNXDadosGC_CustoComercial>(),
+        InfoDe<CNXDadosGC_FiltroCustoComercial>(),
+        InfoDe<CNXDadosGC_FiltroCargaCustoComercial>(),
+        InfoDe<CNXDadosGC_CustoHora>(),
         // Profitability, contribution margin and price formation
         InfoDe<CNXDadosGC_ProdutoServicoClasse>(),
         InfoDe<CNXDadosGC_Rentabilidade>(),

@@ -50,7 +50,8 @@ void Preencher(const InfoClasse& info, void* registro, std::mt19937& rng, const 
         }
         const bool pode = nivel < op.profundidade;
         std::uint32_t n = 0;
-        if (pode) n = f.tipo == TipoFilho::Unico ? rng() % 2 : rng() % (op.maxElementos + 1);
+        if (pode && op.completa) n = f.tipo == TipoFilho::Unico ? 1 : 1 + rng() % op.maxElementos;
+        else if (pode) n = f.tipo == TipoFilho::Unico ? rng() % 2 : rng() % (op.maxElementos + 1);
         // (count, null) or (block, 0): both read as an empty list. Such blocks hold no
         // children of their own, so nothing below them is lost.
         const bool inconsistente = f.tipo == TipoFilho::Lista && op.inconsistentes && orfaos && rng() % 4 == 0;
@@ -119,6 +120,23 @@ bool ArvoresIguais(const InfoClasse& info, const void* a, const void* b, std::st
         }
     }
     return true;
+}
+
+int Blocos(const InfoClasse& info, const void* registro) {
+    int n = 0;
+    for (const auto& f : info.filhos) {
+        const InfoClasse* filho = f.classe ? f.classe() : nullptr;
+        if (f.tipo == TipoFilho::Membro) {
+            n += Blocos(*filho, static_cast<const char*>(registro) + f.ponteiro);
+            continue;
+        }
+        const char* p = Ler<const char*>(registro, f.ponteiro);
+        if (!p) continue;
+        ++n;
+        const std::uint32_t k = f.tipo == TipoFilho::Unico ? 1 : Ler<std::uint32_t>(registro, f.quantidade);
+        for (std::uint32_t i = 0; filho && i < k; ++i) n += Blocos(*filho, p + i * f.tamanhoRegistro);
+    }
+    return n;
 }
 
 std::string Instantaneo(const InfoClasse& info, const void* registro) {

@@ -15,6 +15,7 @@ struct OpcoesArvore {
     int maxElementos = 3;      // per list
     int profundidade = 4;      // nested levels that may hold children
     bool inconsistentes = false;  // also make (count, null) and (pointer, 0) pairs
+    bool completa = false;  // down to `profundidade`, every list has 1..maxElementos elements and every holder one
 };
 
 // A record of `info`'s type filled with random bytes (texts keep a zero in their last byte),
@@ -28,6 +29,10 @@ void PreencherAleatorio(const NXDadosGC::InfoClasse& info, void* registro, std::
 // hold (equal counts and equal child trees, null with null). A pair that reads as an empty
 // list (null pointer or zero count) equals (0, null).
 bool ArvoresIguais(const NXDadosGC::InfoClasse& info, const void* a, const void* b, std::string* diferenca = nullptr);
+
+// The blocks a tree owns: every non-null list or holder pointer, recursively (what the release
+// helpers free).
+int Blocos(const NXDadosGC::InfoClasse& info, const void* registro);
 
 // Every byte of the tree, depth first, child blocks included (addresses as they are).
 std::string Instantaneo(const NXDadosGC::InfoClasse& info, const void* registro);

@@ -1,0 +1,212 @@
+// Cost references: the standard cost with its amounts per account, the commercial (unit) cost of
+// a product or service, the hourly cost rates of a cost centre, and their filters and loads.
+#ifndef NXLDADOSGC_GC_CUSTOS_H
+#define NXLDADOSGC_GC_CUSTOS_H
+
+#include "NXLDadosGC/gc/Chaves.h"         // CNXDadosGC_KeyProdutoServico, KeyCompetencia, KeyCustoProdutoServico
+#include "NXLDadosGC/gc/DadosGC.h"
+#include "NXLDadosGC/gc/Rentabilidade.h"  // CNXDadosGC_ProdutoServicoClasse
+
+// ---- Standard cost ------------------------------------------------------------------------------
+
+struct _REG_GC_CUSTO_PADRAO_CONTAPS {
+    tagCY CustoPadrao;
+    ULONG PonteiroContaContabil;
+    ULONG PonteiroContaGerencial;
+};
+NX_LAYOUT(_REG_GC_CUSTO_PADRAO_CONTAPS, 16, (CustoPadrao, 0), (PonteiroContaContabil, 8),
+          (PonteiroContaGerencial, 12))
+
+class NXLDADOSGC_API CNXDadosGC_CustoPadraoConta : public T_NXDadosRegistro<_REG_GC_CUSTO_PADRAO_CONTAPS> {
+    NX_DADOS(CNXDadosGC_CustoPadraoConta)
+    NX_CAMPO(CustoPadrao)
+    NX_CAMPO(PonteiroContaContabil)
+    NX_CAMPO(PonteiroContaGerencial)
+};
+
+struct _REG_GC_CUSTO_PADRAOPS {
+    ULONG Posicao;
+    NXQuantidade QuantidadeConta;
+    WORD PonteiroFilial;
+    BYTE Inativo;
+    char Codigo[11];
+    char Descricao[51];
+    std::byte Lacuna73[7];
+    _REG_GC_CUSTO_PADRAO_CONTAPS* pConta;
+    std::byte Lacuna88[8];
+};
+NX_LAYOUT(_REG_GC_CUSTO_PADRAOPS, 96, (Posicao, 0), (QuantidadeConta, 4), (PonteiroFilial, 8), (Inativo, 10),
+          (Codigo, 11), (Descricao, 22), (Lacuna73, 73), (pConta, 80), (Lacuna88, 88))
+
+class NXLDADOSGC_API CNXDadosGC_CustoPadrao : public T_NXDadosRegistroComLista<_REG_GC_CUSTO_PADRAOPS> {
+    NX_DADOS_COM_FILHOS(CNXDadosGC_CustoPadrao)
+    NX_CAMPO(Posicao)
+    NX_CAMPO(PonteiroFilial)
+    NX_CAMPO(Inativo)
+    NX_TEXTO(Codigo, 10)
+    NX_TEXTO(Descricao, 50)
+    NX_LISTA(CNXDadosGC_CustoPadraoConta, Conta)
+    NX_FILHOS(NX_FILHO_LISTA(Conta))
+};
+
+struct _REG_GC_FILTRO_CUSTO_PADRAOPS {
+    ULONG Posicao;
+    ULONG PonteiroContaContabil;
+    ULONG PonteiroContaGerencial;
+    WORD PonteiroFilial;
+    BYTE AtivoInativo;
+    std::byte Lacuna15[1];
+};
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_PADRAOPS, 16, (Posicao, 0), (PonteiroContaContabil, 4), (PonteiroContaGerencial, 8),
+          (PonteiroFilial, 12), (AtivoInativo, 14), (Lacuna15, 15))
+
+class NXLDADOSGC_API CNXDadosGC_FiltroCustoPadrao : public T_NXDadosRegistro<_REG_GC_FILTRO_CUSTO_PADRAOPS> {
+    NX_DADOS(CNXDadosGC_FiltroCustoPadrao)
+    NX_CAMPO(Posicao)
+    NX_CAMPO(PonteiroContaContabil)
+    NX_CAMPO(PonteiroContaGerencial)
+    NX_CAMPO(PonteiroFilial)
+    NX_CAMPO(AtivoInativo)
+};
+
+// ---- Commercial cost ----------------------------------------------------------------------------
+
+// CustoUnitarioV8 is stored and returned unchanged, at whatever scale its producer chose.
+struct _REG_GC_CUSTO_COMERCIALPS {
+    _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
+    REG_NXDMAHMSUTC DmaHmsGravacao;
+    tagCY CustoUnitarioV8;
+    ULONG Chave;
+    ULONG PonteiroUsuarioGravacao;
+    REG_NXMA MaCompetencia;
+    WORD PonteiroFilial;
+    BYTE TipoProdutoServico;
+    BYTE OrigemCustoComercial;
+    BYTE Excluido;
+    std::byte Lacuna47[1];
+};
+NX_LAYOUT(_REG_GC_CUSTO_COMERCIALPS, 48, (PosicaoProdutoServico, 0), (DmaHmsGravacao, 16), (CustoUnitarioV8, 24),
+          (Chave, 32), (PonteiroUsuarioGravacao, 36), (MaCompetencia, 40), (PonteiroFilial, 42),
+          (TipoProdutoServico, 44), (OrigemCustoComercial, 45), (Excluido, 46), (Lacuna47, 47))
+
+// The key views read and write only the key's fields the record has: a cost key's TipoCusto and
+// PonteiroProcesso are left zero by GetKeyCustoProdutoServico and ignored by its setter.
+class NXLDADOSGC_API CNXDadosGC_CustoComercial : public T_NXDadosRegistro<_REG_GC_CUSTO_COMERCIALPS> {
+    NX_DADOS(CNXDadosGC_CustoComercial)
+    NX_CAMPO(PosicaoProdutoServico)
+    NX_CAMPO(DmaHmsGravacao)
+    NX_CAMPO(CustoUnitarioV8)
+    NX_CAMPO(Chave)
+    NX_CAMPO(PonteiroUsuarioGravacao)
+    NX_CAMPO(MaCompetencia)
+    NX_CAMPO(PonteiroFilial)
+    NX_CAMPO(TipoProdutoServico)
+    NX_CAMPO(OrigemCustoComercial)
+    NX_CAMPO(Excluido)
+    NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
+    NX_VISAO_CHAVE(KeyCompetencia, MaCompetencia, PonteiroFilial)
+    NX_VISAO_CHAVE(KeyCustoProdutoServico, PosicaoProdutoServico, MaCompetencia, PonteiroFilial, TipoProdutoServico)
+};
+
+struct _REG_GC_FILTRO_CUSTO_COMERCIALPS {
+    _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
+    REG_NXMA MaCompetenciaInicial;
+    REG_NXMA MaCompetenciaFinal;
+    REG_NXMA MaCompetenciaTreeInicial;
+    REG_NXMA MaCompetenciaTreeFinal;
+    WORD PonteiroFilial;
+    BYTE FiltrarProdutoServicoExato;
+    BYTE NaoVerificarFilialAtiva;
+    std::byte Lacuna36[4];
+};
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_COMERCIALPS, 40, (KeyProdutoServico, 0), (MaCompetenciaInicial, 24),
+          (MaCompetenciaFinal, 26), (MaCompetenciaTreeInicial, 28), (MaCompetenciaTreeFinal, 30),
+          (PonteiroFilial, 32), (FiltrarProdutoServicoExato, 34), (NaoVerificarFilialAtiva, 35), (Lacuna36, 36))
+
+class NXLDADOSGC_API CNXDadosGC_FiltroCustoComercial
+    : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_CUSTO_COMERCIALPS> {
+    NX_DADOS_COM_FILHOS(CNXDadosGC_FiltroCustoComercial)
+    NX_CAMPO(MaCompetenciaInicial)
+    NX_CAMPO(MaCompetenciaFinal)
+    NX_CAMPO(MaCompetenciaTreeInicial)
+    NX_CAMPO(MaCompetenciaTreeFinal)
+    NX_CAMPO(PonteiroFilial)
+    NX_CAMPO(FiltrarProdutoServicoExato)
+    NX_CAMPO(NaoVerificarFilialAtiva)
+    NX_FAIXA(MaCompetencia)
+    NX_FAIXA(MaCompetenciaTree)
+    NX_CHAVE(CNXDadosGC_KeyProdutoServico, KeyProdutoServico)
+    NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
+};
+
+struct _REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS {
+    ULONG PonteiroTabelaPrecoCompra;
+    NXQuantidade QuantidadeProdutoClasse;
+    REG_NXMA MaCompetencia;
+    WORD PonteiroFilial;
+    BYTE TipoCalculoInsumo;
+    std::byte Lacuna13[3];
+    _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoClasse;
+    std::byte Lacuna24[8];
+};
+NX_LAYOUT(_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS, 32, (PonteiroTabelaPrecoCompra, 0), (QuantidadeProdutoClasse, 4),
+          (MaCompetencia, 8), (PonteiroFilial, 10), (TipoCalculoInsumo, 12), (Lacuna13, 13), (pProdutoClasse, 16),
+          (Lacuna24, 24))
+
+class NXLDADOSGC_API CNXDadosGC_FiltroCargaCustoComercial
+    : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS> {
+    NX_DADOS_COM_FILHOS(CNXDadosGC_FiltroCargaCustoComercial)
+    NX_CAMPO(PonteiroTabelaPrecoCompra)
+    NX_CAMPO(MaCompetencia)
+    NX_CAMPO(PonteiroFilial)
+    NX_CAMPO(TipoCalculoInsumo)
+    NX_LISTA(CNXDadosGC_ProdutoServicoClasse, ProdutoClasse)
+    NX_FILHOS(NX_FILHO_LISTA(ProdutoClasse))
+};
+
+// ---- Hourly cost --------------------------------------------------------------------------------
+
+// The rates are stored as given; nothing here derives them from the hours and amounts.
+struct _REG_GC_CUSTO_HORAPS {
+    tagCY QuantHorasProducao;
+    tagCY QuantHorasOciosas;
+    tagCY ValorGGFTotal;
+    tagCY ValorGGFFixoTotal;
+    tagCY ValorGGFVariavelTotal;
+    tagCY CustoProducaoHora;
+    tagCY CustoOciosoHora;
+    tagCY CustoProducaoMinuto;
+    tagCY CustoOciosoMinuto;
+    tagCY CustoProducaoHoraFixo;
+    tagCY CustoOciosoHoraFixo;
+    tagCY CustoProducaoHoraVariavel;
+    ULONG PonteiroCentroCustos;
+    std::byte Lacuna100[4];
+};
+NX_LAYOUT(_REG_GC_CUSTO_HORAPS, 104, (QuantHorasProducao, 0), (QuantHorasOciosas, 8), (ValorGGFTotal, 16),
+          (ValorGGFFixoTotal, 24), (ValorGGFVariavelTotal, 32), (CustoProducaoHora, 40), (CustoOciosoHora, 48),
+          (CustoProducaoMinuto, 56), (CustoOciosoMinuto, 64), (CustoProducaoHoraFixo, 72),
+          (CustoOciosoHoraFixo, 80), (CustoProducaoHoraVariavel, 88), (PonteiroCentroCustos, 96),
+          (Lacuna100, 100))
+
+class NXLDADOSGC_API CNXDadosGC_CustoHora : public T_NXDadosRegistro<_REG_GC_CUSTO_HORAPS> {
+    NX_DADOS(CNXDadosGC_CustoHora)
+    NX_CAMPO(QuantHorasProducao)
+    NX_CAMPO(QuantHorasOciosas)
+    NX_CAMPO(ValorGGFTotal)
+    NX_CAMPO(ValorGGFFixoTotal)
+    NX_CAMPO(ValorGGFVariavelTotal)
+    NX_CAMPO(CustoProducaoHora)
+    NX_CAMPO(CustoOciosoHora)
+    NX_CAMPO(CustoProducaoMinuto)
+    NX_CAMPO(CustoOciosoMinuto)
+    NX_CAMPO(CustoProducaoHoraFixo)
+    NX_CAMPO(CustoOciosoHoraFixo)
+    NX_CAMPO(CustoProducaoHoraVariavel)
+    NX_CAMPO(PonteiroCentroCustos)
+
+    // QuantHorasProducao + QuantHorasOciosas, added with Soma; nothing is stored.
+    tagCY GetQuantHorasTotal() const { return Soma(GetQuantHorasProducao(), GetQuantHorasOciosas()); }
+};
+
+#endif

@@ -1,0 +1,9 @@
+#include "NXLDadosGC/gc/Custos.h"
+
+NX_IMPLEMENT_DADOS(CNXDadosGC_CustoPadraoConta)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_CustoPadrao)
+NX_IMPLEMENT_DADOS(CNXDadosGC_FiltroCustoPadrao)
+NX_IMPLEMENT_DADOS(CNXDadosGC_CustoComercial)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_FiltroCustoComercial)
+NX_IMPLEMENT_DADOS_COM_FILHOS(CNXDadosGC_FiltroCargaCustoComercial)
+NX_IMPLEMENT_DADOS(CNXDadosGC_CustoHora)

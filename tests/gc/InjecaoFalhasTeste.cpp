@@ -1,0 +1,185 @@
+// Running out of memory at each allocation in turn, for every class whose records own blocks:
+// every failure is a CMemoryException; a transfer leaves the object as it was and a tree whose
+// blocks all hang in it, released whole by the release helpers; CopiarDe and Copiar leave the
+// object empty and their source untouched. The allocation counters balance after each case.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Arvore.h"
+
+namespace {
+
+using NXDadosGC::InfoClasse;
+using NXDadosGC::TipoFilho;
+
+bool PossuiBlocos(const InfoClasse& info) {
+    for (const auto& f : info.filhos)
+        if (f.tipo != TipoFilho::Membro || PossuiBlocos(*f.classe())) return true;
+    return false;
+}
+
+std::vector<const InfoClasse*> ClassesComBlocos() {
+    std::vector<const InfoClasse*> v;
+    for (const InfoClasse* info : NXDadosGC::Classes())
+        if (PossuiBlocos(*info)) v.push_back(info);
+    return v;
+}
+
+long long Vivos() {
+    const NXContadoresAlocacao& c = AfxContadoresAlocacao();
+    return c.alocacoes - c.liberacoes;
+}
+
+// An 8-byte-aligned, zeroed record of a class's type.
+struct Registro {
+    explicit Registro(const InfoClasse& info) : bytes((info.tamanhoRegistro + 7) / 8) {}
+    void* dados() { return bytes.data(); }
+    std::vector<std::uint64_t> bytes;
+};
+
+// Runs op with its n-th allocation failing, for n = 1, 2, ... until it completes, and calls
+// aposFalha(n) after each failure. Returns the number of failures: the allocations op makes.
+template <class Op, class AposFalha>
+int FalharCadaAlocacao(Op&& op, AposFalha&& aposFalha) {
+    NXContadoresAlocacao& c = AfxContadoresAlocacao();
+    for (int n = 1; n <= 10000; ++n) {
+        c.falharNaAlocacao = n;
+        bool falhou = false;
+        try {
+            op();
+        } catch (CMemoryException* e) {
+            e->Delete();
+            falhou = true;
+        } catch (CException* e) {
+            ADD_FAILURE() << "allocation " << n << " raised " << e->GetRuntimeClass()->m_lpszClassName;
+            e->Delete();
+            falhou = true;
+        }
+        const bool pendente = c.falharNaAlocacao != 0;
+        c.falharNaAlocacao = 0;
+        if (!falhou) {
+            EXPECT_TRUE(pendente) << "allocation " << n << " failed and nothing was raised";
+            return n - 1;
+        }
+        EXPECT_FALSE(pendente) << "raised with no failed allocation, at " << n;
+        aposFalha(n);
+    }
+    ADD_FAILURE() << "the operation never completes";
+    return -1;
+}
+
+// A rich tree (every list and holder filled down to the deepest level) and an object built
+// from it.
+class InjecaoFalhas : public testing::TestWithParam<const InfoClasse*> {
+protected:
+    void SetUp() override {
+        teste::OpcoesArvore opcoes;
+        opcoes.completa = true;
+        teste::PreencherAleatorio(info, origem.dados(), rng, opcoes);
+        blocos = teste::Blocos(info, origem.dados());
+        instantaneo = teste::Instantaneo(info, origem.dados());
+        info.copiarDe(*objeto, origem.dados());
+    }
+    void TearDown() override {
+        objeto.reset();
+        info.liberarCopiarParaPS(origem.dados());
+        AfxContadoresAlocacao().falharNaAlocacao = 0;
+        EXPECT_EQ(Vivos(), vivosAntes) << "blocks leaked";
+    }
+
+    // Frees a tree written by a transfer: every block in it and nothing else; a second release
+    // finds only (0, null) and frees nothing.
+    void LiberarDuasVezes(bool ps, void* registro) {
+        const auto liberar = ps ? info.liberarCopiarParaPS : info.liberarCopiarPara;
+        const long long esperados = Vivos() - teste::Blocos(info, registro);
+        liberar(registro);
+        EXPECT_EQ(Vivos(), esperados);
+        EXPECT_EQ(teste::Blocos(info, registro), 0);
+        liberar(registro);
+        EXPECT_EQ(Vivos(), esperados);
+    }
+    std::unique_ptr<TNXBaseParaDados> Novo() const { return std::unique_ptr<TNXBaseParaDados>(info.criar()); }
+    std::unique_ptr<TNXBaseParaDados> CopiaDoObjeto() const {
+        auto copia = Novo();
+        copia->Copiar(objeto.get());
+        return copia;
+    }
+
+    const InfoClasse& info = *GetParam();
+    const long long vivosAntes = Vivos();
+    std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
+    Registro origem{info};
+    std::unique_ptr<TNXBaseParaDados> objeto = Novo();
+    int blocos = 0;
+    std::string instantaneo;
+};
+
+TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
+    ASSERT_GT(blocos, 0);
+    const auto antes = CopiaDoObjeto();
+    for (const bool ps : {false, true}) {
+        SCOPED_TRACE(ps ? "CopiarParaPS" : "CopiarPara");
+        const auto copiarPara = ps ? info.copiarParaPS : info.copiarPara;
+        Registro destino(info);
+        long long blocosTarefa = 0;  // task-allocator blocks of the last complete transfer
+        auto escrever = [&] {
+            std::memset(destino.dados(), 0xCD, info.tamanhoRegistro);
+            const long long tarefa = AfxContadoresAlocacao().alocacoesTarefa;
+            copiarPara(*objeto, destino.dados());
+            blocosTarefa = AfxContadoresAlocacao().alocacoesTarefa - tarefa;
+        };
+        const int falhas = FalharCadaAlocacao(escrever, [&](int n) {
+            SCOPED_TRACE("allocation " + std::to_string(n));
+            EXPECT_TRUE(objeto->Igual(antes.get()));
+            EXPECT_EQ(teste::Blocos(info, destino.dados()), n - 1) << "a block allocated is not in the tree";
+            LiberarDuasVezes(ps, destino.dados());
+            Registro denovo(info);
+            copiarPara(*objeto, denovo.dados());
+            std::string diferenca;
+            EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), denovo.dados(), &diferenca)) << diferenca;
+            LiberarDuasVezes(ps, denovo.dados());
+        });
+        // The last run completed: destino holds the whole tree.
+        EXPECT_EQ(falhas, blocos);
+        EXPECT_EQ(blocosTarefa, ps ? blocos : 0) << "wrong allocator";
+        std::string diferenca;
+        EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), destino.dados(), &diferenca)) << diferenca;
+        LiberarDuasVezes(ps, destino.dados());
+    }
+}
+
+// CopiarDe and Copiar into an object that already holds a tree: each failure leaves it empty
+// with all of its storage released, and the source as it was.
+TEST_P(InjecaoFalhas, CopiasDeixamObjetoVazio) {
+    const auto antes = CopiaDoObjeto();
+    for (const bool deRegistro : {true, false}) {
+        SCOPED_TRACE(deRegistro ? "CopiarDe" : "Copiar");
+        const long long vivos = Vivos();
+        auto alvo = CopiaDoObjeto();
+        auto copiar = [&] {
+            if (deRegistro) info.copiarDe(*alvo, origem.dados());
+            else alvo->Copiar(objeto.get());
+        };
+        const int falhas = FalharCadaAlocacao(copiar, [&](int n) {
+            SCOPED_TRACE("allocation " + std::to_string(n));
+            EXPECT_TRUE(alvo->EstaVazio());
+            EXPECT_EQ(Vivos(), vivos) << "blocks leaked";
+            EXPECT_EQ(teste::Instantaneo(info, origem.dados()), instantaneo) << "CopiarDe changed its source";
+            EXPECT_TRUE(objeto->Igual(antes.get())) << "Copiar changed its source";
+            alvo->Copiar(objeto.get());
+        });
+        EXPECT_EQ(falhas, blocos);
+        EXPECT_TRUE(alvo->Igual(objeto.get()));
+    }
+}
+
+std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
+
+INSTANTIATE_TEST_SUITE_P(ClassesComBlocos, InjecaoFalhas, testing::ValuesIn(ClassesComBlocos()), NomeDoTeste);
+
+}  // namespace
