@@ -1,0 +1,373 @@
+// The packed form: round trips of random trees of every class, determinism, the exact bytes of
+// a small tree, one table of hand-made faults, and a mutation sweep over rich trees in which
+// every result must be a clear error or a tree that packs back to exactly the bytes read.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "NXLDadosGC/NXLDadosGC.h"
+#include "NXLDadosGC/gc/Empacotamento.h"
+#include "support/Arvore.h"
+
+namespace {
+
+using NXDadosGC::ErroEmpacotamento;
+using NXDadosGC::InfoClasse;
+using NXDadosGC::OpcoesDesempacotamento;
+using Bytes = std::vector<std::byte>;
+
+// An 8-byte-aligned, zeroed record of a class's type.
+struct Registro {
+    explicit Registro(const InfoClasse& info) : palavras((info.tamanhoRegistro + 7) / 8) {}
+    void* dados() { return palavras.data(); }
+    std::vector<std::uint64_t> palavras;
+};
+
+// A random object of a class, and the flat tree it was read from (to be released by the caller).
+std::unique_ptr<TNXBaseParaDados> Aleatorio(const InfoClasse& info, std::mt19937& rng, Registro& origem,
+                                            const teste::OpcoesArvore& opcoes = {},
+                                            std::vector<void*>* orfaos = nullptr) {
+    teste::PreencherAleatorio(info, origem.dados(), rng, opcoes, orfaos);
+    std::unique_ptr<TNXBaseParaDados> objeto(info.criar());
+    info.copiarDe(*objeto, origem.dados());
+    return objeto;
+}
+
+template <class T>
+void Gravar(Bytes& b, std::size_t desloc, T v) {
+    std::memcpy(b.data() + desloc, &v, sizeof v);
+}
+template <class T>
+T Ler(const Bytes& b, std::size_t desloc) {
+    T v;
+    std::memcpy(&v, b.data() + desloc, sizeof v);
+    return v;
+}
+
+class PorClasse : public testing::TestWithParam<const InfoClasse*> {
+protected:
+    const InfoClasse& info = *GetParam();
+    std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
+};
+
+// Out and back through the packed form: the object comes back equal, the flat tree the buffer
+// holds equals the one the object was built from, and the bytes depend only on the contents,
+// not on where the blocks happened to live. Inconsistent pairs pack as the empty lists CopiarDe
+// reads them as.
+TEST_P(PorClasse, IdaEVoltaDeterministica) {
+    for (int rodada = 0; rodada < 6; ++rodada) {
+        teste::OpcoesArvore opcoes;
+        opcoes.inconsistentes = rodada % 2 == 1;
+        std::vector<void*> orfaos;
+        Registro origem(info);
+        auto objeto = Aleatorio(info, rng, origem, opcoes, &orfaos);
+
+        const Bytes pacote = NXDadosGC::Empacotar(*objeto);
+        EXPECT_EQ(NXDadosGC::EmpacotarRegistro(info, origem.dados()), pacote) << "flat tree and object differ";
+        std::unique_ptr<TNXBaseParaDados> copia(info.criar());
+        copia->Copiar(objeto.get());
+        EXPECT_EQ(NXDadosGC::Empacotar(*copia), pacote) << "equal objects, different bytes";
+
+        const auto arvore = NXDadosGC::Verificar(pacote);
+        EXPECT_EQ(&arvore.Classe(), &info);
+        std::string diferenca;
+        EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), arvore.Registro(), &diferenca)) << diferenca;
+
+        auto volta = NXDadosGC::Desempacotar(pacote);
+        EXPECT_TRUE(volta->Igual(objeto.get()));
+        EXPECT_EQ(volta->GetRuntimeClass(), info.classe());
+
+        std::unique_ptr<TNXBaseParaDados> destino(info.criar());
+        NXDadosGC::DesempacotarEm(*destino, pacote);
+        EXPECT_TRUE(destino->Igual(objeto.get()));
+
+        info.liberarCopiarParaPS(origem.dados());
+        for (void* p : orfaos) CoTaskMemFree(p);
+    }
+    std::unique_ptr<TNXBaseParaDados> vazio(info.criar());
+    EXPECT_TRUE(NXDadosGC::Desempacotar(NXDadosGC::Empacotar(*vazio))->EstaVazio());
+}
+
+// The packer clears every pointer field that is not a child's and the reader rejects one that
+// is not zero: both are only right if no record has such a field. A pointer nobody describes
+// would otherwise leak an address into the bytes, or lose its block.
+TEST_P(PorClasse, CadaPonteiroEhDeUmFilho) {
+    for (const auto& c : info.campos()) {
+        if (c.tipo != NXDadosGC::TipoCampo::Ponteiro) continue;
+        bool descrito = false;
+        for (const auto& f : info.filhos) descrito |= f.tipo != NXDadosGC::TipoFilho::Membro && f.ponteiro == c.deslocamento;
+        EXPECT_TRUE(descrito) << c.nome;
+    }
+}
+
+std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
+
+INSTANTIATE_TEST_SUITE_P(TodasAsClasses, PorClasse,
+                         testing::ValuesIn(NXDadosGC::Classes().begin(), NXDadosGC::Classes().end()), NomeDoTeste);
+
+// ---- A small tree, byte for byte --------------------------------------------------------------
+
+// The example of docs/FORMATO_EMPACOTADO.md. The CRC was computed independently (zlib.crc32
+// over the same bytes with the CRC field zeroed), so this also pins the checksum algorithm.
+TEST(Empacotamento, BytesDeUmaArvorePequena) {
+    CNXDadosGC_MatrizRateioConta conta;
+    conta.SetTotalRateio(tagCY{1000000}).SetPonteiroContaContabil(3101);
+    CNXDadosGC_MatrizRateioCentroCustos cc;
+    cc.SetValorRateio(tagCY{1000000}).SetPonteiroCentroCustos(42).SetCaracteristicaCentroCustos(1);
+    conta.AdicionaCentroCustos(cc);
+
+    const Bytes pacote = NXDadosGC::Empacotar(conta);
+    ASSERT_EQ(pacote.size(), 136u);
+    const std::string nome = "CNXDadosGC_MatrizRateioConta";
+    EXPECT_EQ(std::memcmp(pacote.data(), "NXGCPACK", 8), 0);
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 8), 1u);             // version
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 12), 0x57D0AEACu);   // CRC-32
+    EXPECT_EQ(Ler<std::uint64_t>(pacote, 16), 136u);          // total length
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 24), 48u);           // root record size
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 28), 2u);            // blocks: root and one list
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 32), 72u);           // header length
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 36), nome.size());   // name length
+    EXPECT_EQ(std::memcmp(pacote.data() + 40, nome.data(), nome.size()), 0);
+    for (std::size_t i = 40 + nome.size(); i < 72; ++i) EXPECT_EQ(pacote[i], std::byte{0}) << i;
+    // Root record at 72: TotalRateio, the count, the account and the pointer slot as an offset.
+    EXPECT_EQ(Ler<std::int64_t>(pacote, 72 + 0), 1000000);
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 72 + 16), 1u);
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 72 + 20), 3101u);
+    EXPECT_EQ(Ler<std::uint64_t>(pacote, 72 + 32), 120u);
+    // The one cost centre at 120.
+    EXPECT_EQ(Ler<std::int64_t>(pacote, 120), 1000000);
+    EXPECT_EQ(Ler<std::uint32_t>(pacote, 128), 42u);
+    EXPECT_EQ(Ler<std::uint8_t>(pacote, 132), 1u);
+}
+
+// ---- Faults made by hand --------------------------------------------------------------------
+
+// Two accounts (three cost centres under the first), one support centre with two productive
+// ones, so the buffer holds blocks at three levels.
+CNXDadosGC_MatrizRateio Matriz() {
+    CNXDadosGC_MatrizRateio m;
+    m.SetMaCompetencia(REG_NXMA(2044)).SetPonteiroFilial(7);
+    CNXDadosGC_MatrizRateioConta conta;
+    conta.SetPonteiroContaContabil(101);
+    for (ULONG i = 0; i < 3; ++i) {
+        CNXDadosGC_MatrizRateioCentroCustos cc;
+        cc.SetValorRateio(tagCY{1000000 + i}).SetPonteiroCentroCustos(11 + i);
+        conta.AdicionaCentroCustos(cc);
+    }
+    m.AdicionaConta(conta);
+    conta.Limpar();
+    conta.SetPonteiroContaContabil(102);
+    m.AdicionaConta(conta);
+    CNXDadosGC_MatrizRateioCentroCustosApoio apoio;
+    apoio.SetPonteiroCentroCustos(50);
+    for (ULONG i = 0; i < 2; ++i) {
+        CNXDadosGC_MatrizRateioCentroCustosProdutivo p;
+        p.SetCustoFixo(tagCY{100000 + i}).SetPonteiroCentroCustos(61 + i);
+        apoio.AdicionaCentroCustosProdutivo(p);
+    }
+    m.AdicionaCentroCustosApoio(apoio);
+    return m;
+}
+
+// Where things are in the packed matrix (header 64 bytes: a 23-byte name): the root at 64;
+// then, in slot order, the accounts (pConta at root+32) at 112, the first account's three cost
+// centres at 208, the support centre (pCentroCustosApoio at root+40) at 256, its two productive
+// centres at 304; 368 bytes in all.
+constexpr std::size_t kRaiz = 64, kContas = 112, kCentros = 208, kApoio = 256, kProdutivos = 304, kFim = 368;
+
+TEST(Empacotamento, FalhasFeitasAMao) {
+    const Bytes original = NXDadosGC::Empacotar(Matriz());
+    ASSERT_EQ(original.size(), kFim);
+    ASSERT_EQ(Ler<std::uint64_t>(original, kRaiz + 32), kContas);
+    ASSERT_EQ(Ler<std::uint64_t>(original, kContas + 32), kCentros);
+    ASSERT_EQ(Ler<std::uint64_t>(original, kRaiz + 40), kApoio);
+    ASSERT_EQ(Ler<std::uint64_t>(original, kApoio + 32), kProdutivos);
+
+    // Structural faults are checked with the CRC comparison off, so each edit reaches the check
+    // it is aimed at; the CRC case runs with it on.
+    const struct {
+        const char* nome;
+        std::function<void(Bytes&)> editar;
+        const char* trecho;  // expected in what()
+        std::size_t byte;    // expected Deslocamento()
+        bool crc = false;
+    } casos[] = {
+        {"magico", [](Bytes& b) { b[3] = std::byte{'X'}; }, "wrong magic number", 0},
+        {"versao", [](Bytes& b) { Gravar<std::uint32_t>(b, 8, 2); }, "format version 2 is not supported", 8},
+        {"truncado", [](Bytes& b) { b.resize(24); }, "truncated: 24 bytes", 0},
+        {"comprimento", [](Bytes& b) { b.resize(kFim - 8); }, "gives a length of 368 bytes, the buffer has 360", 16},
+        {"crc", [](Bytes& b) { b[kCentros] ^= std::byte{1}; }, "CRC-32 mismatch", 12, true},
+        {"classe desconhecida", [](Bytes& b) { b[40 + 11] = std::byte{'\x01'}; }, "unknown class \"CNXDadosGC_\\x01atrizRateio\"", 40},
+        {"tamanho do registro", [](Bytes& b) { Gravar<std::uint32_t>(b, 24, 56); },
+         "record size 56 in the header, but CNXDadosGC_MatrizRateio records are 48 bytes", 24},
+        {"lixo apos o nome", [](Bytes& b) { b[63] = std::byte{1}; }, "non-zero padding byte after the class name", 63},
+        {"quantidade sem ponteiro", [](Bytes& b) { Gravar<std::uint64_t>(b, kContas + 32, 0); },
+         "(CNXDadosGC_MatrizRateioConta.QuantidadeCentroCustos): count 3 with a null pointer", kContas + 16},
+        {"ponteiro sem quantidade", [](Bytes& b) { Gravar<std::uint32_t>(b, kRaiz + 8, 0); },
+         "(CNXDadosGC_MatrizRateio.pConta): pointer to offset 112 with a count of 0", kRaiz + 32},
+        {"desalinhado", [](Bytes& b) { Gravar<std::uint64_t>(b, kRaiz + 32, kContas + 4); }, "is not a multiple of 8",
+         kRaiz + 32},
+        {"referenciado duas vezes", [](Bytes& b) { Gravar<std::uint64_t>(b, kRaiz + 40, kContas); },
+         "(CNXDadosGC_MatrizRateio.pCentroCustosApoio): the block at offset 112 is referenced a second time", kRaiz + 40},
+        {"sobreposto", [](Bytes& b) { Gravar<std::uint64_t>(b, kRaiz + 40, kContas + 8); }, "overlaps bytes already in use",
+         kRaiz + 40},
+        {"buraco", [](Bytes& b) { Gravar<std::uint64_t>(b, kContas + 32, kCentros + 8); },
+         "leaves bytes 208..215 unused", kContas + 32},
+        {"fora do buffer", [](Bytes& b) { Gravar<std::uint64_t>(b, kRaiz + 32, 1ull << 60); },
+         "lies outside the 368-byte buffer", kRaiz + 32},
+        {"quantidade enorme", [](Bytes& b) { Gravar<std::uint32_t>(b, kContas + 16, 0xFFFFFFFFu); },
+         "block of 4294967295 x 16 bytes at offset 208 runs past the end", kContas + 32},
+        {"lixo no fim",
+         [](Bytes& b) {
+             b.resize(kFim + 8);
+             Gravar<std::uint64_t>(b, 16, kFim + 8);
+         },
+         "8 bytes after the last block belong to no block", kFim},
+        {"contagem de blocos", [](Bytes& b) { Gravar<std::uint32_t>(b, 28, 7); }, "announces 7 blocks, the tree has 5", 28},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        Bytes b = original;
+        caso.editar(b);
+        OpcoesDesempacotamento opcoes;
+        opcoes.conferirCrc = caso.crc;
+        try {
+            NXDadosGC::Desempacotar(b, opcoes);
+            ADD_FAILURE() << "accepted";
+        } catch (const ErroEmpacotamento& e) {
+            EXPECT_NE(std::string(e.what()).find(caso.trecho), std::string::npos) << e.what();
+            EXPECT_EQ(e.Deslocamento(), caso.byte) << e.what();
+        }
+    }
+}
+
+TEST(Empacotamento, TextoSemZeroFinal) {
+    CNXDadosGC_CentroCustos centro;
+    centro.SetCodigo("0123456789");
+    Bytes b = NXDadosGC::Empacotar(centro);
+    const std::size_t registro = Ler<std::uint32_t>(b, 32);
+    b[registro + 24 + 10] = std::byte{'X'};  // Codigo is char[11] at offset 24
+    OpcoesDesempacotamento opcoes;
+    opcoes.conferirCrc = false;
+    try {
+        NXDadosGC::Desempacotar(b, opcoes);
+        ADD_FAILURE() << "accepted";
+    } catch (const ErroEmpacotamento& e) {
+        EXPECT_EQ(e.Classe(), "CNXDadosGC_CentroCustos");
+        EXPECT_EQ(e.Campo(), "Codigo");
+        EXPECT_EQ(e.Deslocamento(), registro + 34);
+    }
+}
+
+TEST(Empacotamento, Limites) {
+    const Bytes b = NXDadosGC::Empacotar(Matriz());
+    const struct {
+        OpcoesDesempacotamento opcoes;
+        const char* trecho;
+    } casos[] = {
+        {{.profundidadeMaxima = 1}, "nested deeper than 1 levels"},
+        {{.blocosMaximos = 4}, "announces 5 blocks, more than the limit of 4"},
+        {{.bytesMaximos = 367}, "more than the limit of 367"},
+    };
+    for (const auto& caso : casos) {
+        try {
+            NXDadosGC::Desempacotar(b, caso.opcoes);
+            ADD_FAILURE() << caso.trecho;
+        } catch (const ErroEmpacotamento& e) {
+            EXPECT_NE(std::string(e.what()).find(caso.trecho), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_NO_THROW(NXDadosGC::Desempacotar(b, {.profundidadeMaxima = 2, .blocosMaximos = 5, .bytesMaximos = 368}));
+}
+
+// A failed unpack leaves its target as it was, and a buffer of another class is refused.
+TEST(Empacotamento, DestinoIntactoNoErro) {
+    const CNXDadosGC_MatrizRateio original = Matriz();
+    CNXDadosGC_MatrizRateio destino = original;
+    Bytes ruim = NXDadosGC::Empacotar(CNXDadosGC_MatrizRateio());
+    ruim.back() = std::byte{1};
+    EXPECT_THROW(NXDadosGC::DesempacotarEm(destino, ruim), ErroEmpacotamento);
+    EXPECT_TRUE(destino == original);
+
+    CNXDadosGC_CentroCustos outro;
+    try {
+        NXDadosGC::DesempacotarEm(destino, NXDadosGC::Empacotar(outro));
+        ADD_FAILURE() << "accepted";
+    } catch (const ErroEmpacotamento& e) {
+        EXPECT_NE(std::string(e.what()).find("the buffer holds a CNXDadosGC_CentroCustos, the target is a "
+                                             "CNXDadosGC_MatrizRateio"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(destino == original);
+
+    TNXBaseParaDados semClasse;
+    EXPECT_THROW(NXDadosGC::Empacotar(semClasse), std::invalid_argument);
+}
+
+// ---- Mutations ------------------------------------------------------------------------------
+
+// Every single-byte change, every truncation and a few extensions of the packed forms of rich
+// random trees. With the CRC on, each must be refused (a change the reader accepted would be
+// a different tree passed off as the original). With the CRC comparison off, each must be
+// refused or give a tree that packs back to exactly the changed bytes (the CRC field aside):
+// no crash, no read outside the buffer (the sanitizer run watches), nothing accepted loosely.
+TEST(Empacotamento, Mutacoes) {
+    std::mt19937 rng(20240611);
+    teste::OpcoesArvore rica;
+    rica.maxElementos = 2;
+    rica.profundidade = 3;
+    std::size_t recusados = 0, aceitos = 0;
+    for (const InfoClasse* info : NXDadosGC::Classes()) {
+        if (info->filhos.empty()) continue;
+        Registro origem(*info);
+        auto objeto = Aleatorio(*info, rng, origem, rica);
+        info->liberarCopiarParaPS(origem.dados());
+        const Bytes pacote = NXDadosGC::Empacotar(*objeto);
+        SCOPED_TRACE(info->nome);
+
+        auto semCrc = [&](const Bytes& b) {
+            try {
+                auto volta = NXDadosGC::Desempacotar(b, {.conferirCrc = false});
+                Bytes de_novo = NXDadosGC::Empacotar(*volta);
+                std::memcpy(de_novo.data() + 12, b.data() + 12, 4);
+                const auto [a, _] = std::mismatch(de_novo.begin(), de_novo.end(), b.begin(), b.end());
+                EXPECT_TRUE(de_novo == b) << "accepted a buffer that is not what its tree packs to (it differs at byte "
+                                          << (a - de_novo.begin()) << ")";
+                ++aceitos;
+            } catch (const ErroEmpacotamento&) {
+                ++recusados;
+            }
+        };
+        auto comCrc = [&](const Bytes& b, std::size_t onde) {
+            EXPECT_THROW(NXDadosGC::Desempacotar(b), ErroEmpacotamento) << "change at byte " << onde;
+        };
+
+        for (std::size_t i = 0; i < pacote.size(); ++i) {
+            for (std::byte x : {std::byte{0x01}, std::byte{0x80}, std::byte{0xFF}}) {
+                Bytes b = pacote;
+                b[i] ^= x;
+                comCrc(b, i);
+                semCrc(b);
+            }
+        }
+        for (std::size_t n = 0; n < pacote.size(); ++n) comCrc(Bytes(pacote.begin(), pacote.begin() + n), n);
+        for (std::size_t extra : {1, 7, 8, 64}) {
+            Bytes b = pacote;
+            b.resize(b.size() + extra, std::byte{0});
+            comCrc(b, pacote.size());
+            semCrc(b);
+        }
+    }
+    // Both outcomes must actually happen, or the sweep proves little.
+    EXPECT_GT(recusados, 1000u);
+    EXPECT_GT(aceitos, 1000u);
+}
+
+}  // namespace
