@@ -11,6 +11,10 @@ install(TARGETS NXLPlataforma NXLDadosGC
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The command-line tool goes with the library; it is not part of the CMake package.
+if(TARGET nxgc)
+  install(TARGETS nxgc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
 # The whole tree: headers may include .def/.inc tables beside them.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/NXLDadosGC
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
