@@ -7,6 +7,8 @@
 
 #include "Json.h"
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "NXLDadosGC/gc/CustoProducao.h"  // CNXDadosGC_CustoProducao and its details
+#include "NXLDadosGC/gc/MatrizRateio.h"   // CNXDadosGC_MatrizRateio and its levels
 
 namespace nxgc {
 namespace {
