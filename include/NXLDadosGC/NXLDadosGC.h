@@ -17,5 +17,6 @@
 
 #include "NXLDadosGC/gc/Classes.h"
 #include "NXLDadosGC/gc/Despejo.h"
+#include "NXLDadosGC/gc/Empacotamento.h"
 
 #endif
