@@ -10,6 +10,7 @@
 #include "NXLDadosGC/gc/CentroCustos.h"
 #include "NXLDadosGC/gc/Lancamentos.h"
 #include "NXLDadosGC/gc/Custos.h"
+#include "NXLDadosGC/gc/CustoProducao.h"
 #include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/Rentabilidade.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"

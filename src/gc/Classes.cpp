@@ -9,6 +9,7 @@
 #include "NXLDadosGC/gc/Chaves.h"
 #include "NXLDadosGC/gc/Custos.h"
 #include "NXLDadosGC/gc/Lancamentos.h"
+#include "NXLDadosGC/gc/CustoProducao.h"
 #include "NXLDadosGC/gc/MatrizRateio.h"
 #include "NXLDadosGC/gc/IndiceCustos.h"
 #include "NXLDadosGC/gc/Periodos.h"
@@ -40,6 +41,20 @@ std::vector<const NXDadosGC::InfoClasse*> Montar() {
         InfoDe<CNXDadosGC_CentroCustosProdutivo>(),
         InfoDe<CNXDadosGC_FiltroCentroCustos>(),
         InfoDe<CNXDadosGC_HorasCentroCustos>(),
+        // Production cost and its details
+        InfoDe<CNXDadosGC_CustoProducao>(),
+        InfoDe<CNXDadosGC_FiltroCustoProducao>(),
+        InfoDe<CNXDadosGC_ParametrosCargaCustoProducao>(),
+        InfoDe<CNXDadosGC_ParametrosInvalidarCustoProducao>(),
+        InfoDe<CNXDadosGC_CustoProducaoResultado>(),
+        InfoDe<CNXDadosGC_CustoProducaoVariacao>(),
+        InfoDe<CNXDadosGC_CustoProducaoProcesso>(),
+        InfoDe<CNXDadosGC_CustoProducaoProcessamento>(),
+        InfoDe<CNXDadosGC_CustoProducaoInsumo>(),
+        InfoDe<CNXDadosGC_CustoProducaoBaixaInsumo>(),
+        InfoDe<CNXDadosGC_CustoProducaoEntrada>(),
+        InfoDe<CNXDadosGC_CustoProducaoTerceirizacao>(),
+        InfoDe<CNXDadosGC_CustoProducaoInventarioElaboracao>(),
         // Postings
         InfoDe<CNXDadosGC_LancamentoDespesas>(),
         InfoDe<CNXDadosGC_LancamentoDespesasConta>(),
