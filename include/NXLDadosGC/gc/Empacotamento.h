@@ -107,6 +107,8 @@ NXLDADOSGC_API std::unique_ptr<TNXBaseParaDados> Desempacotar(std::span<const st
 
 // Fills destino from the buffer, which must hold destino's own class. On any error destino is
 // left exactly as it was: the tree is built in a fresh object and copied in only on success.
+// NOTE: that final Copiar allocates; if memory runs out there, the framework's memory exception
+// passes through and destino may hold part of the copy.
 NXLDADOSGC_API void DesempacotarEm(TNXBaseParaDados& destino, std::span<const std::byte> pacote,
                                    const OpcoesDesempacotamento& opcoes = {});
 
