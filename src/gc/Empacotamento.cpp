@@ -9,6 +9,7 @@
 #include <bit>        // std::endian
 #include <cstdio>     // std::snprintf
 #include <cstring>    // std::memcpy, std::memcmp
+#include <deque>      // std::deque
 #include <string_view>
 
 #include "NXLDadosGC/gc/Classes.h"  // ClassePorNome
@@ -80,7 +81,8 @@ public:
     }
 
 private:
-    std::vector<std::pair<const InfoClasse*, std::vector<const InfoFilho*>>> m_Cache;
+    // A deque: the walk recurses while holding references into it.
+    std::deque<std::pair<const InfoClasse*, std::vector<const InfoFilho*>>> m_Cache;
 };
 
 bool EhSlotDeFilho(const InfoClasse& info, std::size_t desloc) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -22,7 +23,11 @@ struct Resultado {
     std::string saida, erros;
 };
 
-std::string Arquivo(const std::string& nome) { return testing::TempDir() + "nxgc_" + nome; }
+// CTest runs tests side by side: each test gets files of its own.
+std::string Arquivo(const std::string& nome) {
+    return testing::TempDir() + "nxgc_" + testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
+           std::to_string(getpid()) + "_" + nome;
+}
 
 std::string Ler(const std::string& caminho) {
     std::ifstream f(caminho, std::ios::binary);
