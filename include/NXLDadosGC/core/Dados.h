@@ -11,6 +11,7 @@
 #include <cstring>      // std::memcmp
 #include <type_traits>  // std::conditional_t
 
+#include "NXLDadosGC/core/Elemento.h"           // Folha
 #include "NXLDadosGC/core/Filhos.h"             // Lista, Unico, Membro and the generic hooks
 #include "NXLDadosGC/core/Layout.h"             // NX_LAYOUT, NX_INTERNAL_FOR_EACH
 #include "NXLDadosGC/core/T_Lista.h"            // T_Lista
@@ -54,9 +55,14 @@ using ParametroFaixa = std::conditional_t<std::is_arithmetic_v<T>, T, const T&>;
 // GetRuntimeClass), OnEstaVazio, OnGetModulo and IgualMesmaClasse, and the aliases Self, REG
 // and Base. The _COM_FILHOS form, for classes over T_NXDadosRegistroComLista, also declares
 // the six child hooks, which NX_IMPLEMENT_DADOS_COM_FILHOS builds from NX_FILHOS.
+// An NX_DADOS class is a leaf (core/Elemento.h): lists handle its objects as their records, so
+// it must keep the template's hooks.
 // Leaves the class in public access.
-#define NX_DADOS(Classe)                                      \
+#define NX_DADOS(Classe)                                         \
     NX_INTERNAL_DADOS_COMUM(Classe, T_NXDadosRegistro<Registro>) \
+    /* A leaf (core/Elemento.h). */                              \
+    friend Classe* NxFolha(const Classe*) { return nullptr; }    \
+                                                                 \
 public:
 #define NX_DADOS_COM_FILHOS(Classe)                                            \
     NX_INTERNAL_DADOS_COMUM(Classe, T_NXDadosRegistroComLista<Registro>)      \

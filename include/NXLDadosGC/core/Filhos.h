@@ -7,6 +7,7 @@
 #include <tuple>        // std::apply, std::make_tuple
 #include <type_traits>  // std::is_arithmetic_v
 
+#include "NXLDadosGC/core/Elemento.h"           // Folha
 #include "NXLDadosGC/core/Layout.h"             // NXQuantidade
 #include "NXLDadosGC/core/T_Lista.h"            // T_Lista
 #include "NXLDadosGC/platform/Alocacao.h"       // AfxNovoArray, AfxNovo
@@ -68,6 +69,7 @@ constexpr FilhoMembro<Dono, T, REG> Membro(T Dono::*membro, typename T::Registro
 namespace detail {
 
 // Block allocation for CopiarPara: array new and plain new, released with delete[] / delete.
+// Blocks come uninitialized: the transfers write every byte of them (see CopiarFilhoPara).
 struct PoliticaHeap {
     template <class R>
     static R* Array(std::size_t n) { return AfxNovoArray<R>(n); }
@@ -77,14 +79,13 @@ struct PoliticaHeap {
     static void Escrever(const T& e, R* r) { e.T::CopiarPara(r); }
 };
 
-// Block allocation for CopiarParaPS: the task allocator, zero-filled, released with
-// CoTaskMemFree. A failed allocation raises CMemoryException, like the ordinary heap.
+// Block allocation for CopiarParaPS: the task allocator, released with CoTaskMemFree. A failed
+// allocation raises CMemoryException, like the ordinary heap. Blocks come uninitialized too.
 struct PoliticaTarefa {
     template <class R>
     static R* Array(std::size_t n) {
         void* p = CoTaskMemAlloc(n * sizeof(R));
         if (!p) AfxThrowMemoryException();
-        std::memset(p, 0, n * sizeof(R));
         return static_cast<R*>(p);
     }
     template <class R>
@@ -152,9 +153,11 @@ void CopiarFilhoDe(Dono& d, const FilhoMembro<Dono, T, REG>& f) {
     std::memset(static_cast<void*>(&(reg.*f.area)), 0, sizeof(reg.*f.area));
 }
 
-// Member -> destination record. Each block is allocated before its pair is written and its
-// unwritten slots read as zero, so a tree left half-written by a failed allocation can still
-// be released by the caller.
+// Member -> destination record. Each block is allocated before its pair is written, and every
+// slot of it is written exactly once: numbers and leaves cannot fail; an element with children
+// writes its own record before its blocks, so when one of those fails, the slots after it are
+// zeroed. A tree left half-written by a failed allocation can thus still be released by the
+// caller, every unwritten slot reading as zero.
 template <class Politica, class Dono, class T, class REG>
 void CopiarFilhoPara(const Dono& d, REG* destino, const FilhoLista<Dono, T, REG>& f) {
     const auto& array = (d.*f.lista).GetArray();
@@ -168,12 +171,22 @@ void CopiarFilhoPara(const Dono& d, REG* destino, const FilhoLista<Dono, T, REG>
     R* bloco = Politica::template Array<R>(static_cast<std::size_t>(n));
     destino->*f.ponteiro = bloco;
     destino->*f.quantidade = static_cast<NXQuantidade>(n);
-    if constexpr (std::is_arithmetic_v<T>)
+    if constexpr (std::is_arithmetic_v<T>) {
         std::memcpy(bloco, array.GetData(), static_cast<std::size_t>(n) * sizeof(T));
-    else
-        for (INT_PTR i = 0; i < n; ++i) Politica::Escrever(array[i], bloco + i);
+    } else if constexpr (Folha<T>) {
+        for (INT_PTR i = 0; i < n; ++i) std::memcpy(static_cast<void*>(bloco + i), &array[i].GetReg(), sizeof(R));
+    } else {
+        INT_PTR i = 0;
+        try {
+            for (; i < n; ++i) Politica::Escrever(array[i], bloco + i);
+        } catch (...) {
+            std::memset(static_cast<void*>(bloco + i + 1), 0, static_cast<std::size_t>(n - i - 1) * sizeof(R));
+            throw;
+        }
+    }
 }
 
+// The single record is written whole by its element before anything can fail.
 template <class Politica, class Dono, class T, class REG>
 void CopiarFilhoPara(const Dono& d, REG* destino, const FilhoUnico<Dono, T, REG>& f) {
     const T* e = (d.*f.lista).GetUnico();

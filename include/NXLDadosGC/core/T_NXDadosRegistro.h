@@ -39,10 +39,11 @@ public:
         Limpar();
         std::memcpy(&m_Reg, origem, sizeof(REG));
     }
-    // Zeroes the destination, then copies the record over it.
+    // Copies the record over the destination, every byte of it.
+    // NOTE: onto the object's own record, this clears it (as "zero, then copy" always did).
     virtual void CopiarPara(REG* destino) const {
-        std::memset(static_cast<void*>(destino), 0, sizeof(REG));
-        std::memcpy(static_cast<void*>(destino), &m_Reg, sizeof(REG));
+        if (destino == &m_Reg) std::memset(static_cast<void*>(destino), 0, sizeof(REG));
+        else std::memcpy(static_cast<void*>(destino), &m_Reg, sizeof(REG));
     }
     virtual void CopiarParaPS(REG* destino) const { T_NXDadosRegistro::CopiarPara(destino); }
 

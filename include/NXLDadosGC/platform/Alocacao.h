@@ -26,14 +26,15 @@ NXLPLATAFORMA_API bool AfxPodeAlocar();
 NXLPLATAFORMA_API void AfxRegistrarAlocacao();
 NXLPLATAFORMA_API void AfxRegistrarLiberacao();
 
-// `new T[n]()` (zero-filled) that raises CMemoryException instead of std::bad_alloc.
-// The caller releases with `delete[]`.
+// `new T[n]` that raises CMemoryException instead of std::bad_alloc. The elements are
+// default-initialized: the bytes of a record type are indeterminate until written. The caller
+// releases with `delete[]`.
 template <class T>
 T* AfxNovoArray(std::size_t n) {
     if (!AfxPodeAlocar()) AfxThrowMemoryException();
     T* p = nullptr;
     try {
-        p = new T[n]();
+        p = new T[n];
     } catch (const std::bad_alloc&) {
         AfxThrowMemoryException();
     }
@@ -41,13 +42,14 @@ T* AfxNovoArray(std::size_t n) {
     return p;
 }
 
-// `new T()` (zero-filled) that raises CMemoryException. The caller releases with `delete`.
+// `new T` (default-initialized, as above) that raises CMemoryException. The caller releases
+// with `delete`.
 template <class T>
 T* AfxNovo() {
     if (!AfxPodeAlocar()) AfxThrowMemoryException();
     T* p = nullptr;
     try {
-        p = new T();
+        p = new T;
     } catch (const std::bad_alloc&) {
         AfxThrowMemoryException();
     }
@@ -65,7 +67,8 @@ inline void* AfxRealocarBruto(void* p, std::size_t bytes) {
     return q;
 }
 inline void AfxLiberarBruto(void* p) {
-    if (p) AfxRegistrarLiberacao();
+    if (!p) return;
+    AfxRegistrarLiberacao();
     std::free(p);
 }
 
