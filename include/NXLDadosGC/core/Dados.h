@@ -91,7 +91,11 @@ public:                                                              \
                                                                      \
 protected:                                                           \
     bool OnEstaVazio() const override;                               \
-    NXModulo OnGetModulo() override;
+    NXModulo OnGetModulo() override;                                 \
+    /* For the lists (core/Elemento.h): built from a record. */     \
+    friend Classe* NxDados(const Classe*) { return nullptr; }       \
+    friend struct ::NXDadosGC::detail::Elementos;                    \
+    Classe(::NXDadosGC::detail::DoRegistro tag, const REG& reg) : Base(tag, reg) {}
 
 // NX_IMPLEMENT_DADOS(Classe) / NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)
 // At namespace scope in the class's source file: defines what NX_DADOS declared. A new object

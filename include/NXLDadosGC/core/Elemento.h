@@ -3,6 +3,7 @@
 #define NXLDADOSGC_CORE_ELEMENTO_H
 
 #include <concepts>  // std::same_as
+#include <new>       // placement new
 
 // A leaf is a data class declared with NX_DADOS: it owns no children and keeps the hooks of
 // T_NXDadosRegistro, so clearing, copying, comparing or transferring one touches its record and
@@ -11,6 +12,27 @@
 // NOTE: an NX_DADOS class must not override a hook other than OnEstaVazio and OnGetModulo, nor
 // CopiarDe, CopiarPara or CopiarParaPS; a class with more behaviour is declared otherwise.
 namespace NXDadosGC::detail {
+
+// The tag of the constructor every declared data class has for the lists: it builds the object
+// with a copy of a record, children still empty, without clearing anything first.
+struct DoRegistro {
+    explicit DoRegistro() = default;
+};
+
+// The one caller of those constructors (they are not public).
+struct Elementos {
+    template <class T>
+    static T* Construir(void* lugar, const typename T::Registro& reg) {
+        return ::new (lugar) T(DoRegistro{}, reg);
+    }
+};
+
+// A class declared with NX_DADOS or NX_DADOS_COM_FILHOS, whose hooks are the generated ones
+// (`friend Classe* NxDados(const Classe*)`; a derived class does not qualify, as below).
+template <class T>
+concept Gerada = requires(const T* p) {
+    { NxDados(p) } -> std::same_as<T*>;
+};
 
 // NX_DADOS declares `friend Classe* NxFolha(const Classe*)`. Found for a derived class too, it
 // then answers the base: so a class derived from a leaf is not a leaf.

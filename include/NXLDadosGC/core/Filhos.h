@@ -112,6 +112,35 @@ bool IgualFilho(const Dono& d, const Dono& o, const F& f) {
     else return (d.*f.membro).IgualMesmaClasse(o.*f.membro);
 }
 
+template <class Dono>
+void CopiarFilhosDe(Dono& d);
+
+// Builds at `lugar` the element that a new T filled by CopiarDe(&reg) would be: the record
+// copied in, then (for a class with children) its pairs turned into its own children. If that
+// fails, what was built is released and nothing is left at `lugar`.
+template <class T>
+void ConstruirDoRegistro(void* lugar, const typename T::Registro& reg) {
+    if constexpr (Gerada<T>) {
+        T* e = Elementos::Construir<T>(lugar, reg);
+        if constexpr (requires { T::Filhos(); }) {
+            try {
+                CopiarFilhosDe(*e);
+            } catch (...) {
+                e->~T();
+                throw;
+            }
+        }
+    } else {
+        T* e = ::new (lugar) T();
+        try {
+            e->T::CopiarDe(&reg);
+        } catch (...) {
+            e->~T();
+            throw;
+        }
+    }
+}
+
 // Record -> member: reads the owner's own record (just filled by CopiarDe), then zeroes the
 // pair, pointer or area there.
 template <class Dono, class T, class REG>
@@ -122,11 +151,12 @@ void CopiarFilhoDe(Dono& d, const FilhoLista<Dono, T, REG>& f) {
     auto& array = (d.*f.lista).GetArray();
     array.RemoveAll();
     if (p && n > 0) {
-        array.SetSize(n, 0);
-        if constexpr (std::is_arithmetic_v<T>)
+        if constexpr (std::is_arithmetic_v<T>) {
+            array.SetSize(n, 0);
             std::memcpy(array.GetData(), p, static_cast<std::size_t>(n) * sizeof(T));
-        else
-            for (INT_PTR i = 0; i < n; ++i) array[i].T::CopiarDe(p + i);
+        } else {
+            array.AcrescentarConstruindo(n, 0, [p](void* lugar, INT_PTR k) { ConstruirDoRegistro<T>(lugar, p[k]); });
+        }
     }
     reg.*f.quantidade = NXQuantidade{};
     reg.*f.ponteiro = nullptr;
@@ -138,8 +168,12 @@ void CopiarFilhoDe(Dono& d, const FilhoUnico<Dono, T, REG>& f) {
     const auto* p = reg.*f.ponteiro;
     auto& holder = d.*f.lista;
     if (p) {
-        if (holder.GetQuantidade() != 1) holder.RemoveTodos();
-        holder.Inclui()->T::CopiarDe(p);
+        if (holder.GetQuantidade() == 1) {
+            holder.GetUnico()->T::CopiarDe(p);
+        } else {
+            holder.RemoveTodos();
+            holder.GetArray().AcrescentarConstruindo(1, 0, [p](void* lugar, INT_PTR) { ConstruirDoRegistro<T>(lugar, *p); });
+        }
     } else {
         holder.RemoveTodos();
     }

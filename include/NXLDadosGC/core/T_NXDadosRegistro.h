@@ -4,7 +4,8 @@
 
 #include <cstring>  // std::memcpy, std::memcmp, std::memset
 
-#include "NXLDadosGC/core/TNXBase.h"  // TNXBaseParaDados
+#include "NXLDadosGC/core/Elemento.h"  // DoRegistro
+#include "NXLDadosGC/core/TNXBase.h"   // TNXBaseParaDados
 
 // An object that holds one flat record REG as its first data member and implements the data
 // protocol on it: clear (all bytes zero), copy and compare (the whole record as raw memory,
@@ -48,6 +49,10 @@ public:
     virtual void CopiarParaPS(REG* destino) const { T_NXDadosRegistro::CopiarPara(destino); }
 
 protected:
+    // The object with a copy of reg as its record: what default construction and then Copiar
+    // from an object holding reg give, without clearing first.
+    T_NXDadosRegistro(NXDadosGC::detail::DoRegistro, const REG& reg) : TNXBaseParaDados(), m_Reg(reg) {}
+
     void OnLimpar() override {
         std::memset(static_cast<void*>(&m_Reg), 0, sizeof(REG));
         TNXBaseParaDados::OnLimpar();
@@ -113,6 +118,8 @@ public:
     }
 
 protected:
+    T_NXDadosRegistroComLista(NXDadosGC::detail::DoRegistro tag, const REG& reg) : T_NXDadosRegistro<REG>(tag, reg) {}
+
     virtual void OnCopiarDe() {}
     virtual void OnCopiarPara(REG*) const {}
     virtual void OnCopiarParaPS(REG*) const {}

@@ -54,6 +54,11 @@ public:
         m_pData[n] = e;
         return n;
     }
+    // Appends n elements, each built in place by construir(void* lugar, INT_PTR k), k = 0..n-1,
+    // with the room and step that SetSize(GetSize() + n, nGrowBy) would give. If construir
+    // throws, it must leave nothing built at that place: the elements before it stay.
+    template <class F>
+    void AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, F&& construir);
     // Removes nCount elements at i; later elements move down as raw memory.
     void RemoveAt(INT_PTR i, INT_PTR nCount = 1);
 
@@ -67,6 +72,8 @@ public:
 
 private:
     void Reservar(INT_PTR nNewMax);  // relocates to room for nNewMax elements
+    // Room for nNewSize > 0 elements under the growth rules, with step nPasso.
+    void Crescer(INT_PTR nNewSize, INT_PTR nPasso);
 
     TYPE* m_pData = nullptr;
     INT_PTR m_nSize = 0;
@@ -85,6 +92,37 @@ void CArray<TYPE, ARG_TYPE>::Reservar(INT_PTR nNewMax) {
 }
 
 template <class TYPE, class ARG_TYPE>
+void CArray<TYPE, ARG_TYPE>::Crescer(INT_PTR nNewSize, INT_PTR nPasso) {
+    if (m_pData == nullptr) {
+        Reservar(nNewSize > nPasso ? nNewSize : nPasso);
+    } else if (nNewSize > m_nMaxSize) {
+        INT_PTR nGrowArrayBy = nPasso;
+        if (nGrowArrayBy == 0) {
+            nGrowArrayBy = m_nSize / 8;
+            nGrowArrayBy = nGrowArrayBy < 4 ? 4 : (nGrowArrayBy > 1024 ? 1024 : nGrowArrayBy);
+        }
+        Reservar(nNewSize < m_nMaxSize + nGrowArrayBy ? m_nMaxSize + nGrowArrayBy : nNewSize);
+    }
+}
+
+template <class TYPE, class ARG_TYPE>
+template <class F>
+void CArray<TYPE, ARG_TYPE>::AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, F&& construir) {
+    if (n < 0) AfxThrowInvalidArgException();
+    if (m_nSize + n == 0) {
+        SetSize(0, nGrowBy);
+        return;
+    }
+    const INT_PTR nPasso = nGrowBy >= 0 ? nGrowBy : m_nGrowBy;
+    Crescer(m_nSize + n, nPasso);
+    m_nGrowBy = nPasso;
+    for (INT_PTR k = 0; k < n; ++k) {
+        construir(static_cast<void*>(m_pData + m_nSize), k);
+        ++m_nSize;
+    }
+}
+
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
     if (nNewSize < 0) AfxThrowInvalidArgException();
     // The new step is taken only once nothing can fail, so a failed resize keeps the old one.
@@ -98,16 +136,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
         m_nGrowBy = nPasso;
         return;
     }
-    if (m_pData == nullptr) {
-        Reservar(nNewSize > nPasso ? nNewSize : nPasso);
-    } else if (nNewSize > m_nMaxSize) {
-        INT_PTR nGrowArrayBy = nPasso;
-        if (nGrowArrayBy == 0) {
-            nGrowArrayBy = m_nSize / 8;
-            nGrowArrayBy = nGrowArrayBy < 4 ? 4 : (nGrowArrayBy > 1024 ? 1024 : nGrowArrayBy);
-        }
-        Reservar(nNewSize < m_nMaxSize + nGrowArrayBy ? m_nMaxSize + nGrowArrayBy : nNewSize);
-    }
+    Crescer(nNewSize, nPasso);
     m_nGrowBy = nPasso;
     for (INT_PTR i = m_nSize; i < nNewSize; ++i) ::new (static_cast<void*>(m_pData + i)) TYPE();
     for (INT_PTR i = nNewSize; i < m_nSize; ++i) m_pData[i].~TYPE();
