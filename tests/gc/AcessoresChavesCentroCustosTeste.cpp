@@ -72,6 +72,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_HorasCentroCustos, QuantHorasOciosas),
     NX_TESTE_CAMPO(CNXDadosGC_ProdutoServicoClasse, ConsiderarVariacoesGrades),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresChavesCentroCustos, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

@@ -140,6 +140,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosInvalidarCustoProducao, FiltroTipoCustoProducao),
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosInvalidarCustoProducao, EfetivarAlteracao),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresCustoProducao, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

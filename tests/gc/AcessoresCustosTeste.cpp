@@ -54,6 +54,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_CustoHora, CustoProducaoHoraVariavel),
     NX_TESTE_CAMPO(CNXDadosGC_CustoHora, PonteiroCentroCustos),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresCustos, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

@@ -57,6 +57,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_FiltroRelacaoIndiceProduto, PonteiroRelacaoIndiceProduto),
     NX_TESTE_TEXTO(CNXDadosGC_FiltroRelacaoIndiceProduto, Codigo),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresIndiceCustos, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

@@ -118,6 +118,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_CopiarLanctosCustosTerceirizacao, PonteiroFilial),
     NX_TESTE_CAMPO(CNXDadosGC_CopiarLanctosCustosTerceirizacao, TipoProjecao),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresLancamentos, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

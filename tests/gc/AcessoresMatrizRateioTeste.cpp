@@ -48,38 +48,11 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosInvalidarMatrizRateio, PonteiroFilial),
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosInvalidarMatrizRateio, EfetivarAlteracao),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresMatrizRateio, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);
 }
 
-// Every field of these records that has accessors (not a gap, a pair or a member key's area)
-// has a row above.
-TEST(AcessoresMatrizRateio, NenhumCampoSemLinha) {
-    const NXDadosGC::InfoClasse* classes[] = {
-    NXDadosGC::detail::InfoDe<CNXDadosGC_ClassificacaoConta>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_FiltroClassificacaoConta>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MatrizRateio>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MatrizRateioConta>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MatrizRateioCentroCustos>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MatrizRateioCentroCustosApoio>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MatrizRateioCentroCustosProdutivo>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_FiltroMatrizRateio>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_FiltroMatrizRateioRelacionamento>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_ParametrosInvalidarMatrizRateio>(),
-    };
-    for (const auto* info : classes) {
-        for (const auto& campo : info->campos()) {
-            using NXDadosGC::TipoCampo;
-            if (campo.tipo == TipoCampo::Lacuna || campo.tipo == TipoCampo::Quantidade ||
-                campo.tipo == TipoCampo::Ponteiro || campo.tipo == TipoCampo::Registro)
-                continue;
-            bool achou = false;
-            for (const auto& caso : kCampos)
-                achou = achou || (std::string(caso.classe) == info->nome && std::string(caso.campo) == campo.nome);
-            EXPECT_TRUE(achou) << info->nome << "::" << campo.nome;
-        }
-    }
-}
 
 }  // namespace

@@ -52,6 +52,7 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_InfoPeriodos, PonteiroFilial),
     NX_TESTE_CAMPO(CNXDadosGC_InfoPeriodos, TemLUT),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresPeriodos, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);

@@ -101,38 +101,11 @@ const teste::CasoCampo kCampos[] = {
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosFormacaoPrecoVenda, MaCompetencia),
     NX_TESTE_CAMPO(CNXDadosGC_ParametrosFormacaoPrecoVenda, PonteiroFilial),
 };
+const teste::Tabela kTabela(kCampos);
 
 TEST(AcessoresRentabilidade, CadaCampoNoSeuDeslocamento) {
     for (const auto& caso : kCampos) teste::VerificarCampo(caso);
 }
 
-// Every field of these records that has accessors (not a gap, a pair or a member key's area)
-// has a row above.
-TEST(AcessoresRentabilidade, NenhumCampoSemLinha) {
-    const NXDadosGC::InfoClasse* classes[] = {
-    NXDadosGC::detail::InfoDe<CNXDadosGC_Rentabilidade>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_RentabilidadeProdutoServico>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_FiltroRentabilidade>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MargemContribuicao>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MargemContribuicaoProdServ>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MargemContribuicaoProdServData>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_MargemContribuicaoPEDetalhe>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_ParametrosMargemContribuicao>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_FormacaoPreco>(),
-    NXDadosGC::detail::InfoDe<CNXDadosGC_ParametrosFormacaoPrecoVenda>(),
-    };
-    for (const auto* info : classes) {
-        for (const auto& campo : info->campos()) {
-            using NXDadosGC::TipoCampo;
-            if (campo.tipo == TipoCampo::Lacuna || campo.tipo == TipoCampo::Quantidade ||
-                campo.tipo == TipoCampo::Ponteiro || campo.tipo == TipoCampo::Registro)
-                continue;
-            bool achou = false;
-            for (const auto& caso : kCampos)
-                achou = achou || (std::string(caso.classe) == info->nome && std::string(caso.campo) == campo.nome);
-            EXPECT_TRUE(achou) << info->nome << "::" << campo.nome;
-        }
-    }
-}
 
 }  // namespace

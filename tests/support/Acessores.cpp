@@ -6,6 +6,12 @@
 
 namespace teste {
 
+std::vector<const CasoCampo*>& TodosOsCasos() {
+    static std::vector<const CasoCampo*> casos;
+    return casos;
+}
+
+
 void VerificarCampo(const CasoCampo& caso) {
     SCOPED_TRACE(std::string(caso.classe) + "::" + caso.campo);
     const NXDadosGC::InfoClasse* info = caso.info();

@@ -28,6 +28,16 @@ struct CasoCampo {
 // Runs every check of one row (gtest assertions); see Acessores.cpp.
 void VerificarCampo(const CasoCampo& caso);
 
+// Every table of rows, so that one test can prove that no field of any listed class lacks a
+// row. A table registers itself with a namespace-scope `const teste::Tabela x(kCampos);`.
+std::vector<const CasoCampo*>& TodosOsCasos();
+struct Tabela {
+    template <std::size_t N>
+    explicit Tabela(const CasoCampo (&casos)[N]) {
+        for (const CasoCampo& c : casos) TodosOsCasos().push_back(&c);
+    }
+};
+
 template <class T>
 std::string BytesDe(const T& v) {
     return std::string(reinterpret_cast<const char*>(&v), sizeof v);
