@@ -5,6 +5,8 @@
 #include <concepts>  // std::same_as
 #include <new>       // placement new
 
+#include "NXLDadosGC/platform/CArray.h"  // kCArraySemDestrutor
+
 // A leaf is a data class declared with NX_DADOS: it owns no children and keeps the hooks of
 // T_NXDadosRegistro, so clearing, copying, comparing or transferring one touches its record and
 // nothing else. The lists and the transfers therefore write, compare and build leaf elements
@@ -42,5 +44,9 @@ concept Folha = requires(const T* p) {
 };
 
 }  // namespace NXDadosGC::detail
+
+// Destroying a leaf only clears its record: a list releases its leaves without the calls.
+template <NXDadosGC::detail::Folha T>
+inline constexpr bool kCArraySemDestrutor<T> = true;
 
 #endif

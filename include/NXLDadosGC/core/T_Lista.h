@@ -6,6 +6,7 @@
 #include <cstring>      // std::memcpy
 #include <type_traits>  // std::is_arithmetic_v
 
+#include "NXLDadosGC/core/Elemento.h"      // Folha: leaf elements handled as records
 #include "NXLDadosGC/platform/CArray.h"    // CArray
 #include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException
 

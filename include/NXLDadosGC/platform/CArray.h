@@ -7,10 +7,17 @@
 #include <cstring>  // std::memmove
 #include <limits>   // std::numeric_limits
 #include <new>      // placement new
+#include <type_traits>  // std::is_trivially_destructible_v
 #include <utility>  // std::swap
 
 #include "NXLDadosGC/platform/Alocacao.h"  // AfxRealocarBruto, AfxLiberarBruto
 #include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException, AfxThrowMemoryException
+
+// Elements whose destructor has no effect beyond their own bytes, which are about to be released
+// or reused anyway, may be let go without running it. True for trivially destructible types; a
+// library may specialize it for types of its own (the core does, for leaf data objects).
+template <class T>
+inline constexpr bool kCArraySemDestrutor = std::is_trivially_destructible_v<T>;
 
 // Growth: a new array has step 0 ("automatic"). SetSize(n, step) with step >= 0 sets the step.
 // The first allocation reserves max(n, step) elements; when the array must grow beyond its
@@ -74,6 +81,10 @@ private:
     void Reservar(INT_PTR nNewMax);  // relocates to room for nNewMax elements
     // Room for nNewSize > 0 elements under the growth rules, with step nPasso.
     void Crescer(INT_PTR nNewSize, INT_PTR nPasso);
+    static void Destruir(TYPE* p, INT_PTR n) {
+        if constexpr (!kCArraySemDestrutor<TYPE>)
+            for (INT_PTR i = 0; i < n; ++i) p[i].~TYPE();
+    }
 
     TYPE* m_pData = nullptr;
     INT_PTR m_nSize = 0;
@@ -129,7 +140,7 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
     const INT_PTR nPasso = nGrowBy >= 0 ? nGrowBy : m_nGrowBy;
 
     if (nNewSize == 0) {
-        for (INT_PTR i = 0; i < m_nSize; ++i) m_pData[i].~TYPE();
+        Destruir(m_pData, m_nSize);
         AfxLiberarBruto(m_pData);
         m_pData = nullptr;
         m_nSize = m_nMaxSize = 0;
@@ -139,14 +150,14 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
     Crescer(nNewSize, nPasso);
     m_nGrowBy = nPasso;
     for (INT_PTR i = m_nSize; i < nNewSize; ++i) ::new (static_cast<void*>(m_pData + i)) TYPE();
-    for (INT_PTR i = nNewSize; i < m_nSize; ++i) m_pData[i].~TYPE();
+    if (nNewSize < m_nSize) Destruir(m_pData + nNewSize, m_nSize - nNewSize);
     m_nSize = nNewSize;
 }
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR i, INT_PTR nCount) {
     if (i < 0 || nCount < 0 || i > m_nSize - nCount) AfxThrowInvalidArgException();
-    for (INT_PTR k = 0; k < nCount; ++k) m_pData[i + k].~TYPE();
+    Destruir(m_pData + i, nCount);
     const INT_PTR nMover = m_nSize - (i + nCount);
     if (nMover > 0)
         std::memmove(static_cast<void*>(m_pData + i), static_cast<const void*>(m_pData + i + nCount),
