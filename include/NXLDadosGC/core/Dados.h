@@ -8,7 +8,6 @@
 #ifndef NXLDADOSGC_CORE_DADOS_H
 #define NXLDADOSGC_CORE_DADOS_H
 
-#include <cstring>      // std::memcmp
 #include <type_traits>  // std::conditional_t
 
 #include "NXLDadosGC/core/Elemento.h"           // Folha
@@ -105,14 +104,14 @@ protected:                                                           \
 #define NX_IMPLEMENT_DADOS(Classe)                                              \
     NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                         \
     bool Classe::IgualMesmaClasse(const Classe& outro) const {                  \
-        return std::memcmp(&GetReg(), &outro.GetReg(), sizeof(REG)) == 0;      \
+        return ::NXDadosGC::detail::RegistrosIguais(GetReg(), outro.GetReg()); \
     }
 
 #define NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)                                        \
     NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                              \
     template class T_NXDadosRegistroComLista<Classe::Registro>;                      \
     bool Classe::IgualMesmaClasse(const Classe& outro) const {                       \
-        return std::memcmp(&GetReg(), &outro.GetReg(), sizeof(REG)) == 0 &&         \
+        return ::NXDadosGC::detail::RegistrosIguais(GetReg(), outro.GetReg()) &&    \
                ::NXDadosGC::detail::IgualFilhos(*this, outro);                      \
     }                                                                                \
     void Classe::OnLimpar() {                                                        \

@@ -3,6 +3,9 @@
 #define NXLDADOSGC_CORE_ELEMENTO_H
 
 #include <concepts>  // std::same_as
+#include <cstddef>   // std::size_t
+#include <cstdint>   // std::uint64_t
+#include <cstring>   // std::memcpy, std::memcmp
 #include <new>       // placement new
 
 #include "NXLDadosGC/platform/CArray.h"  // kCArraySemDestrutor
@@ -42,6 +45,30 @@ template <class T>
 concept Folha = requires(const T* p) {
     { NxFolha(p) } -> std::same_as<T*>;
 };
+
+// Byte equality of two records, the way the lists compare leaves: the words of the two records
+// are compared all together and the answer taken once, instead of a call and a branch per word.
+// A big record goes to the C library's comparison.
+template <class R>
+inline bool RegistrosIguais(const R& a, const R& b) noexcept {
+    constexpr std::size_t n = sizeof(R);
+    const auto* x = reinterpret_cast<const unsigned char*>(&a);
+    const auto* y = reinterpret_cast<const unsigned char*>(&b);
+    if constexpr (n > 256) {
+        return std::memcmp(x, y, n) == 0;
+    } else {
+        std::uint64_t diferenca = 0;
+        std::size_t i = 0;
+        for (; i + 8 <= n; i += 8) {
+            std::uint64_t u, v;
+            std::memcpy(&u, x + i, 8);
+            std::memcpy(&v, y + i, 8);
+            diferenca |= u ^ v;
+        }
+        for (; i < n; ++i) diferenca |= static_cast<std::uint64_t>(x[i] ^ y[i]);
+        return diferenca == 0;
+    }
+}
 
 }  // namespace NXDadosGC::detail
 

@@ -3,7 +3,7 @@
 #define NXLDADOSGC_CORE_T_LISTA_H
 
 #include <cstdint>      // std::uintptr_t
-#include <cstring>      // std::memcpy
+#include <cstring>      // std::memcpy, std::memcmp
 #include <type_traits>  // std::is_arithmetic_v
 
 #include "NXLDadosGC/core/Elemento.h"      // Folha: leaf elements handled as records
@@ -111,13 +111,23 @@ public:
     }
 
     // Same count and equal elements, index by index; stops at the first difference. Elements
-    // of one list share a class, so they compare without a run-time type check.
+    // of one list share a class, so they compare without a run-time type check; leaves compare
+    // as their records, inline.
     bool Igual(const T_Lista& outra) const {
         const INT_PTR n = GetQuantidade();
         if (n != outra.GetQuantidade()) return false;
+        if constexpr (kFolhaSemLacunas) {
+            // Two arrays of leaves of one class whose bytes all match hold equal records (the
+            // table pointers match too): one block comparison. Otherwise the records decide.
+            if (n == 0 || std::memcmp(m_Array.GetData(), outra.m_Array.GetData(),
+                                      static_cast<std::size_t>(n) * sizeof(T)) == 0)
+                return true;
+        }
         for (INT_PTR i = 0; i < n; ++i) {
             if constexpr (kNumeros) {
                 if (m_Array[i] != outra.m_Array[i]) return false;
+            } else if constexpr (NXDadosGC::detail::Folha<T>) {
+                if (!NXDadosGC::detail::RegistrosIguais(m_Array[i].GetReg(), outra.m_Array[i].GetReg())) return false;
             } else {
                 if (!m_Array[i].IgualMesmaClasse(outra.m_Array[i])) return false;
             }
@@ -154,6 +164,13 @@ public:
 
 private:
     static constexpr INT_PTR kPassoInicial = 100;
+    // A leaf made of its two table pointers and its record, with no padding byte.
+    static constexpr bool kFolhaSemLacunas = [] {
+        if constexpr (NXDadosGC::detail::Folha<T>)
+            return sizeof(T) == 2 * sizeof(void*) + sizeof(typename T::Registro);
+        else
+            return false;
+    }();
 
     void Checar(INT_PTR i) const {
         if (i < 0 || i >= m_Array.GetSize()) AfxThrowInvalidArgException();
