@@ -42,6 +42,14 @@ public:
     void Adiciona(const T& v) {
         const INT_PTR n = m_Array.GetSize();
         const INT_PTR origem = IndiceDe(&v);
+        if constexpr (kFolha) {
+            // A copy of a leaf is a leaf built from its record, in place.
+            m_Array.AcrescentarConstruindo(1, -1, [&](void* lugar, INT_PTR) {
+                const T& fonte = origem >= 0 ? m_Array[origem] : v;
+                NXDadosGC::detail::Elementos::Construir<T>(lugar, fonte.GetReg());
+            });
+            return;
+        }
         m_Array.SetSize(n + 1, -1);
         const T& fonte = origem >= 0 ? m_Array[origem] : v;
         if constexpr (kNumeros) {
@@ -105,8 +113,14 @@ public:
     void SetLista(const T_Lista& outra) {
         if (&outra == this) return;
         Array nova;
-        nova.SetSize(outra.GetQuantidade(), 0);
-        for (INT_PTR i = 0; i < outra.GetQuantidade(); ++i) CopiarElemento(nova[i], outra.m_Array[i]);
+        if constexpr (kFolha) {
+            nova.AcrescentarConstruindo(outra.GetQuantidade(), 0, [&](void* lugar, INT_PTR i) {
+                NXDadosGC::detail::Elementos::Construir<T>(lugar, outra.m_Array[i].GetReg());
+            });
+        } else {
+            nova.SetSize(outra.GetQuantidade(), 0);
+            for (INT_PTR i = 0; i < outra.GetQuantidade(); ++i) CopiarElemento(nova[i], outra.m_Array[i]);
+        }
         m_Array.Swap(nova);
     }
 
@@ -126,7 +140,7 @@ public:
         for (INT_PTR i = 0; i < n; ++i) {
             if constexpr (kNumeros) {
                 if (m_Array[i] != outra.m_Array[i]) return false;
-            } else if constexpr (NXDadosGC::detail::Folha<T>) {
+            } else if constexpr (kFolha) {
                 if (!NXDadosGC::detail::RegistrosIguais(m_Array[i].GetReg(), outra.m_Array[i].GetReg())) return false;
             } else {
                 if (!m_Array[i].IgualMesmaClasse(outra.m_Array[i])) return false;
@@ -164,9 +178,10 @@ public:
 
 private:
     static constexpr INT_PTR kPassoInicial = 100;
+    static constexpr bool kFolha = NXDadosGC::detail::Folha<T>;
     // A leaf made of its two table pointers and its record, with no padding byte.
     static constexpr bool kFolhaSemLacunas = [] {
-        if constexpr (NXDadosGC::detail::Folha<T>)
+        if constexpr (kFolha)
             return sizeof(T) == 2 * sizeof(void*) + sizeof(typename T::Registro);
         else
             return false;
