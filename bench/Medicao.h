@@ -1,0 +1,100 @@
+// Shared by every benchmark: how a row measures memory and page faults, and how rows are named
+// and registered.
+#ifndef NXLDADOSGC_BENCH_MEDICAO_H
+#define NXLDADOSGC_BENCH_MEDICAO_H
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "Cargas.h"
+#include "Contagem.h"
+
+// Under callgrind (--collect-atstart=no), instructions are collected only in the timed parts, so
+// that `callgrind_annotate` gives a repeatable cost of exactly what a row times.
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define NXBENCH_ALTERNAR_COLETA() CALLGRIND_TOGGLE_COLLECT
+#else
+#define NXBENCH_ALTERNAR_COLETA() ((void)0)
+#endif
+
+namespace nxbench {
+
+// Counts what the timed parts of a benchmark allocate and fault, leaving out the untimed set-up
+// between Pausar and Retomar. Construct it right before the loop; call Concluir right after.
+// Counters of the row: blocos/op (allocations and resizes per iteration), pico (highest bytes
+// held above what was held when the timed part began), pico/reg (pico over the workload's record
+// bytes) and faltas/op (page faults per iteration).
+class Medidor {
+public:
+    explicit Medidor(benchmark::State& estado) : m_estado(estado) { Abrir(); }
+    void Pausar() {
+        m_estado.PauseTiming();
+        Fechar();
+    }
+    void Retomar() {
+        Abrir();
+        m_estado.ResumeTiming();
+    }
+    // lote: operations per iteration, for rows that time a batch of small operations so that
+    // pausing the timer costs little beside them; the report divides by it.
+    void Concluir(std::int64_t bytesRegistro, std::int64_t lote = 1) {
+        Fechar();
+        const auto n = static_cast<double>(m_estado.iterations()) * static_cast<double>(lote);
+        m_estado.SetBytesProcessed(static_cast<std::int64_t>(m_estado.iterations()) * lote * bytesRegistro);
+        const double pico = static_cast<double>(m_pico) / static_cast<double>(lote);
+        m_estado.counters["blocos/op"] = benchmark::Counter(static_cast<double>(m_blocos) / n);
+        m_estado.counters["pico"] = benchmark::Counter(pico, benchmark::Counter::kDefaults, benchmark::Counter::kIs1024);
+        m_estado.counters["pico/reg"] = pico / static_cast<double>(bytesRegistro);
+        m_estado.counters["faltas/op"] = static_cast<double>(m_faltas) / n;
+        if (lote > 1) m_estado.counters["lote"] = static_cast<double>(lote);
+    }
+
+private:
+    void Abrir() {
+        m_inicio = LerMemoria();
+        ZerarPico();
+        m_faltasInicio = FaltasPagina();
+        NXBENCH_ALTERNAR_COLETA();
+    }
+    void Fechar() {
+        NXBENCH_ALTERNAR_COLETA();
+        const Memoria m = LerMemoria();
+        m_blocos += m.blocos - m_inicio.blocos;
+        m_pico = std::max(m_pico, m.pico - m_inicio.bytesVivos);
+        m_faltas += FaltasPagina() - m_faltasInicio;
+    }
+
+    benchmark::State& m_estado;
+    Memoria m_inicio;
+    std::int64_t m_faltasInicio = 0;
+    std::int64_t m_blocos = 0;
+    std::int64_t m_pico = 0;
+    std::int64_t m_faltas = 0;
+};
+
+// How many operations a batched row runs per iteration: enough for about 256 KiB of records.
+inline std::int64_t Lote(std::int64_t bytesRegistro) {
+    return std::clamp<std::int64_t>((256 << 10) / bytesRegistro, 1, 1000);
+}
+
+// Registers "<carga>/<operacao>". The first row registered for a workload must be its floor,
+// "<carga>/piso_memcpy": the report divides every row's time by the floor's.
+inline constexpr const char* kPiso = "piso_memcpy";
+void Registrar(const std::string& carga, const std::string& operacao, std::function<void(benchmark::State&)> f);
+
+// The references in Protobuf.cpp and FlatBuffers.cpp, one overload per workload type.
+void RegistrarProtobuf(const Carga<CNXDadosGC_CustoProducao>& c);
+void RegistrarProtobuf(const Carga<CNXDadosGC_MatrizRateio>& c);
+void RegistrarProtobuf(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
+void RegistrarFlatBuffers(const Carga<CNXDadosGC_CustoProducao>& c);
+void RegistrarFlatBuffers(const Carga<CNXDadosGC_MatrizRateio>& c);
+void RegistrarFlatBuffers(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
+
+}  // namespace nxbench
+
+#endif
