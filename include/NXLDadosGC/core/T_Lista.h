@@ -133,7 +133,8 @@ public:
         if constexpr (kFolhaSemLacunas) {
             // Two arrays of leaves of one class whose bytes all match hold equal records (the
             // table pointers match too): one block comparison. Otherwise the records decide.
-            if (n == 0 || std::memcmp(m_Array.GetData(), outra.m_Array.GetData(),
+            if (n == 0 || std::memcmp(static_cast<const void*>(m_Array.GetData()),
+                                      static_cast<const void*>(outra.m_Array.GetData()),
                                       static_cast<std::size_t>(n) * sizeof(T)) == 0)
                 return true;
         }
