@@ -82,10 +82,18 @@ inline std::int64_t Lote(std::int64_t bytesRegistro) {
     return std::clamp<std::int64_t>((256 << 10) / bytesRegistro, 1, 1000);
 }
 
+// Rows whose untimed set-up outweighs what they time (the release and clearing rows) run a fixed
+// number of iterations, about 64 MiB of records in all: the time budget counts only the timed
+// parts, so under it they would spend minutes in the set-up of small timed parts.
+inline benchmark::IterationCount IteracoesComPausa(std::int64_t bytesRegistro, std::int64_t lote) {
+    return std::clamp<std::int64_t>((std::int64_t{64} << 20) / (bytesRegistro * lote), 8, 1000);
+}
+
 // Registers "<carga>/<operacao>". The first row registered for a workload must be its floor,
 // "<carga>/piso_memcpy": the report divides every row's time by the floor's.
 inline constexpr const char* kPiso = "piso_memcpy";
-void Registrar(const std::string& carga, const std::string& operacao, std::function<void(benchmark::State&)> f);
+benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::string& operacao,
+                                          std::function<void(benchmark::State&)> f);
 
 // The references in Protobuf.cpp and FlatBuffers.cpp, one overload per workload type.
 void RegistrarProtobuf(const Carga<CNXDadosGC_CustoProducao>& c);
