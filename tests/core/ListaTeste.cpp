@@ -2,6 +2,8 @@
 // arguments that live in the very list being changed.
 #include <gtest/gtest.h>
 
+#include <malloc.h>  // malloc_usable_size
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -141,6 +143,28 @@ TEST(Lista, CrescimentoPelosAcessores) {
     }
     const CTeste_Dono copia(sete);
     EXPECT_EQ(Capacidade(copia.GetListaLinha()), 7);
+    Liberar<CTeste_Dono>(r, Alocador::Heap);
+}
+
+// A holder keeps its element in a block with room for that one element, however it got it.
+TEST(Lista, PortadorComLugarParaUm) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono cheio;
+    cheio.SetExtra(Linha(3, 3));
+    _REG_TESTE_DONOPS r;
+    cheio.CopiarPara(&r);
+    const std::pair<const char*, std::function<void(CTeste_Dono&)>> kFormas[]{
+        {"Inclui", [](CTeste_Dono& o) { o.IncluiExtra(); }},
+        {"Set", [](CTeste_Dono& o) { o.SetExtra(Linha(1, 1)); }},
+        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }},
+        {"Copiar", [&](CTeste_Dono& o) { o.Copiar(&cheio); }},
+    };
+    for (const auto& [nome, incluir] : kFormas) {
+        CTeste_Dono o;
+        incluir(o);
+        ASSERT_TRUE(o.PossuiExtra()) << nome;
+        EXPECT_LT(malloc_usable_size(o.GetExtra()), 2 * sizeof(CTeste_Linha)) << nome;
+    }
     Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
 

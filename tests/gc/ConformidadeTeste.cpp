@@ -48,7 +48,9 @@ TEST_P(Conformidade, ClasseDeExecucao) {
     EXPECT_EQ(classe->m_nObjectSize, static_cast<int>(classe->m_nObjectSize));
     EXPECT_TRUE(objeto->IsKindOf(RUNTIME_CLASS(TNXBaseParaDados)));
     EXPECT_EQ(objeto->GetModulo(), NXModulo_GC);
+    const long long alocadas = AfxContadoresAlocacao().alocacoes;
     EXPECT_TRUE(objeto->EstaVazio());
+    EXPECT_EQ(AfxContadoresAlocacao().alocacoes, alocadas) << "EstaVazio allocated";
 }
 
 TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
@@ -60,7 +62,9 @@ TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
         auto objeto = Novo();
         info.copiarDe(*objeto, origem.dados());
         EXPECT_EQ(teste::Instantaneo(info, origem.dados()), antes) << "CopiarDe changed its source";
+        const long long alocadas = AfxContadoresAlocacao().alocacoes;
         EXPECT_FALSE(objeto->EstaVazio());
+        EXPECT_EQ(AfxContadoresAlocacao().alocacoes, alocadas) << "EstaVazio allocated";
 
         for (bool ps : {false, true}) {
             Registro destino(info);
