@@ -84,12 +84,20 @@ TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
 
 TEST_P(Conformidade, ParesInconsistentesLidosComoVazios) {
     for (int rodada = 0; rodada < 8; ++rodada) {
+        // Read into an object that already holds a full tree: what it held must all go.
+        Registro cheio(info);
+        teste::OpcoesArvore completa;
+        completa.completa = true;
+        teste::PreencherAleatorio(info, cheio.dados(), rng, completa);
+        auto objeto = Novo();
+        info.copiarDe(*objeto, cheio.dados());
+        info.liberarCopiarParaPS(cheio.dados());
+
         Registro origem(info);
         std::vector<void*> orfaos;
         teste::OpcoesArvore opcoes;
         opcoes.inconsistentes = true;
         teste::PreencherAleatorio(info, origem.dados(), rng, opcoes, &orfaos);
-        auto objeto = Novo();
         info.copiarDe(*objeto, origem.dados());
         Registro destino(info);
         info.copiarParaPS(*objeto, destino.dados());
@@ -114,10 +122,16 @@ TEST_P(Conformidade, CopiasLimpezaEClasseDiferente) {
     copia->Copiar(copia.get());  // onto itself: unchanged
     EXPECT_TRUE(copia->Igual(objeto.get()));
 
-    // Another class: never equal, and copying from it changes nothing.
+    // Another class, one with records of the same size where there is one (a comparison or copy
+    // that looked at the size alone would take its records for its own): never equal, even when
+    // both are empty, and copying from it changes nothing.
     const auto classes = NXDadosGC::Classes();
     const InfoClasse* outra = classes[0] == &info ? classes[1] : classes[0];
+    for (const InfoClasse* c : classes)
+        if (c != &info && c->tamanhoRegistro == info.tamanhoRegistro) outra = c;
     std::unique_ptr<TNXBaseParaDados> estranho(outra->criar());
+    EXPECT_FALSE(Novo()->Igual(estranho.get())) << outra->nome;
+    EXPECT_FALSE(estranho->Igual(Novo().get())) << outra->nome;
     EXPECT_FALSE(objeto->Igual(estranho.get()));
     EXPECT_FALSE(estranho->Igual(objeto.get()));
     copia->Copiar(estranho.get());

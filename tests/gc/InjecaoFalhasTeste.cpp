@@ -137,6 +137,7 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
             SCOPED_TRACE("allocation " + std::to_string(n));
             EXPECT_TRUE(objeto->Igual(antes.get()));
             EXPECT_EQ(teste::Blocos(info, destino.dados()), n - 1) << "a block allocated is not in the tree";
+            EXPECT_TRUE(teste::PrefixoDe(info, destino.dados(), origem.dados())) << "blocks out of hook order";
             LiberarDuasVezes(ps, destino.dados());
             Registro denovo(info);
             copiarPara(*objeto, denovo.dados());

@@ -42,6 +42,23 @@ void VerificarCampo(const CasoCampo& caso) {
         ASSERT_EQ(registro[i], esperado) << "record byte " << i;
     }
 
+    if (caso.texto) {
+        // A longer text is cut to N bytes and touches nothing past them; a shorter one stored
+        // later leaves no byte of it behind.
+        const std::string longo = valor + "XYZ";
+        std::unique_ptr<TNXBaseParaDados> t(info->criar());
+        caso.definir(*t, reinterpret_cast<const unsigned char*>(longo.data()), longo.size());
+        EXPECT_EQ(caso.ler(*t), valor) << "cut to N";
+        std::vector<unsigned char> cortado(info->tamanhoRegistro, 0xAB);
+        info->copiarPara(*t, cortado.data());
+        EXPECT_EQ(cortado, registro) << "a long text wrote past its N bytes";
+        caso.definir(*t, reinterpret_cast<const unsigned char*>("q"), 1);
+        EXPECT_EQ(caso.ler(*t), "q");
+        info->copiarPara(*t, cortado.data());
+        for (std::size_t i = 1; i < campo->largura; ++i)
+            ASSERT_EQ(cortado[campo->deslocamento + i], 0) << "byte " << i << " of the shorter text";
+    }
+
     std::unique_ptr<TNXBaseParaDados> reconstruido(info->criar());
     info->copiarDe(*reconstruido, registro.data());
     EXPECT_TRUE(reconstruido->Igual(objeto.get()));
