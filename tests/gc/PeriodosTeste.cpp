@@ -1,74 +1,11 @@
-// Period closing and periods: the competence key view of a closing, the competence range setter
-// of its filter, and the competences the open periods derive from their days.
+// Open periods: the competences they derive from their days.
 #include <gtest/gtest.h>
-
-#include <cstring>
-#include <type_traits>
-#include <utility>
-#include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
 
 namespace {
 
-// The filter selects one competence through its range; it has no field of that name to read.
-template <class F>
-concept TemGetMaCompetencia = requires(const F& f) { f.GetMaCompetencia(); };
-static_assert(!TemGetMaCompetencia<CNXDadosGC_FiltroEncerramentoCustos>);
-static_assert(TemGetMaCompetencia<CNXDadosGC_ParametrosInvalidarEncerramentoCustos>);  // the check can see one
-static_assert(std::is_void_v<decltype(std::declval<CNXDadosGC_FiltroEncerramentoCustos&>().SetMaCompetencia(
-                  std::declval<const REG_NXMA&>()))>);
-static_assert(std::is_void_v<decltype(std::declval<CNXDadosGC_EncerramentoCustos&>().SetKeyCompetencia(
-                  std::declval<const CNXDadosGC_KeyCompetencia&>()))>);
-
 constexpr REG_NXMA kAbril2018 = 2044;
-
-template <class Classe>
-Classe Preenchido(unsigned char byte) {
-    typename Classe::Registro reg;
-    std::memset(static_cast<void*>(&reg), byte, sizeof reg);
-    Classe objeto;
-    objeto.CopiarDe(&reg);
-    return objeto;
-}
-
-// Bytes of a at which it differs from b.
-template <class REG>
-std::vector<std::size_t> Diferencas(const REG& a, const REG& b) {
-    std::vector<std::size_t> d;
-    const auto* pa = reinterpret_cast<const unsigned char*>(&a);
-    const auto* pb = reinterpret_cast<const unsigned char*>(&b);
-    for (std::size_t i = 0; i < sizeof(REG); ++i)
-        if (pa[i] != pb[i]) d.push_back(i);
-    return d;
-}
-
-TEST(PeriodosEncerramentoCustos, KeyCompetenciaIdaEVoltaSoNosBytes28a31) {
-    auto encerramento = Preenchido<CNXDadosGC_EncerramentoCustos>(0x5A);
-    const auto antes = encerramento.GetReg();
-
-    CNXDadosGC_KeyCompetencia chave;
-    chave.SetMaCompetencia(kAbril2018).SetPonteiroFilial(0x1234);
-    encerramento.SetKeyCompetencia(chave);
-    EXPECT_EQ((Diferencas(encerramento.GetReg(), antes)), (std::vector<std::size_t>{28, 29, 30, 31}));
-    EXPECT_EQ(encerramento.GetMaCompetencia(), kAbril2018);
-    EXPECT_EQ(encerramento.GetPonteiroFilial(), 0x1234);
-
-    // Only the two fields come back; the rest of the key is as newly constructed.
-    const CNXDadosGC_KeyCompetencia volta = encerramento.GetKeyCompetencia();
-    EXPECT_TRUE(volta == chave);
-    EXPECT_EQ(volta.GetMaCompetencia(), kAbril2018);
-    EXPECT_EQ(volta.GetPonteiroFilial(), 0x1234);
-}
-
-TEST(PeriodosFiltroEncerramentoCustos, SetMaCompetenciaPreencheAsDuasPontas) {
-    auto filtro = Preenchido<CNXDadosGC_FiltroEncerramentoCustos>(0x5A);
-    const auto antes = filtro.GetReg();
-    filtro.SetMaCompetencia(kAbril2018);
-    EXPECT_EQ(filtro.GetMaCompetenciaInicial(), kAbril2018);
-    EXPECT_EQ(filtro.GetMaCompetenciaFinal(), kAbril2018);
-    EXPECT_EQ((Diferencas(filtro.GetReg(), antes)), (std::vector<std::size_t>{0, 1, 2, 3}));
-}
 
 // Each computed competence reads its own day field: the four fields hold days of four
 // different months, and a field without a date gives 0.
