@@ -15,13 +15,7 @@
 namespace {
 
 using NXDadosGC::InfoClasse;
-
-// An 8-byte-aligned, zeroed record of a class's type.
-struct Registro {
-    explicit Registro(const InfoClasse& info) : bytes((info.tamanhoRegistro + 7) / 8) {}
-    void* dados() { return bytes.data(); }
-    std::vector<std::uint64_t> bytes;
-};
+using teste::Registro;
 
 class Conformidade : public testing::TestWithParam<const InfoClasse*> {
 protected:

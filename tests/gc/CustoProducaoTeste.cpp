@@ -7,17 +7,13 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Bytes.h"
 
 namespace {
 
-using Bytes = const unsigned char*;
+using teste::Ler;
 
-template <class T>
-T Ler(const void* base, std::size_t deslocamento) {
-    T valor;
-    std::memcpy(static_cast<void*>(&valor), static_cast<const char*>(base) + deslocamento, sizeof valor);
-    return valor;
-}
+using Bytes = const unsigned char*;
 
 // An object of class T whose record bytes (gaps included) are all non-zero and depend on
 // `semente`; its (count, pointer) pairs and holder pointers are left zero.
@@ -146,7 +142,6 @@ struct Verificador {
         Unico(c, 128, e.GetVariacaoGeral(), [&](Bytes s, const auto& x) { Variacao(s, x); });
     }
 };
-
 
 // The two ways out: CopiarPara with the ordinary heap, CopiarParaPS with the task allocator.
 TEST(CustoProducao, ArvoreCompletaSaiComCadaBlocoNoSeuLugar) {

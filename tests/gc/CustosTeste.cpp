@@ -5,15 +5,11 @@
 #include <cstring>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Bytes.h"
 
 namespace {
 
-template <class T>
-T Ler(const void* base, std::size_t deslocamento) {
-    T v;
-    std::memcpy(static_cast<void*>(&v), static_cast<const char*>(base) + deslocamento, sizeof v);
-    return v;
-}
+using teste::Ler;
 
 CNXDadosGC_CustoPadrao PadraoComDuasLinhas() {
     CNXDadosGC_CustoPadrao custo;

@@ -19,15 +19,9 @@ namespace {
 
 using NXDadosGC::ErroEmpacotamento;
 using NXDadosGC::InfoClasse;
+using teste::Registro;
 using NXDadosGC::OpcoesDesempacotamento;
 using Bytes = std::vector<std::byte>;
-
-// An 8-byte-aligned, zeroed record of a class's type.
-struct Registro {
-    explicit Registro(const InfoClasse& info) : palavras((info.tamanhoRegistro + 7) / 8) {}
-    void* dados() { return palavras.data(); }
-    std::vector<std::uint64_t> palavras;
-};
 
 // A random object of a class, and the flat tree it was read from (to be released by the caller).
 std::unique_ptr<TNXBaseParaDados> Aleatorio(const InfoClasse& info, std::mt19937& rng, Registro& origem,

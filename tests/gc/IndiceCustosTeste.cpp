@@ -5,15 +5,11 @@
 #include <cstring>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Bytes.h"
 
 namespace {
 
-template <class T>
-T Ler(const void* base, std::size_t deslocamento) {
-    T v;
-    std::memcpy(static_cast<void*>(&v), static_cast<const unsigned char*>(base) + deslocamento, sizeof v);
-    return v;
-}
+using teste::Ler;
 
 CNXDadosGC_IndiceCustosValorPersonalizado ValorPersonalizado(int i) {
     CNXDadosGC_IndiceCustosValorPersonalizado v;

@@ -15,6 +15,7 @@
 namespace {
 
 using NXDadosGC::InfoClasse;
+using teste::Registro;
 using NXDadosGC::TipoFilho;
 
 bool PossuiBlocos(const InfoClasse& info) {
@@ -34,13 +35,6 @@ long long Vivos() {
     const NXContadoresAlocacao& c = AfxContadoresAlocacao();
     return c.alocacoes - c.liberacoes;
 }
-
-// An 8-byte-aligned, zeroed record of a class's type.
-struct Registro {
-    explicit Registro(const InfoClasse& info) : bytes((info.tamanhoRegistro + 7) / 8) {}
-    void* dados() { return bytes.data(); }
-    std::vector<std::uint64_t> bytes;
-};
 
 // Runs op with its n-th allocation failing, for n = 1, 2, ... until it completes, and calls
 // aposFalha(n) after each failure. Returns the number of failures: the allocations op makes.

@@ -6,20 +6,12 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Bytes.h"
 
 namespace {
 
-template <class T>
-T Ler(const void* base, std::size_t deslocamento) {
-    T v;
-    std::memcpy(static_cast<void*>(&v), static_cast<const char*>(base) + deslocamento, sizeof v);
-    return v;
-}
-bool Zeros(const void* base, std::size_t de, std::size_t ate) {
-    for (std::size_t i = de; i < ate; ++i)
-        if (static_cast<const unsigned char*>(base)[i] != 0) return false;
-    return true;
-}
+using teste::Ler;
+using teste::Zeros;
 
 CNXDadosGC_LancamentoDespesas DespesaComTresLinhas() {
     CNXDadosGC_LancamentoDespesas despesa;

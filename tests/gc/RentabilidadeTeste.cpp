@@ -8,23 +8,13 @@
 #include <utility>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Bytes.h"
 
 namespace {
 
-template <class T>
-T Ler(const void* base, std::size_t deslocamento) {
-    T v;
-    std::memcpy(static_cast<void*>(&v), static_cast<const unsigned char*>(base) + deslocamento, sizeof v);
-    return v;
-}
-const unsigned char* Bloco(const void* base, std::size_t deslocamento) {
-    return Ler<const unsigned char*>(base, deslocamento);
-}
-bool Zeros(const void* base, std::size_t de, std::size_t ate) {
-    for (std::size_t i = de; i < ate; ++i)
-        if (static_cast<const unsigned char*>(base)[i] != 0) return false;
-    return true;
-}
+using teste::Ler;
+using teste::Bloco;
+using teste::Zeros;
 
 CNXDadosGC_KeyProdutoServico ChaveProduto(unsigned char semente) {
     _REG_POSICAO_PRODUTOPS posicao{};

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "Bytes.h"
 #include "NXLDadosGC/platform/AlocadorTarefa.h"
 
 namespace teste {
@@ -11,12 +12,6 @@ using NXDadosGC::InfoClasse;
 using NXDadosGC::TipoCampo;
 using NXDadosGC::TipoFilho;
 
-template <class T>
-T Ler(const void* base, std::size_t desloc) {
-    T v;
-    std::memcpy(&v, static_cast<const char*>(base) + desloc, sizeof v);
-    return v;
-}
 template <class T>
 void Gravar(void* base, std::size_t desloc, T v) {
     std::memcpy(static_cast<char*>(base) + desloc, &v, sizeof v);

@@ -6,10 +6,18 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "NXLDadosGC/gc/Classes.h"
 
 namespace teste {
+
+// An 8-byte-aligned, zeroed record of a class's type.
+struct Registro {
+    explicit Registro(const NXDadosGC::InfoClasse& info) : palavras((info.tamanhoRegistro + 7) / 8) {}
+    void* dados() { return palavras.data(); }
+    std::vector<std::uint64_t> palavras;
+};
 
 struct OpcoesArvore {
     int maxElementos = 3;      // per list
