@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
@@ -202,86 +201,62 @@ TEST(Faixas, SetorGravaAsDuasPontas) {
 
 // ---- Member keys --------------------------------------------------------------------------------
 
-// A key the object holds as a member, whose record travels in the area <Nome> of the object's.
-struct ChaveMembro {
-    const char* nome;
-    const InfoClasse* (*info)();
-    std::size_t area, largura;
-    Bytes (*ler)(const TNXBaseParaDados& o);               // the member's record, as CopiarPara writes it
-    void (*mudarUltimoByte)(TNXBaseParaDados& o);          // the key's last byte, through Set<Nome>
-    Bytes (*proprio)(const TNXBaseParaDados& o);           // the object's own record
-    void (*limparPorReferencia)(TNXBaseParaDados& o);      // through the non-constant Get<Nome>()
-};
+// A key the object holds as a member (Get<Nome>() gives it, Set<Nome>() copies into it), whose
+// record travels in the area of the object's record at byte `area`.
+template <class C, class K>
+void VerificarChaveMembro(const char* nome, std::size_t area, K& (*membro)(C&), C& (C::*set)(const K&)) {
+    SCOPED_TRACE(nome);
+    using RK = typename K::Registro;
+    const InfoClasse& info = *InfoDe<C>();
+    const Bytes cheio = Padrao(info, 17);
+    C o;
+    o.CopiarDe(reinterpret_cast<const typename C::Registro*>(cheio.data()));
+    RK chave;
+    membro(o).CopiarPara(&chave);
+    EXPECT_EQ(BytesDe(chave), Bytes(&cheio[area], &cheio[area] + sizeof chave)) << "key restored into the member";
+    Bytes esperado = cheio;  // zero under every member key
+    for (const auto& f : info.filhos)
+        if (f.tipo == NXDadosGC::TipoFilho::Membro) std::memset(&esperado[f.ponteiro], 0, f.tamanhoRegistro);
+    EXPECT_EQ(BytesDe(o.GetReg()), esperado) << "own record as read, but zero under the key";
+    EXPECT_EQ(Escrever(info, o), cheio) << "the key goes back into its area";
 
-#define NX_TESTE_CHAVE_MEMBRO(Classe, Nome)                                                           \
-    ChaveMembro {                                                                                     \
-        #Classe "::" #Nome, &InfoDe<Classe>, offsetof(Classe::Registro, Nome),                        \
-            sizeof(Classe::Registro::Nome),                                                           \
-            [](const TNXBaseParaDados& o) {                                                           \
-                const auto& chave = static_cast<const Classe&>(o).Get##Nome();                        \
-                Bytes b(sizeof(Classe::Registro::Nome));                                              \
-                chave.CopiarPara(reinterpret_cast<std::remove_cvref_t<decltype(chave)>::Registro*>(b.data())); \
-                return b;                                                                             \
-            },                                                                                        \
-            [](TNXBaseParaDados& o) {                                                                 \
-                auto& c = static_cast<Classe&>(o);                                                    \
-                auto chave = std::as_const(c).Get##Nome();                                            \
-                std::remove_cvref_t<decltype(chave)>::Registro r;                                     \
-                chave.CopiarPara(&r);                                                                 \
-                reinterpret_cast<unsigned char*>(&r)[sizeof r - 1] ^= 0xFF;                           \
-                chave.CopiarDe(&r);                                                                   \
-                c.Set##Nome(chave);                                                                   \
-            },                                                                                        \
-            [](const TNXBaseParaDados& o) { return BytesDe(static_cast<const Classe&>(o).GetReg()); }, \
-            [](TNXBaseParaDados& o) { static_cast<Classe&>(o).Get##Nome().Limpar(); }                 \
-    }
+    // The member takes part in the comparison although both own records are zero there.
+    reinterpret_cast<unsigned char*>(&chave)[sizeof chave - 1] ^= 0xFF;
+    K mudada;
+    mudada.CopiarDe(&chave);
+    C outro = o;
+    (outro.*set)(mudada);
+    EXPECT_EQ(BytesDe(outro.GetReg()), esperado);
+    EXPECT_FALSE(outro == o);
+    Bytes comMudanca = cheio;
+    comMudanca[area + sizeof chave - 1] ^= 0xFF;
+    EXPECT_EQ(Escrever(info, outro), comMudanca);
 
-const ChaveMembro kChavesMembro[] = {
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyCustoProducao, KeyCompetencia),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyCustoProducao, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyProcessoCustoProducao, KeyCustoProducao),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyInsumoCustoProducao, KeyCustoProducao),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_HorasCentroCustos, KeyCentroCustosCompetencia),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroCustoProducao, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_ParametrosCargaCustoProducao, KeyCompetencia),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroCustoComercial, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_IdentificacaoIndiceCustos, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroLancamentoTerceirizacao, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_ProdutoServicoClasse, KeyProdutoServicoClasse),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_Rentabilidade, KeyRentabilidade),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_RentabilidadeProdutoServico, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_MargemContribuicaoProdServ, KeyProdutoServico),
-    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FormacaoPreco, KeyProdutoServico),
-};
+    membro(o).Limpar();  // in place, through the reference
+    std::memset(&comMudanca[area], 0, sizeof chave);
+    EXPECT_EQ(Escrever(info, o), comMudanca);
+}
+
+#define NX_TESTE_CHAVE_MEMBRO(Classe, Nome)                                                              \
+    VerificarChaveMembro<Classe>(#Classe "::" #Nome, offsetof(Classe::Registro, Nome),                   \
+                                 +[](Classe& c) -> auto& { return c.Get##Nome(); }, &Classe::Set##Nome)
 
 TEST(ChavesMembro, RestauradasNoMembroEZeroNoRegistroProprio) {
-    for (const auto& caso : kChavesMembro) {
-        SCOPED_TRACE(caso.nome);
-        const InfoClasse& info = *caso.info();
-        const Bytes cheio = Padrao(info, 17);
-        auto o = Ler(info, cheio);
-        EXPECT_EQ(caso.ler(*o), Bytes(cheio.begin() + caso.area, cheio.begin() + caso.area + caso.largura))
-            << "key restored into the member";
-        Bytes esperado = cheio;  // zero under every member key
-        for (const auto& f : info.filhos)
-            if (f.tipo == NXDadosGC::TipoFilho::Membro) std::memset(&esperado[f.ponteiro], 0, f.tamanhoRegistro);
-        EXPECT_EQ(caso.proprio(*o), esperado) << "own record as read, but zero under the key";
-        EXPECT_EQ(Escrever(info, *o), cheio) << "the key goes back into its area";
-
-        // The member takes part in the comparison although both own records are zero there.
-        auto mudado = Ler(info, cheio);
-        caso.mudarUltimoByte(*mudado);
-        EXPECT_EQ(caso.proprio(*mudado), esperado);
-        EXPECT_FALSE(mudado->Igual(o.get()));
-        Bytes comMudanca = cheio;
-        comMudanca[caso.area + caso.largura - 1] ^= 0xFF;
-        EXPECT_EQ(Escrever(info, *mudado), comMudanca);
-
-        caso.limparPorReferencia(*o);
-        Bytes limpo = cheio;
-        std::memset(&limpo[caso.area], 0, caso.largura);
-        EXPECT_EQ(Escrever(info, *o), limpo) << "changed in place through the reference";
-    }
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyCustoProducao, KeyCompetencia);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyCustoProducao, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyProcessoCustoProducao, KeyCustoProducao);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_KeyInsumoCustoProducao, KeyCustoProducao);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_HorasCentroCustos, KeyCentroCustosCompetencia);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroCustoProducao, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_ParametrosCargaCustoProducao, KeyCompetencia);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroCustoComercial, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_IdentificacaoIndiceCustos, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FiltroLancamentoTerceirizacao, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_ProdutoServicoClasse, KeyProdutoServicoClasse);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_Rentabilidade, KeyRentabilidade);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_RentabilidadeProdutoServico, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_MargemContribuicaoProdServ, KeyProdutoServico);
+    NX_TESTE_CHAVE_MEMBRO(CNXDadosGC_FormacaoPreco, KeyProdutoServico);
 }
 
 // ---- Total of hours -----------------------------------------------------------------------------
