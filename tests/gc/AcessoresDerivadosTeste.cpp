@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstring>
 #include <memory>
-#include <string>
 #include <type_traits>
 #include <vector>
 
