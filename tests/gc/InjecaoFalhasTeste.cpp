@@ -132,6 +132,11 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
             EXPECT_TRUE(objeto->Igual(antes.get()));
             EXPECT_EQ(teste::Blocos(info, destino.dados()), n - 1) << "a block allocated is not in the tree";
             EXPECT_TRUE(teste::PrefixoDe(info, destino.dados(), origem.dados())) << "blocks out of hook order";
+            for (const auto& c : info.campos()) {  // the record itself is written before any block
+                if (c.tipo == NXDadosGC::TipoCampo::Quantidade || c.tipo == NXDadosGC::TipoCampo::Ponteiro) continue;
+                EXPECT_EQ(std::memcmp(static_cast<char*>(destino.dados()) + c.deslocamento,
+                                      static_cast<char*>(origem.dados()) + c.deslocamento, c.largura), 0) << c.nome;
+            }
             LiberarDuasVezes(ps, destino.dados());
             Registro denovo(info);
             copiarPara(*objeto, denovo.dados());
