@@ -74,8 +74,4 @@ const teste::CasoCampo kCampos[] = {
 };
 const teste::Tabela kTabela(kCampos);
 
-TEST(AcessoresChavesCentroCustos, CadaCampoNoSeuDeslocamento) {
-    for (const auto& caso : kCampos) teste::VerificarCampo(caso);
-}
-
 }  // namespace

@@ -142,8 +142,4 @@ const teste::CasoCampo kCampos[] = {
 };
 const teste::Tabela kTabela(kCampos);
 
-TEST(AcessoresCustoProducao, CadaCampoNoSeuDeslocamento) {
-    for (const auto& caso : kCampos) teste::VerificarCampo(caso);
-}
-
 }  // namespace

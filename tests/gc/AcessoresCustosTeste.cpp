@@ -56,8 +56,4 @@ const teste::CasoCampo kCampos[] = {
 };
 const teste::Tabela kTabela(kCampos);
 
-TEST(AcessoresCustos, CadaCampoNoSeuDeslocamento) {
-    for (const auto& caso : kCampos) teste::VerificarCampo(caso);
-}
-
 }  // namespace

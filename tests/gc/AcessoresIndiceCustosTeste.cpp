@@ -59,8 +59,4 @@ const teste::CasoCampo kCampos[] = {
 };
 const teste::Tabela kTabela(kCampos);
 
-TEST(AcessoresIndiceCustos, CadaCampoNoSeuDeslocamento) {
-    for (const auto& caso : kCampos) teste::VerificarCampo(caso);
-}
-
 }  // namespace

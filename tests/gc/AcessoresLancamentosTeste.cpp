@@ -120,8 +120,4 @@ const teste::CasoCampo kCampos[] = {
 };
 const teste::Tabela kTabela(kCampos);
 
-TEST(AcessoresLancamentos, CadaCampoNoSeuDeslocamento) {
-    for (const auto& caso : kCampos) teste::VerificarCampo(caso);
-}
-
 }  // namespace

@@ -182,6 +182,11 @@ TEST(ListaDeClasses, CorrespondeAosRegistrosDeExecucao) {
     EXPECT_EQ(NXDadosGC::Classes().size(), 86u);
 }
 
+// Every row of every accessor table (the Acessores*Teste files).
+TEST(Acessores, CadaCampoNoSeuDeslocamento) {
+    for (const teste::CasoCampo* caso : teste::TodosOsCasos()) teste::VerificarCampo(*caso);
+}
+
 // Every field that has accessors (not a gap, a pair, a holder pointer or a member key's area)
 // of every class in the library-wide list has a row in some table.
 TEST(Acessores, NenhumCampoSemLinha) {
