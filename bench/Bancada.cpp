@@ -70,6 +70,47 @@ void RegistrarMemoria(const std::string& carga, const Achatado& plano) {
     });
 }
 
+// The rows of one way out ("" for CopiarPara, "PS" for CopiarParaPS): the transfer with the
+// release of what it wrote, the transfer alone and the release alone.
+template <class Classe, class Escrever, class Liberar>
+void RegistrarSaida(const std::string& carga, const std::string& ps, const Classe& o, std::int64_t bytes,
+                    std::int64_t lote, Escrever escrever, Liberar liberar) {
+    using REG = typename Classe::Registro;
+    Registrar(carga, "CopiarPara" + ps + "+liberar", [&o, bytes, escrever, liberar](benchmark::State& s) {
+        Medidor m(s);
+        for (auto _ : s) {
+            REG r;
+            escrever(o, &r);
+            benchmark::DoNotOptimize(r);
+            liberar(r);
+        }
+        m.Concluir(bytes);
+    });
+    Registrar(carga, "CopiarPara" + ps, [&o, bytes, lote, escrever, liberar](benchmark::State& s) {
+        std::vector<REG> r(static_cast<std::size_t>(lote));
+        Medidor m(s);
+        for (auto _ : s) {
+            for (REG& x : r) escrever(o, &x);
+            benchmark::DoNotOptimize(r.data());
+            m.Pausar();
+            for (REG& x : r) liberar(x);
+            m.Retomar();
+        }
+        m.Concluir(bytes, lote);
+    })->Iterations(IteracoesComPausa(bytes, lote));
+    Registrar(carga, "liberar" + ps, [&o, bytes, lote, escrever, liberar](benchmark::State& s) {
+        std::vector<REG> r(static_cast<std::size_t>(lote));
+        Medidor m(s);
+        for (auto _ : s) {
+            m.Pausar();
+            for (REG& x : r) escrever(o, &x);
+            m.Retomar();
+            for (REG& x : r) liberar(x);
+        }
+        m.Concluir(bytes, lote);
+    })->Iterations(IteracoesComPausa(bytes, lote));
+}
+
 template <class Classe>
 void RegistrarBiblioteca(const Carga<Classe>& c) {
     using REG = typename Classe::Registro;
@@ -83,72 +124,12 @@ void RegistrarBiblioteca(const Carga<Classe>& c) {
     const std::int64_t lote = Lote(bytes);
 
     // Transfers out, with the release of what they wrote: together, then each apart.
-    Registrar(c.nome, "CopiarParaPS+liberar", [&o, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) {
-            REG r;
-            o.CopiarParaPS(&r);
-            benchmark::DoNotOptimize(r);
-            NXDadosGC::LiberarCopiarParaPS<Classe>(r);
-        }
-        m.Concluir(bytes);
-    });
-    Registrar(c.nome, "CopiarParaPS", [&o, bytes, lote](benchmark::State& s) {
-        std::vector<REG> r(static_cast<std::size_t>(lote));
-        Medidor m(s);
-        for (auto _ : s) {
-            for (REG& x : r) o.CopiarParaPS(&x);
-            benchmark::DoNotOptimize(r.data());
-            m.Pausar();
-            for (REG& x : r) NXDadosGC::LiberarCopiarParaPS<Classe>(x);
-            m.Retomar();
-        }
-        m.Concluir(bytes, lote);
-    })->Iterations(IteracoesComPausa(bytes, lote));
-    Registrar(c.nome, "liberarPS", [&o, bytes, lote](benchmark::State& s) {
-        std::vector<REG> r(static_cast<std::size_t>(lote));
-        Medidor m(s);
-        for (auto _ : s) {
-            m.Pausar();
-            for (REG& x : r) o.CopiarParaPS(&x);
-            m.Retomar();
-            for (REG& x : r) NXDadosGC::LiberarCopiarParaPS<Classe>(x);
-        }
-        m.Concluir(bytes, lote);
-    })->Iterations(IteracoesComPausa(bytes, lote));
-    Registrar(c.nome, "CopiarPara+liberar", [&o, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) {
-            REG r;
-            o.CopiarPara(&r);
-            benchmark::DoNotOptimize(r);
-            NXDadosGC::LiberarCopiarPara<Classe>(r);
-        }
-        m.Concluir(bytes);
-    });
-    Registrar(c.nome, "CopiarPara", [&o, bytes, lote](benchmark::State& s) {
-        std::vector<REG> r(static_cast<std::size_t>(lote));
-        Medidor m(s);
-        for (auto _ : s) {
-            for (REG& x : r) o.CopiarPara(&x);
-            benchmark::DoNotOptimize(r.data());
-            m.Pausar();
-            for (REG& x : r) NXDadosGC::LiberarCopiarPara<Classe>(x);
-            m.Retomar();
-        }
-        m.Concluir(bytes, lote);
-    })->Iterations(IteracoesComPausa(bytes, lote));
-    Registrar(c.nome, "liberar", [&o, bytes, lote](benchmark::State& s) {
-        std::vector<REG> r(static_cast<std::size_t>(lote));
-        Medidor m(s);
-        for (auto _ : s) {
-            m.Pausar();
-            for (REG& x : r) o.CopiarPara(&x);
-            m.Retomar();
-            for (REG& x : r) NXDadosGC::LiberarCopiarPara<Classe>(x);
-        }
-        m.Concluir(bytes, lote);
-    })->Iterations(IteracoesComPausa(bytes, lote));
+    RegistrarSaida(
+        c.nome, "PS", o, bytes, lote, [](const Classe& x, REG* r) { x.CopiarParaPS(r); },
+        [](REG& r) { NXDadosGC::LiberarCopiarParaPS<Classe>(r); });
+    RegistrarSaida(
+        c.nome, "", o, bytes, lote, [](const Classe& x, REG* r) { x.CopiarPara(r); },
+        [](REG& r) { NXDadosGC::LiberarCopiarPara<Classe>(r); });
 
     // Transfer in: a new object reads the tree, then goes; then each apart.
     Registrar(c.nome, "CopiarDe+destruir", [reg, bytes](benchmark::State& s) {
