@@ -67,4 +67,11 @@ std::string BytesDe(const T& v) {
                            return std::string(static_cast<Classe&>(o).Get##Campo().Visao());       \
                        }}
 
+// NX_TESTE_CAMPOS(Classe, A, B, ...) and NX_TESTE_TEXTOS(Classe, A, ...): a row for each field
+// named, followed by a comma.
+#define NX_TESTE_CAMPOS(Classe, ...) NX_INTERNAL_FOR_EACH(NX_INTERNAL_TESTE_CAMPO, Classe, __VA_ARGS__)
+#define NX_TESTE_TEXTOS(Classe, ...) NX_INTERNAL_FOR_EACH(NX_INTERNAL_TESTE_TEXTO, Classe, __VA_ARGS__)
+#define NX_INTERNAL_TESTE_CAMPO(Classe, Campo) NX_TESTE_CAMPO(Classe, Campo),
+#define NX_INTERNAL_TESTE_TEXTO(Classe, Campo) NX_TESTE_TEXTO(Classe, Campo),
+
 #endif
