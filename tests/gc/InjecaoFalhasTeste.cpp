@@ -7,9 +7,11 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Alocacoes.h"
 #include "support/Arvore.h"
 
 namespace {
@@ -36,37 +38,6 @@ long long Vivos() {
     return c.alocacoes - c.liberacoes;
 }
 
-// Runs op with its n-th allocation failing, for n = 1, 2, ... until it completes, and calls
-// aposFalha(n) after each failure. Returns the number of failures: the allocations op makes.
-template <class Op, class AposFalha>
-int FalharCadaAlocacao(Op&& op, AposFalha&& aposFalha) {
-    NXContadoresAlocacao& c = AfxContadoresAlocacao();
-    for (int n = 1; n <= 10000; ++n) {
-        c.falharNaAlocacao = n;
-        bool falhou = false;
-        try {
-            op();
-        } catch (CMemoryException* e) {
-            e->Delete();
-            falhou = true;
-        } catch (CException* e) {
-            ADD_FAILURE() << "allocation " << n << " raised " << e->GetRuntimeClass()->m_lpszClassName;
-            e->Delete();
-            falhou = true;
-        }
-        const bool pendente = c.falharNaAlocacao != 0;
-        c.falharNaAlocacao = 0;
-        if (!falhou) {
-            EXPECT_TRUE(pendente) << "allocation " << n << " failed and nothing was raised";
-            return n - 1;
-        }
-        EXPECT_FALSE(pendente) << "raised with no failed allocation, at " << n;
-        aposFalha(n);
-    }
-    ADD_FAILURE() << "the operation never completes";
-    return -1;
-}
-
 // A rich tree (every list and holder filled down to the deepest level) and an object built
 // from it.
 class InjecaoFalhas : public testing::TestWithParam<const InfoClasse*> {
@@ -86,14 +57,21 @@ protected:
         EXPECT_EQ(Vivos(), vivosAntes) << "blocks leaked";
     }
 
-    // Frees a tree written by a transfer: every block in it and nothing else; a second release
-    // finds only (0, null) and frees nothing.
+    // Frees a tree written by a transfer: every block in it and nothing else, leaving each pair
+    // (0, null) and the record's own fields as they were; a second release frees nothing.
     void LiberarDuasVezes(bool ps, void* registro) {
         const auto liberar = ps ? info.liberarCopiarParaPS : info.liberarCopiarPara;
         const long long esperados = Vivos() - teste::Blocos(info, registro);
+        std::string depois(static_cast<const char*>(registro), info.tamanhoRegistro);
+        for (const auto& f : info.filhos) {
+            if (f.tipo == TipoFilho::Membro) continue;
+            depois.replace(f.ponteiro, sizeof(void*), sizeof(void*), '\0');
+            if (f.tipo == TipoFilho::Lista) depois.replace(f.quantidade, 4, 4, '\0');
+        }
         liberar(registro);
         EXPECT_EQ(Vivos(), esperados);
         EXPECT_EQ(teste::Blocos(info, registro), 0);
+        EXPECT_EQ(std::string(static_cast<const char*>(registro), info.tamanhoRegistro), depois);
         liberar(registro);
         EXPECT_EQ(Vivos(), esperados);
     }
@@ -127,7 +105,7 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
             copiarPara(*objeto, destino.dados());
             blocosTarefa = AfxContadoresAlocacao().alocacoesTarefa - tarefa;
         };
-        const int falhas = FalharCadaAlocacao(escrever, [&](int n) {
+        const int falhas = NXTeste::ContarFalhas(escrever, [&](int n) {
             SCOPED_TRACE("allocation " + std::to_string(n));
             EXPECT_TRUE(objeto->Igual(antes.get()));
             EXPECT_EQ(teste::Blocos(info, destino.dados()), n - 1) << "a block allocated is not in the tree";
@@ -165,7 +143,7 @@ TEST_P(InjecaoFalhas, CopiasDeixamObjetoVazio) {
             if (deRegistro) info.copiarDe(*alvo, origem.dados());
             else alvo->Copiar(objeto.get());
         };
-        const int falhas = FalharCadaAlocacao(copiar, [&](int n) {
+        const int falhas = NXTeste::ContarFalhas(copiar, [&](int n) {
             SCOPED_TRACE("allocation " + std::to_string(n));
             EXPECT_TRUE(alvo->EstaVazio());
             EXPECT_EQ(Vivos(), vivos) << "blocks leaked";

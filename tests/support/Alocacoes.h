@@ -61,18 +61,22 @@ template <class E, class F>
 }
 
 // Runs operacao with its n-th allocation failing, for n = 1, 2, ... until it completes.
-// After each failure (which must be a CMemoryException) it calls aposFalha(n). Returns the
-// number of failures, which is the number of allocations the complete operation makes.
+// After each failure (which must be a CMemoryException raised by that very allocation) it
+// calls aposFalha(n). Returns the number of failures, which is the number of allocations the
+// complete operation makes.
 template <class Op, class AposFalha>
 int ContarFalhas(Op&& operacao, AposFalha&& aposFalha) {
-    for (int n = 1;; ++n) {
+    for (int n = 1; n <= 10000; ++n) {
         VigiaAlocacoes::FalharNa(n);
-        bool falhou = false;
+        bool falhou = true;
         try {
             operacao();
+            falhou = false;
         } catch (CMemoryException* e) {
             e->Delete();
-            falhou = true;
+        } catch (CException* e) {
+            ADD_FAILURE() << "allocation " << n << " raised " << e->GetRuntimeClass()->m_lpszClassName;
+            e->Delete();
         }
         const bool pendente = VigiaAlocacoes::FalhaPendente();
         VigiaAlocacoes::FalharNa(0);
@@ -80,12 +84,11 @@ int ContarFalhas(Op&& operacao, AposFalha&& aposFalha) {
             EXPECT_TRUE(pendente) << "allocation " << n << " failed but the operation reported nothing";
             return n - 1;
         }
+        EXPECT_FALSE(pendente) << "raised with no failed allocation, at " << n;
         aposFalha(n);
-        if (n > 10000) {
-            ADD_FAILURE() << "the operation never completes";
-            return n;
-        }
     }
+    ADD_FAILURE() << "the operation never completes";
+    return -1;
 }
 
 }  // namespace NXTeste
