@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstring>
 
 #include "ArvoreTeste.h"
 #include "support/Alocacoes.h"
@@ -65,26 +64,6 @@ TEST(Folha, ListasDeFolhasComparamCadaByte) {
         }
     }
     NXDadosGC::LiberarCopiarPara<CTeste_Dono>(r);
-}
-
-// A list of leaves written out holds each element's record, gaps included, at its slot.
-TEST(Folha, TransferenciaEscreveCadaRegistroInteiro) {
-    VigiaAlocacoes vigia;
-    CTeste_Dono d;
-    for (int i = 0; i < 4; ++i) {
-        CTeste_Linha l = Linha(i, static_cast<ULONG>(10 + i), static_cast<BYTE>(i));
-        l.GetReg().Lacuna13[2] = std::byte{0x5A};
-        d.AdicionaLinha(l);
-    }
-    for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
-        _REG_TESTE_DONOPS r;
-        if (alocador == Alocador::Heap) d.CopiarPara(&r);
-        else d.CopiarParaPS(&r);
-        ASSERT_EQ(static_cast<ULONG>(r.QuantidadeLinha), 4u);
-        for (INT_PTR i = 0; i < 4; ++i)
-            EXPECT_EQ(std::memcmp(&r.pLinha[i], &d.GetLinha(i).GetReg(), sizeof r.pLinha[i]), 0) << i;
-        Liberar<CTeste_Dono>(r, alocador);
-    }
 }
 
 }  // namespace

@@ -87,16 +87,13 @@ TEST(Lista, TrocaEOrdem) {
     d.TrocaGrupo(0, 1);  // elements owning nested lists keep them
     EXPECT_EQ(d.GetGrupo(0).GetQuantidadeLinha(), 0);
     EXPECT_TRUE(d.GetGrupo(1) == antes.GetGrupo(0));
+    EXPECT_TRUE(d != antes);
+    d.TrocaGrupo(0, 1);
+    d.GetRefGrupo(0).TrocaLinha(0, 1);  // order counts inside a nested list too
+    EXPECT_TRUE(d != antes);
     d.TrocaNumero(0, 1);
     EXPECT_EQ(d.GetNumero(0), 0xFFFFFFFFu);
     EXPECT_EQ(d.GetNumero(1), 10u);
-
-    CTeste_Dono a, b;  // built in two orders
-    a.AdicionaNumero(1);
-    a.AdicionaNumero(2);
-    b.AdicionaNumero(2);
-    b.AdicionaNumero(1);
-    EXPECT_TRUE(a != b);
 }
 
 INT_PTR Capacidade(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetCapacidade(); }
@@ -144,6 +141,44 @@ TEST(Lista, CrescimentoPelosAcessores) {
     const CTeste_Dono copia(sete);
     EXPECT_EQ(Capacidade(copia.GetListaLinha()), 7);
     Liberar<CTeste_Dono>(r, Alocador::Heap);
+}
+
+// A holder's operations, from empty to held and back.
+TEST(Lista, PortadorOperacoes) {
+    VigiaAlocacoes vigia;
+    CTeste_Dono d;
+    const CTeste_Dono& cd = d;
+    CTeste_Linha* p = reinterpret_cast<CTeste_Linha*>(&d);  // anything but null
+    const CTeste_Linha* pc = p;
+    EXPECT_FALSE(d.PossuiExtra());
+    EXPECT_EQ(cd.GetExtra(), nullptr);
+    EXPECT_FALSE(d.GetExtra(p));
+    EXPECT_FALSE(cd.GetExtra(pc));
+    EXPECT_EQ(p, nullptr);
+    EXPECT_EQ(pc, nullptr);
+
+    CTeste_Linha* incluida = d.IncluiExtra();  // twice: one cleared element, at the same address
+    ASSERT_NE(incluida, nullptr);
+    EXPECT_TRUE(incluida->EstaVazio());
+    EXPECT_EQ(d.IncluiExtra(), incluida);
+    EXPECT_TRUE(d.PossuiExtra());
+    EXPECT_EQ(cd.GetExtra(), incluida);
+    EXPECT_TRUE(d.GetExtra(p));
+    EXPECT_TRUE(cd.GetExtra(pc));
+    EXPECT_EQ(p, incluida);
+    EXPECT_EQ(pc, incluida);
+
+    const CTeste_Linha valor = Linha(3, 3, 3);
+    d.SetExtra(valor);  // copies into the element already held
+    EXPECT_EQ(d.GetExtra(), incluida);
+    EXPECT_TRUE(*d.GetExtra() == valor);
+    d.SetExtra(static_cast<const CTeste_Linha*>(nullptr));  // null empties the holder
+    EXPECT_TRUE(d.EstaVazio());
+    d.SetExtra(&valor);
+    ASSERT_TRUE(d.PossuiExtra());
+    EXPECT_TRUE(*d.GetExtra() == valor);
+    d.RemoveExtra();
+    EXPECT_TRUE(d.EstaVazio());
 }
 
 // A holder keeps its element in a block with room for that one element, however it got it.
