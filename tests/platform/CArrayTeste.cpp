@@ -1,10 +1,12 @@
-// CArray's growth rules, element lifetimes and failures, over sizes that cross each growth step.
+// CArray's growth rules, element lifetimes and failures, over sizes that cross each growth step;
+// and AcrescentarConstruindo, whose elements the caller builds in place.
 #include "NXLDadosGC/platform/CArray.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <limits>
+#include <new>
 #include <ostream>
 #include <vector>
 
@@ -20,6 +22,7 @@ struct Contado {
     static inline long long vivos = 0;
     int valor = 0;
     Contado() { ++vivos; }
+    explicit Contado(int v) : valor(v) { ++vivos; }
     Contado(const Contado& o) : valor(o.valor) { ++vivos; }
     Contado& operator=(const Contado&) = default;
     ~Contado() { --vivos; }
@@ -108,12 +111,10 @@ TEST_P(CArrayPorTamanho, RemoveAtDesceOsSeguintes) {
         EXPECT_EQ(a[0].valor, 0);
         for (INT_PTR i = 1; i < m_n - 2; ++i) ASSERT_EQ(a[i].valor, i + 2);
     }
-    if (a.GetSize() > 0) {
-        const int segundo = a.GetSize() > 1 ? a[1].valor : -1;
-        a.RemoveAt(0);
-        if (a.GetSize() > 0) {
-            EXPECT_EQ(a[0].valor, segundo);
-        }
+    if (a.GetSize() > 1) {
+        const int segundo = a[1].valor;
+        a.RemoveAt(0);  // one element by default
+        EXPECT_EQ(a[0].valor, segundo);
     }
     EXPECT_EQ(Contado::vivos, a.GetSize());
     EXPECT_EQ(a.GetCapacidade(), (m_n + 99) / 100 * 100);  // removing never releases room
@@ -154,5 +155,75 @@ TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
 
 INSTANTIATE_TEST_SUITE_P(Tamanhos, CArrayPorTamanho,
                          ::testing::Values(0, 1, 2, 4, 5, 8, 40, 99, 100, 101, 200, 201, 8192, 10000));
+
+struct Falha {};
+
+// Two arrays brought to the same state, one by SetSize and one by AcrescentarConstruindo, from
+// the same start: same size, room and step, and the built values in place.
+TEST(CArrayConstrucao, MesmoEspacoEPassoQueSetSize) {
+    const struct {
+        INT_PTR inicial, passoInicial, acrescimo, passo;
+    } kCasos[]{
+        {0, 0, 7, 0},       // first allocation with automatic growth: exactly 7
+        {0, 100, 1, -1},    // first allocation with step 100: room for 100
+        {100, 100, 1, -1},  // full at step 100: room grows by 100
+        {40, 0, 1, -1},     // automatic growth: by max(4, size/8)
+        {3, 100, 0, 0},     // nothing added, the step still changes
+        {0, 100, 0, 0},     // nothing at all: the step changes, nothing is allocated
+    };
+    for (const auto& c : kCasos) {
+        SCOPED_TRACE(testing::Message() << c.inicial << " +" << c.acrescimo << " step " << c.passo);
+        VigiaAlocacoes vigia;
+        {
+            CArray<Contado> a, b;
+            a.SetSize(c.inicial, c.passoInicial);
+            b.SetSize(c.inicial, c.passoInicial);
+            a.SetSize(c.inicial + c.acrescimo, c.passo);
+            b.AcrescentarConstruindo(c.acrescimo, c.passo,
+                                     [&](void* lugar, INT_PTR k) { ::new (lugar) Contado(static_cast<int>(k)); });
+            EXPECT_EQ(b.GetSize(), a.GetSize());
+            EXPECT_EQ(b.GetCapacidade(), a.GetCapacidade());
+            EXPECT_EQ(b.GetGrowBy(), a.GetGrowBy());
+            for (INT_PTR k = 0; k < c.acrescimo; ++k) EXPECT_EQ(b[c.inicial + k].valor, k);
+        }
+        EXPECT_EQ(Contado::vivos, 0);
+    }
+}
+
+// A construction that throws leaves the elements before it, and nothing half-built.
+TEST(CArrayConstrucao, FalhaGuardaOsAnteriores) {
+    VigiaAlocacoes vigia;
+    {
+        CArray<Contado> a;
+        a.SetSize(2, 0);
+        EXPECT_THROW(a.AcrescentarConstruindo(5, -1,
+                                              [](void* lugar, INT_PTR k) {
+                                                  if (k == 3) throw Falha{};
+                                                  ::new (lugar) Contado(static_cast<int>(k));
+                                              }),
+                     Falha);
+        ASSERT_EQ(a.GetSize(), 5);
+        EXPECT_EQ(a[4].valor, 2);
+        EXPECT_EQ(Contado::vivos, 5);
+    }
+    EXPECT_EQ(Contado::vivos, 0);
+}
+
+// When the room cannot be had, nothing changes, the step included.
+TEST(CArrayConstrucao, SemMemoriaNadaMuda) {
+    VigiaAlocacoes vigia;
+    CArray<Contado> a;
+    a.SetSize(100, 100);
+    const Estado antes = EstadoDe(a);
+    VigiaAlocacoes::FalharNa(1);
+    bool chamado = false;
+    EXPECT_TRUE(Lanca<CMemoryException>(
+        [&] { a.AcrescentarConstruindo(1, 0, [&](void*, INT_PTR) { chamado = true; }); }));
+    EXPECT_FALSE(chamado);
+    EXPECT_EQ(EstadoDe(a), antes);
+}
+
+static_assert(kCArraySemDestrutor<int>);
+static_assert(!kCArraySemDestrutor<Contado>);
 
 }  // namespace

@@ -64,8 +64,6 @@ TEST(Excecoes, LancadasPorPonteiroEApanhadasPelaClasseOuBase) {
             e->Delete();
         }
     }
-    EXPECT_TRUE(Lanca<CInvalidArgException>([] { AfxThrowInvalidArgException(); }));
-    EXPECT_TRUE(Lanca<CMemoryException>([] { AfxThrowMemoryException(); }));
     EXPECT_FALSE(Lanca<CMemoryException>([] { AfxThrowInvalidArgException(); }));  // not a kind of the other
 }
 
