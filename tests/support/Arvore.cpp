@@ -77,6 +77,24 @@ std::uint32_t QuantidadeEfetiva(const NXDadosGC::InfoFilho& f, const void* r) {
     return Ler<std::uint32_t>(r, f.quantidade);
 }
 
+// Calls bloco(p, bytes) for every non-null list or holder pointer of a tree, depth first in
+// hook order (member areas walked in place), with the bytes its count makes.
+template <class F>
+void CadaBloco(const InfoClasse& info, const char* registro, F&& bloco) {
+    for (const auto& f : info.filhos) {
+        const InfoClasse* filho = f.classe ? f.classe() : nullptr;
+        if (f.tipo == TipoFilho::Membro) {
+            CadaBloco(*filho, registro + f.ponteiro, bloco);
+            continue;
+        }
+        const char* p = Ler<const char*>(registro, f.ponteiro);
+        if (!p) continue;
+        const std::uint32_t n = QuantidadeEfetiva(f, registro);
+        bloco(p, n * f.tamanhoRegistro);
+        for (std::uint32_t i = 0; filho && i < n; ++i) CadaBloco(*filho, p + i * f.tamanhoRegistro, bloco);
+    }
+}
+
 // Walks `completa`; `parcial` is null below a block that was never written.
 void Prefixo(const InfoClasse& info, const char* parcial, const char* completa, bool& faltou, bool& ok) {
     for (const auto& f : info.filhos) {
@@ -144,36 +162,13 @@ bool ArvoresIguais(const InfoClasse& info, const void* a, const void* b, std::st
 
 int Blocos(const InfoClasse& info, const void* registro) {
     int n = 0;
-    for (const auto& f : info.filhos) {
-        const InfoClasse* filho = f.classe ? f.classe() : nullptr;
-        if (f.tipo == TipoFilho::Membro) {
-            n += Blocos(*filho, static_cast<const char*>(registro) + f.ponteiro);
-            continue;
-        }
-        const char* p = Ler<const char*>(registro, f.ponteiro);
-        if (!p) continue;
-        ++n;
-        const std::uint32_t k = f.tipo == TipoFilho::Unico ? 1 : Ler<std::uint32_t>(registro, f.quantidade);
-        for (std::uint32_t i = 0; filho && i < k; ++i) n += Blocos(*filho, p + i * f.tamanhoRegistro);
-    }
+    CadaBloco(info, static_cast<const char*>(registro), [&](const char*, std::size_t) { ++n; });
     return n;
 }
 
 std::string Instantaneo(const InfoClasse& info, const void* registro) {
     std::string s(static_cast<const char*>(registro), info.tamanhoRegistro);
-    for (const auto& f : info.filhos) {
-        const InfoClasse* filho = f.classe ? f.classe() : nullptr;
-        if (f.tipo == TipoFilho::Membro) {
-            s += Instantaneo(*filho, static_cast<const char*>(registro) + f.ponteiro);
-            continue;
-        }
-        const char* p = Ler<const char*>(registro, f.ponteiro);
-        const std::uint32_t n = QuantidadeEfetiva(f, registro);
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const char* e = p + i * f.tamanhoRegistro;
-            s += filho ? Instantaneo(*filho, e) : std::string(e, f.tamanhoRegistro);
-        }
-    }
+    CadaBloco(info, static_cast<const char*>(registro), [&](const char* p, std::size_t n) { s.append(p, n); });
     return s;
 }
 
