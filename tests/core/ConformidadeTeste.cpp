@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-#include "ArvoreTeste.h"
+#include "ClassesTeste.h"
 #include "support/Alocacoes.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "ArvoreTeste.h"
+#include "ClassesTeste.h"
 #include "support/Alocacoes.h"
 
 namespace {
