@@ -145,42 +145,39 @@ TEST(Lista, CrescimentoPelosAcessores) {
     Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
 
-// A holder's operations, from empty to held and back.
+// A holder's operations, from empty to held and back; every way of reading it agrees.
 TEST(Lista, PortadorOperacoes) {
     VigiaAlocacoes vigia;
     CTeste_Dono d;
-    const CTeste_Dono& cd = d;
-    CTeste_Linha* p = reinterpret_cast<CTeste_Linha*>(&d);  // anything but null
-    const CTeste_Linha* pc = p;
-    EXPECT_FALSE(d.PossuiExtra());
-    EXPECT_EQ(cd.GetExtra(), nullptr);
-    EXPECT_FALSE(d.GetExtra(p));
-    EXPECT_FALSE(cd.GetExtra(pc));
-    EXPECT_EQ(p, nullptr);
-    EXPECT_EQ(pc, nullptr);
-
-    CTeste_Linha* incluida = d.IncluiExtra();  // twice: one cleared element, at the same address
+    const auto espera = [&](const CTeste_Linha* esperado) {
+        const CTeste_Dono& cd = d;
+        CTeste_Linha* p = reinterpret_cast<CTeste_Linha*>(&d);  // anything but what is expected
+        const CTeste_Linha* pc = p;
+        EXPECT_EQ(d.PossuiExtra(), esperado != nullptr);
+        EXPECT_EQ(d.GetExtra(p), esperado != nullptr);
+        EXPECT_EQ(cd.GetExtra(pc), esperado != nullptr);
+        for (const CTeste_Linha* lido : {static_cast<const CTeste_Linha*>(d.GetExtra()), cd.GetExtra(), pc,
+                                         static_cast<const CTeste_Linha*>(p)})
+            EXPECT_EQ(lido, esperado);
+    };
+    espera(nullptr);
+    CTeste_Linha* incluida = d.IncluiExtra();
     ASSERT_NE(incluida, nullptr);
     EXPECT_TRUE(incluida->EstaVazio());
-    EXPECT_EQ(d.IncluiExtra(), incluida);
-    EXPECT_TRUE(d.PossuiExtra());
-    EXPECT_EQ(cd.GetExtra(), incluida);
-    EXPECT_TRUE(d.GetExtra(p));
-    EXPECT_TRUE(cd.GetExtra(pc));
-    EXPECT_EQ(p, incluida);
-    EXPECT_EQ(pc, incluida);
+    EXPECT_EQ(d.IncluiExtra(), incluida);  // twice: the same cleared element
+    espera(incluida);
 
     const CTeste_Linha valor = Linha(3, 3, 3);
     d.SetExtra(valor);  // copies into the element already held
-    EXPECT_EQ(d.GetExtra(), incluida);
+    espera(incluida);
     EXPECT_TRUE(*d.GetExtra() == valor);
     d.SetExtra(static_cast<const CTeste_Linha*>(nullptr));  // null empties the holder
-    EXPECT_TRUE(d.EstaVazio());
+    espera(nullptr);
     d.SetExtra(&valor);
     ASSERT_TRUE(d.PossuiExtra());
     EXPECT_TRUE(*d.GetExtra() == valor);
     d.RemoveExtra();
-    EXPECT_TRUE(d.EstaVazio());
+    espera(nullptr);
 }
 
 // A holder keeps its element in a block with room for that one element, however it got it.
