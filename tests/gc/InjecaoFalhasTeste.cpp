@@ -53,8 +53,6 @@ protected:
     void TearDown() override {
         objeto.reset();
         info.liberarCopiarParaPS(origem.dados());
-        AfxContadoresAlocacao().falharNaAlocacao = 0;
-        EXPECT_EQ(Vivos(), vivosAntes) << "blocks leaked";
     }
 
     // Frees a tree written by a transfer: every block in it and nothing else, leaving each pair
@@ -82,8 +80,8 @@ protected:
         return copia;
     }
 
+    NXTeste::VigiaAlocacoes vigia;  // first: checked after everything else has gone
     const InfoClasse& info = *GetParam();
-    const long long vivosAntes = Vivos();
     std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
     Registro origem{info};
     std::unique_ptr<TNXBaseParaDados> objeto = Novo();
