@@ -114,13 +114,8 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
                                       static_cast<char*>(origem.dados()) + c.deslocamento, c.largura), 0) << c.nome;
             }
             LiberarDuasVezes(ps, destino.dados());
-            Registro denovo(info);
-            copiarPara(*objeto, denovo.dados());
-            std::string diferenca;
-            EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), denovo.dados(), &diferenca)) << diferenca;
-            LiberarDuasVezes(ps, denovo.dados());
         });
-        // The last run completed: destino holds the whole tree.
+        // The last run completed after every failure before it: destino holds the whole tree.
         EXPECT_EQ(falhas, blocos);
         EXPECT_EQ(blocosTarefa, ps ? blocos : 0) << "wrong allocator";
         std::string diferenca;
