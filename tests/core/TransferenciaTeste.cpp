@@ -11,48 +11,39 @@ namespace {
 
 using namespace NXTeste;
 
-// Record i of a block starts i record sizes after the block's pointer.
-template <class REG>
-bool RegistroNaPosicao(const REG* bloco, int i, const REG& esperado) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(bloco) + static_cast<std::size_t>(i) * sizeof(REG);
-    return std::memcmp(bytes, &esperado, sizeof(REG)) == 0;
-}
-template <class REG>
-bool Zerado(const REG& r) {
-    static const REG zero{};
-    return std::memcmp(&r, &zero, sizeof(REG)) == 0;
+// The block holds the list's records one after another; an empty list travels as (0, null).
+template <class REG, class C>
+void EsperaBloco(const REG* bloco, NXQuantidade n, const T_Lista<C>& lista) {
+    ASSERT_EQ(static_cast<INT_PTR>(n), lista.GetQuantidade());
+    if (lista.GetQuantidade() == 0) {
+        EXPECT_EQ(bloco, nullptr);
+    }
+    for (INT_PTR i = 0; i < lista.GetQuantidade(); ++i)
+        EXPECT_EQ(std::memcmp(&bloco[i], &lista.GetConstRef(i).GetReg(), sizeof(REG)), 0) << "element " << i;
 }
 
 TEST(Transferencia, OndeCadaFilhoFicaNoRegistro) {
     VigiaAlocacoes vigia;
     const CTeste_Dono d = DonoCompleto();
-    EXPECT_TRUE(Zerado(d.GetReg().Chave)) << "a live object keeps its key in the member only";
+    const _REG_TESTE_CHAVEPS semChave{};
+    EXPECT_EQ(std::memcmp(&d.GetReg().Chave, &semChave, sizeof semChave), 0) << "a live object keeps its key in the member only";
     for (Alocador alocador : {Alocador::Heap, Alocador::Tarefa}) {
         SCOPED_TRACE(alocador == Alocador::Heap ? "CopiarPara" : "CopiarParaPS");
         _REG_TESTE_DONOPS r;
         if (alocador == Alocador::Heap) d.CopiarPara(&r);
         else d.CopiarParaPS(&r);
 
-        EXPECT_TRUE(RegistroNaPosicao(&r.Chave, 0, d.GetChave().GetReg()));
+        EXPECT_EQ(std::memcmp(&r.Chave, &d.GetChave().GetReg(), sizeof r.Chave), 0);
         EXPECT_EQ(r.Total.int64, -123456789);
         EXPECT_EQ(r.Situacao, 7);
-        ASSERT_EQ(static_cast<ULONG>(r.QuantidadeLinha), 3u);
-        for (int i = 0; i < 3; ++i) EXPECT_TRUE(RegistroNaPosicao(r.pLinha, i, d.GetLinha(i).GetReg())) << i;
-
+        EsperaBloco(r.pLinha, r.QuantidadeLinha, d.GetListaLinha());
         ASSERT_EQ(static_cast<ULONG>(r.QuantidadeGrupo), 2u);
-        const _REG_TESTE_GRUPOPS& g0 = r.pGrupo[0];
-        const _REG_TESTE_GRUPOPS& g1 = r.pGrupo[1];
-        EXPECT_EQ(g0.Numero, 1u);
-        ASSERT_EQ(static_cast<ULONG>(g0.QuantidadeLinha), 2u);
-        for (int i = 0; i < 2; ++i)
-            EXPECT_TRUE(RegistroNaPosicao(g0.pLinha, i, d.GetGrupo(0).GetLinha(i).GetReg())) << i;
-        EXPECT_EQ(g1.Numero, 2u);
-        EXPECT_EQ(static_cast<ULONG>(g1.QuantidadeLinha), 0u);  // an empty nested list: (0, null)
-        EXPECT_EQ(g1.pLinha, nullptr);
-
+        for (INT_PTR g = 0; g < 2; ++g) {  // the second group's nested list is empty
+            EXPECT_EQ(r.pGrupo[g].Numero, d.GetGrupo(g).GetNumero());
+            EsperaBloco(r.pGrupo[g].pLinha, r.pGrupo[g].QuantidadeLinha, d.GetGrupo(g).GetListaLinha());
+        }
         ASSERT_NE(r.pExtra, nullptr);
-        EXPECT_TRUE(RegistroNaPosicao(r.pExtra, 0, d.GetExtra()->GetReg()));
-
+        EXPECT_EQ(std::memcmp(r.pExtra, &d.GetExtra()->GetReg(), sizeof *r.pExtra), 0);
         // The numbers travel as a plain block of 32-bit values.
         const ULONG numeros[] = {10u, 0xFFFFFFFFu, 0u};
         ASSERT_EQ(static_cast<ULONG>(r.QuantidadeNumero), 3u);
