@@ -38,7 +38,9 @@ TEST_P(Conformidade, ClasseDeExecucao) {
     EXPECT_GE(classe->m_nObjectSize, static_cast<int>(sizeof(TNXBaseParaDados) + info.tamanhoRegistro));
     EXPECT_TRUE(objeto->IsKindOf(RUNTIME_CLASS(TNXBaseParaDados)));
     EXPECT_EQ(objeto->GetModulo(), NXModulo_GC);
-    EXPECT_TRUE(objeto->EstaVazio());
+    const long long alocadas = AfxContadoresAlocacao().alocacoes;
+    EXPECT_TRUE(objeto->EstaVazio());  // the whole walk: an empty object is compared to the end
+    EXPECT_EQ(AfxContadoresAlocacao().alocacoes, alocadas) << "EstaVazio allocated";
 }
 
 // Random trees read one after another into the same object (what it held must all go), every
