@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "NXLDadosGC/gc/Empacotamento.h"
+#include "NXLDadosGC/motor/Empacotamento.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t n) {
     const std::span<const std::byte> pacote(reinterpret_cast<const std::byte*>(dados), n);

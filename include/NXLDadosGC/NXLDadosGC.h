@@ -16,8 +16,8 @@
 #include "NXLDadosGC/gc/IndiceCustos.h"
 #include "NXLDadosGC/gc/Periodos.h"
 
-#include "NXLDadosGC/gc/Classes.h"
-#include "NXLDadosGC/gc/Despejo.h"
-#include "NXLDadosGC/gc/Empacotamento.h"
+#include "NXLDadosGC/motor/Classes.h"
+#include "NXLDadosGC/motor/Despejo.h"
+#include "NXLDadosGC/motor/Empacotamento.h"
 
 #endif

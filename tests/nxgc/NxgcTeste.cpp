@@ -13,7 +13,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "NXLDadosGC/gc/Classes.h"
+#include "NXLDadosGC/motor/Classes.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "NXLDadosGC/gc/Classes.h"
+#include "NXLDadosGC/motor/Classes.h"
 
 namespace teste {
 

@@ -6,7 +6,7 @@
 #include <deque>
 #include <string_view>
 
-#include "NXLDadosGC/gc/Despejo.h"  // FormatarCampo
+#include "NXLDadosGC/motor/Despejo.h"  // FormatarCampo
 #include "NXLDadosGC/types/Datas.h"  // MontaDma, DesmontaDma, MontaMa, DesmontaMa, SegundosDmaHmsUtc
 
 namespace nxgc {

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>  // nlohmann::ordered_json
 
-#include "NXLDadosGC/gc/Empacotamento.h"  // ArvoreVerificada, InfoClasse
+#include "NXLDadosGC/motor/Empacotamento.h"  // ArvoreVerificada, InfoClasse
 
 namespace nxgc {
 

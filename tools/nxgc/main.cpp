@@ -21,7 +21,7 @@
 
 #include "Demo.h"
 #include "Json.h"
-#include "NXLDadosGC/gc/Classes.h"
+#include "NXLDadosGC/motor/Classes.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Human-readable dumps of flat records, driven by their field tables.
-#ifndef NXLDADOSGC_GC_DESPEJO_H
-#define NXLDADOSGC_GC_DESPEJO_H
+#ifndef NXLDADOSGC_MOTOR_DESPEJO_H
+#define NXLDADOSGC_MOTOR_DESPEJO_H
 
 #include <string>  // std::string
 

@@ -1,4 +1,4 @@
-#include "NXLDadosGC/gc/Despejo.h"
+#include "NXLDadosGC/motor/Despejo.h"
 
 #include <cinttypes>  // PRId64
 #include <cstdio>     // std::snprintf

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
-#include "NXLDadosGC/gc/Empacotamento.h"
+#include "NXLDadosGC/motor/Empacotamento.h"
 #include "support/Arvore.h"
 #include "support/Bytes.h"
 

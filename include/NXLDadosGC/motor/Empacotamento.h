@@ -1,8 +1,8 @@
 // The packed form of a record tree: one contiguous, self-contained byte buffer that any program
 // can store, send and read back, instead of a record whose child pointers only mean something
 // inside the process that wrote them.
-#ifndef NXLDADOSGC_GC_EMPACOTAMENTO_H
-#define NXLDADOSGC_GC_EMPACOTAMENTO_H
+#ifndef NXLDADOSGC_MOTOR_EMPACOTAMENTO_H
+#define NXLDADOSGC_MOTOR_EMPACOTAMENTO_H
 
 #include <cstddef>    // std::byte, std::size_t
 #include <cstdint>    // std::uint64_t

@@ -1,6 +1,6 @@
 // Every data class of the library, reachable from one place.
-#ifndef NXLDADOSGC_GC_CLASSES_H
-#define NXLDADOSGC_GC_CLASSES_H
+#ifndef NXLDADOSGC_MOTOR_CLASSES_H
+#define NXLDADOSGC_MOTOR_CLASSES_H
 
 #include <span>         // std::span
 #include <string_view>  // std::string_view

@@ -2,7 +2,7 @@
 // for each child slot in record order its block and, depth first, the blocks below it. The
 // writer appends blocks in that order; the reader insists on finding them exactly there, which
 // rules out gaps, overlaps, blocks referenced twice and trailing bytes with one comparison.
-#include "NXLDadosGC/gc/Empacotamento.h"
+#include "NXLDadosGC/motor/Empacotamento.h"
 
 #include <algorithm>  // std::sort, std::binary_search
 #include <array>      // std::array
@@ -12,7 +12,7 @@
 #include <deque>      // std::deque
 #include <string_view>
 
-#include "NXLDadosGC/gc/Classes.h"  // ClassePorNome
+#include "NXLDadosGC/motor/Classes.h"  // ClassePorNome
 
 static_assert(std::endian::native == std::endian::little, "the packed format is little-endian");
 

@@ -1,5 +1,5 @@
 // The library-wide list of data classes.
-#include "NXLDadosGC/gc/Classes.h"
+#include "NXLDadosGC/motor/Classes.h"
 
 #include <algorithm>  // std::sort, std::lower_bound
 #include <cstring>    // std::strcmp
