@@ -138,3 +138,33 @@ const NXDadosGC::InfoClasse* NXDadosGC::ClassePorNome(std::string_view nome) {
     auto it = std::lower_bound(v.begin(), v.end(), nome, [](auto* a, std::string_view n) { return a->nome < n; });
     return it != v.end() && (*it)->nome == nome ? *it : nullptr;
 }
+
+const NXDadosGC::InfoFilho* NXDadosGC::FilhoEm(const InfoClasse* info, std::size_t desloc, bool membro) {
+    if (!info) return nullptr;
+    for (const InfoFilho& f : info->filhos)
+        if (f.ponteiro == desloc && (f.tipo == TipoFilho::Membro) == membro) return &f;
+    return nullptr;
+}
+
+const NXDadosGC::InfoFilho* NXDadosGC::ListaComQuantidadeEm(const InfoClasse* info, std::size_t desloc) {
+    if (!info) return nullptr;
+    for (const InfoFilho& f : info->filhos)
+        if (f.tipo == TipoFilho::Lista && f.quantidade == desloc) return &f;
+    return nullptr;
+}
+
+const char* NXDadosGC::NomeDoCampoEm(TabelaCampos campos, std::size_t desloc) {
+    for (const CampoInfo& c : campos)
+        if (c.deslocamento == desloc) return c.nome;
+    return "?";
+}
+
+std::string NXDadosGC::NomeDoFilho(const InfoClasse& info, const InfoFilho& filho) {
+    const std::string campo = NomeDoCampoEm(info.campos(), filho.ponteiro);
+    if (filho.tipo == TipoFilho::Membro || campo.size() < 2 || campo[0] != 'p' || campo[1] < 'A' || campo[1] > 'Z')
+        return campo;
+    const std::string nome = campo.substr(1);
+    for (const CampoInfo& c : info.campos())
+        if (nome == c.nome) return campo;  // the short name is taken by a field: keep the long one
+    return nome;
+}

@@ -6,6 +6,7 @@
 #include <deque>
 #include <string_view>
 
+#include "NXLDadosGC/motor/Classes.h"  // FilhoEm, NomeDoFilho
 #include "NXLDadosGC/motor/Despejo.h"  // FormatarCampo
 #include "NXLDadosGC/types/Datas.h"  // MontaDma, DesmontaDma, MontaMa, DesmontaMa, SegundosDmaHmsUtc
 
@@ -18,6 +19,10 @@ using NXDadosGC::InfoFilho;
 using NXDadosGC::TabelaCampos;
 using NXDadosGC::TipoCampo;
 using NXDadosGC::TipoFilho;
+using NXDadosGC::FilhoEm;
+using NXDadosGC::ListaComQuantidadeEm;
+using NXDadosGC::NomeDoCampoEm;
+using NXDadosGC::NomeDoFilho;
 
 template <class T>
 T Ler(const unsigned char* p) {
@@ -283,39 +288,6 @@ std::int64_t LerDatado(const Json& v, const char* exemplo, const std::string& ca
     return valor;
 }
 
-// ---- Children -------------------------------------------------------------------------------
-
-const InfoFilho* FilhoEm(const InfoClasse* info, std::size_t desloc, bool membro) {
-    if (!info) return nullptr;
-    for (const InfoFilho& f : info->filhos)
-        if (f.ponteiro == desloc && (f.tipo == TipoFilho::Membro) == membro) return &f;
-    return nullptr;
-}
-
-const InfoFilho* ListaComQuantidadeEm(const InfoClasse* info, std::size_t desloc) {
-    if (!info) return nullptr;
-    for (const InfoFilho& f : info->filhos)
-        if (f.tipo == TipoFilho::Lista && f.quantidade == desloc) return &f;
-    return nullptr;
-}
-
-const char* NomeDoCampoEm(TabelaCampos campos, std::size_t desloc) {
-    for (const CampoInfo& c : campos)
-        if (c.deslocamento == desloc) return c.nome;
-    return "?";
-}
-
-std::string NomeDoElemento(const InfoFilho& f) { return f.classe ? f.classe()->nome : "u32"; }
-
-const char* NomeTipoFilho(TipoFilho t) {
-    switch (t) {
-        case TipoFilho::Lista: return "lista";
-        case TipoFilho::Unico: return "unico";
-        case TipoFilho::Membro: return "chave";
-    }
-    return "?";
-}
-
 // ---- Record -> JSON -------------------------------------------------------------------------
 
 Json RegistroParaJson(const InfoClasse* info, TabelaCampos campos, const unsigned char* reg);
@@ -537,20 +509,6 @@ private:
 
 // ---- Public ---------------------------------------------------------------------------------
 
-std::string NomeDoFilho(const InfoClasse& info, const InfoFilho& filho) {
-    const std::string campo = NomeDoCampoEm(info.campos(), filho.ponteiro);
-    if (filho.tipo == TipoFilho::Membro || campo.size() < 2 || campo[0] != 'p' || campo[1] < 'A' || campo[1] > 'Z')
-        return campo;
-    const std::string nome = campo.substr(1);
-    for (const CampoInfo& c : info.campos())
-        if (nome == c.nome) return campo;  // the short name is taken by a field: keep the long one
-    return nome;
-}
-
-const char* BaseDaClasse(const InfoClasse& info) {
-    return info.filhos.empty() ? "T_NXDadosRegistro" : "T_NXDadosRegistroComLista";
-}
-
 Json ArvoreParaJson(const NXDadosGC::ArvoreVerificada& arvore) {
     const InfoClasse& info = arvore.Classe();
     return Json{{"classe", info.nome},
@@ -570,68 +528,6 @@ std::vector<std::byte> JsonParaPacote(const InfoClasse& info, const Json& docume
         montador.Registro(&info, info.campos(), documento["registro"], reinterpret_cast<unsigned char*>(raiz.data()),
                           "registro");
     return NXDadosGC::EmpacotarRegistro(info, raiz.data());
-}
-
-Json DescreverClasse(const InfoClasse& info) {
-    Json listas = Json::array(), unicos = Json::array(), chaves = Json::array();
-    for (const InfoFilho& f : info.filhos) {
-        Json j{{"nome", NomeDoFilho(info, f)}, {"elemento", NomeDoElemento(f)}};
-        (f.tipo == TipoFilho::Lista ? listas : f.tipo == TipoFilho::Unico ? unicos : chaves).push_back(j);
-    }
-    return Json{{"classe", info.nome},
-                {"tamanhoRegistro", info.tamanhoRegistro},
-                {"base", BaseDaClasse(info)},
-                {"listas", listas},
-                {"unicos", unicos},
-                {"chaves", chaves}};
-}
-
-namespace {
-
-Json DescreverCampos(const InfoClasse* info, TabelaCampos campos) {
-    Json lista = Json::array();
-    for (const CampoInfo& c : campos) {
-        Json j{{"nome", c.nome}, {"deslocamento", c.deslocamento}, {"largura", c.largura},
-               {"tipo", NXDadosGC::NomeTipoCampo(c.tipo)}};
-        if (c.tipo == TipoCampo::Texto) j["maximo"] = c.largura - 1;
-        if (const InfoFilho* f = c.tipo == TipoCampo::Quantidade ? ListaComQuantidadeEm(info, c.deslocamento) : nullptr) {
-            j["quantidadeDe"] = NomeDoFilho(*info, *f);
-            j["ponteiro"] = NomeDoCampoEm(campos, f->ponteiro);
-        }
-        if (const InfoFilho* f = c.tipo == TipoCampo::Ponteiro ? FilhoEm(info, c.deslocamento, false) : nullptr) {
-            j["filho"] = NomeDoFilho(*info, *f);
-            j["tipoFilho"] = NomeTipoFilho(f->tipo);
-            j["elemento"] = NomeDoElemento(*f);
-            j["tamanhoElemento"] = f->tamanhoRegistro;
-            if (f->tipo == TipoFilho::Lista) j["quantidade"] = NomeDoCampoEm(campos, f->quantidade);
-        }
-        if (c.tipo == TipoCampo::Registro && c.sub) {
-            const InfoFilho* m = FilhoEm(info, c.deslocamento, true);
-            const InfoClasse* classe = m ? m->classe() : nullptr;
-            if (classe) j["classe"] = classe->nome;
-            j["campos"] = DescreverCampos(classe, classe ? classe->campos() : c.sub());
-        }
-        lista.push_back(j);
-    }
-    return lista;
-}
-
-}  // namespace
-
-Json DescreverLayout(const InfoClasse& info) {
-    Json filhos = Json::array();
-    for (const InfoFilho& f : info.filhos) {
-        Json j{{"nome", NomeDoFilho(info, f)}, {"tipo", NomeTipoFilho(f.tipo)}, {"elemento", NomeDoElemento(f)},
-               {"tamanhoElemento", f.tamanhoRegistro}};
-        if (f.tipo == TipoFilho::Lista) j["quantidade"] = f.quantidade;
-        j[f.tipo == TipoFilho::Membro ? "area" : "ponteiro"] = f.ponteiro;
-        filhos.push_back(j);
-    }
-    return Json{{"classe", info.nome},
-                {"tamanhoRegistro", info.tamanhoRegistro},
-                {"base", BaseDaClasse(info)},
-                {"campos", DescreverCampos(&info, info.campos())},
-                {"filhos", filhos}};
 }
 
 }  // namespace nxgc

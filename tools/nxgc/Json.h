@@ -42,19 +42,6 @@ Json ArvoreParaJson(const NXDadosGC::ArvoreVerificada& arvore);
 // "data" text alone. Throws ErroJson.
 std::vector<std::byte> JsonParaPacote(const NXDadosGC::InfoClasse& info, const Json& documento);
 
-// The name a child goes by: its pointer field without the leading "p" (pConta -> Conta).
-std::string NomeDoFilho(const NXDadosGC::InfoClasse& info, const NXDadosGC::InfoFilho& filho);
-
-// "T_NXDadosRegistroComLista" for a class with children, else "T_NXDadosRegistro".
-const char* BaseDaClasse(const NXDadosGC::InfoClasse& info);
-
-// The class, its base and its children, for `nxgc classes --json`.
-Json DescreverClasse(const NXDadosGC::InfoClasse& info);
-
-// The class with every field (offset, width, kind and what it means), for `nxgc layout` and
-// `nxgc schema`.
-Json DescreverLayout(const NXDadosGC::InfoClasse& info);
-
 }  // namespace nxgc
 
 #endif

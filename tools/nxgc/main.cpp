@@ -20,49 +20,13 @@
 #include <CLI/CLI.hpp>
 
 #include "Demo.h"
+#include "Esquema.h"
 #include "Json.h"
 #include "NXLDadosGC/motor/Classes.h"
 
 namespace {
 
 using nxgc::Json;
-
-// A text table: columns as wide as their widest cell; `direita` marks right-aligned columns.
-class Tabela {
-public:
-    Tabela(std::vector<std::string> cabecalho, std::vector<bool> direita)
-        : m_Direita(std::move(direita)) { m_Linhas.push_back(std::move(cabecalho)); }
-    void Linha(std::vector<std::string> celulas) { m_Linhas.push_back(std::move(celulas)); }
-    void Imprimir(std::ostream& saida) const {
-        std::vector<std::size_t> largura(m_Linhas[0].size(), 0);
-        for (const auto& l : m_Linhas)
-            for (std::size_t i = 0; i < l.size(); ++i) largura[i] = std::max(largura[i], l[i].size());
-        for (const auto& l : m_Linhas) {
-            std::string s;
-            for (std::size_t i = 0; i < l.size(); ++i) {
-                const std::string enchimento(largura[i] - l[i].size(), ' ');
-                if (i) s += "  ";
-                s += m_Direita[i] ? enchimento + l[i] : l[i] + (i + 1 < l.size() ? enchimento : "");
-            }
-            s.erase(s.find_last_not_of(' ') + 1);
-            saida << s << "\n";
-        }
-    }
-
-private:
-    std::vector<bool> m_Direita;
-    std::vector<std::vector<std::string>> m_Linhas;
-};
-
-// The children's names; `nxgc layout` and the JSON forms give their classes.
-std::string Filhos(const Json& lista) {
-    std::string s;
-    for (const Json& f : lista) {
-        if (!s.empty()) s += ", ";
-        s += f["nome"].get<std::string>();
-    }
-    return s.empty() ? "-" : s;
-}
 
 const NXDadosGC::InfoClasse& Classe(const std::string& nome) {
     const NXDadosGC::InfoClasse* info = NXDadosGC::ClassePorNome(nome);
@@ -72,71 +36,27 @@ const NXDadosGC::InfoClasse& Classe(const std::string& nome) {
 
 void Classes(bool json) {
     Json lista = Json::array();
-    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) lista.push_back(nxgc::DescreverClasse(*info));
-    if (json) {
-        std::cout << lista.dump(2) << "\n";
-        return;
-    }
-    Tabela t({"class", "record", "base", "lists", "holders", "member keys"}, {false, true, false, false, false, false});
-    for (const Json& c : lista)
-        t.Linha({c["classe"].get<std::string>(), std::to_string(c["tamanhoRegistro"].get<std::size_t>()),
-                 c["base"].get<std::string>(), Filhos(c["listas"]),
-                 Filhos(c["unicos"]), Filhos(c["chaves"])});
-    t.Imprimir(std::cout);
-}
-
-// What a field means, in a few words, from its description.
-std::string Nota(const Json& c) {
-    const std::string tipo = c["tipo"];
-    if (tipo == "lacuna") return "gap";
-    if (tipo == "texto") return "text, at most " + std::to_string(c["maximo"].get<int>()) + " bytes";
-    if (c.contains("quantidadeDe"))
-        return "count of list " + c["quantidadeDe"].get<std::string>() + " (pointer " + c["ponteiro"].get<std::string>() + ")";
-    if (c.contains("filho")) {
-        const std::string elemento = c["elemento"].get<std::string>() + " (" +
-                                     std::to_string(c["tamanhoElemento"].get<int>()) + " bytes)";
-        if (c["tipoFilho"] == "lista")
-            return "list " + c["filho"].get<std::string>() + ": " + c["quantidade"].get<std::string>() + " x " + elemento;
-        return "holder " + c["filho"].get<std::string>() + ": one " + elemento + " or null";
-    }
-    if (tipo == "registro") return c.contains("classe") ? "member key " + c["classe"].get<std::string>() : "embedded record";
-    return "";
-}
-
-void LinhasDeLayout(Tabela& t, const Json& campos, std::size_t base, int nivel) {
-    for (const Json& c : campos) {
-        const std::size_t desloc = base + c["deslocamento"].get<std::size_t>();
-        t.Linha({std::to_string(desloc), std::to_string(c["largura"].get<int>()),
-                 std::string(static_cast<std::size_t>(2 * nivel), ' ') + c["nome"].get<std::string>(),
-                 c["tipo"].get<std::string>(), Nota(c)});
-        if (c.contains("campos")) LinhasDeLayout(t, c["campos"], desloc, nivel + 1);
-    }
-}
-
-void ImprimirLayout(const Json& layout) {
-    std::cout << layout["classe"].get<std::string>() << ": " << layout["tamanhoRegistro"].get<std::size_t>()
-              << "-byte record, " << layout["base"].get<std::string>() << "\n";
-    Tabela t({"offset", "width", "field", "type", "notes"}, {true, true, false, false, false});
-    LinhasDeLayout(t, layout["campos"], 0, 0);
-    t.Imprimir(std::cout);
+    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) lista.push_back(nxgc::esquema::DescreverClasse(*info));
+    if (json) std::cout << lista.dump(2) << "\n";
+    else nxgc::esquema::ImprimirClasses(lista, std::cout);
 }
 
 void Layout(const std::string& nome, bool json) {
-    const Json layout = nxgc::DescreverLayout(Classe(nome));
+    const Json layout = nxgc::esquema::DescreverLayout(Classe(nome));
     if (json) std::cout << layout.dump(2) << "\n";
-    else ImprimirLayout(layout);
+    else nxgc::esquema::ImprimirLayout(layout, std::cout);
 }
 
 void Schema(bool json) {
     Json classes = Json::array();
-    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) classes.push_back(nxgc::DescreverLayout(*info));
+    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) classes.push_back(nxgc::esquema::DescreverLayout(*info));
     if (json) {
         std::cout << Json{{"versaoPacote", NXDadosGC::kVersaoPacote}, {"classes", classes}}.dump(2) << "\n";
         return;
     }
     for (std::size_t i = 0; i < classes.size(); ++i) {
         if (i) std::cout << "\n";
-        ImprimirLayout(classes[i]);
+        nxgc::esquema::ImprimirLayout(classes[i], std::cout);
     }
 }
 

@@ -2,7 +2,9 @@
 #ifndef NXLDADOSGC_MOTOR_CLASSES_H
 #define NXLDADOSGC_MOTOR_CLASSES_H
 
+#include <cstddef>      // std::size_t
 #include <span>         // std::span
+#include <string>       // std::string
 #include <string_view>  // std::string_view
 
 #include "NXLDadosGC/core/Registro.h"  // InfoClasse
@@ -14,6 +16,18 @@ NXLDADOSGC_API std::span<const InfoClasse* const> Classes();
 
 // The description of the class with this exact name, or null.
 NXLDADOSGC_API const InfoClasse* ClassePorNome(std::string_view nome);
+
+// Lookups in a class description, by record offset. `info` may be null (an embedded record that
+// is not a member key has no children): the answer is then null.
+// The child whose pointer slot (membro false) or member-key area (membro true) starts at desloc.
+NXLDADOSGC_API const InfoFilho* FilhoEm(const InfoClasse* info, std::size_t desloc, bool membro);
+// The list whose count field is at desloc.
+NXLDADOSGC_API const InfoFilho* ListaComQuantidadeEm(const InfoClasse* info, std::size_t desloc);
+// The name of the field that starts at desloc, or "?".
+NXLDADOSGC_API const char* NomeDoCampoEm(TabelaCampos campos, std::size_t desloc);
+// The name a child goes by in dumps, JSON and schemas: its pointer field without the leading
+// "p" (pConta -> Conta) unless a field already has that name; a member key by its field name.
+NXLDADOSGC_API std::string NomeDoFilho(const InfoClasse& info, const InfoFilho& filho);
 
 }  // namespace NXDadosGC
 
