@@ -3,10 +3,13 @@
 #ifndef NXLDADOSGC_CORE_LAYOUT_H
 #define NXLDADOSGC_CORE_LAYOUT_H
 
+#include <compare>      // std::strong_ordering
+#include <concepts>     // std::integral
 #include <cstddef>      // offsetof, std::byte
 #include <cstdint>      // std::uint32_t
 #include <span>         // std::span
 #include <type_traits>  // std::has_unique_object_representations_v
+#include <utility>      // std::cmp_equal, std::cmp_less
 
 #include "NXLDadosGC/platform/Moeda.h"  // tagCY
 #include "NXLDadosGC/platform/Tipos.h"  // BYTE, WORD, ULONG
@@ -14,6 +17,26 @@
 // The count of a (count, pointer) pair: 32 bits in the record, a type of its own so that the
 // field table can tell counts from other numbers.
 enum class NXQuantidade : std::uint32_t {};
+
+// A count compares with any integer by value (`reg.QuantidadeConta == 3`, `n < -1` is false),
+// exactly, whatever the integer's sign and width; it converts to nothing.
+namespace NXDadosGC::detail {
+template <class I>
+concept InteiroComparavel = std::integral<I> && !std::same_as<I, bool> && !std::same_as<I, char> &&
+                            !std::same_as<I, wchar_t> && !std::same_as<I, char8_t> &&
+                            !std::same_as<I, char16_t> && !std::same_as<I, char32_t>;
+}
+template <NXDadosGC::detail::InteiroComparavel I>
+constexpr bool operator==(NXQuantidade q, I n) noexcept {
+    return std::cmp_equal(static_cast<std::uint32_t>(q), n);
+}
+template <NXDadosGC::detail::InteiroComparavel I>
+constexpr std::strong_ordering operator<=>(NXQuantidade q, I n) noexcept {
+    const auto v = static_cast<std::uint32_t>(q);
+    return std::cmp_less(v, n) ? std::strong_ordering::less
+           : std::cmp_equal(v, n) ? std::strong_ordering::equal
+                                  : std::strong_ordering::greater;
+}
 
 namespace NXDadosGC {
 
