@@ -2,6 +2,19 @@
 #ifndef NXLDADOSGC_PLATFORM_TIPOS_H
 #define NXLDADOSGC_PLATFORM_TIPOS_H
 
+// Every header of the library reaches this one before it uses a C++20 feature, so a build in an
+// older language mode stops here with one clear message.
+// (MSVC states its language mode in _MSVC_LANG; its __cplusplus stays 199711L by default.)
+#ifdef _MSVC_LANG
+#define NX_INTERNAL_CPLUSPLUS _MSVC_LANG
+#else
+#define NX_INTERNAL_CPLUSPLUS __cplusplus
+#endif
+#if NX_INTERNAL_CPLUSPLUS < 202002L
+#error "NXLDadosGC needs C++20 or later: compile with -std=c++20 (MSVC: /std:c++20), or link the CMake target NXLDadosGC::NXLDadosGC, which asks for it"
+#endif
+#undef NX_INTERNAL_CPLUSPLUS
+
 #include <cstddef>  // std::size_t
 #include <cstdint>  // fixed-width integers
 

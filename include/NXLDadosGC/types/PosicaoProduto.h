@@ -4,6 +4,8 @@
 
 #include <type_traits>  // the layout checks below
 
+#include "NXLDadosGC/platform/Tipos.h"  // the language-version check
+
 // 16 opaque bytes, 8-byte aligned, zero when no product is located. Records that refer to a
 // product keep it whole; this library copies and compares it byte for byte and never reads
 // inside it, so it offers no accessors.
