@@ -15,9 +15,11 @@ install(TARGETS NXLPlataforma NXLDadosGC
 if(TARGET nxgc)
   install(TARGETS nxgc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-# The whole tree: headers may include .def/.inc tables beside them.
+# The whole tree: headers may include .def/.inc tables beside them. Versao.h is generated.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/NXLDadosGC
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES ${PROJECT_BINARY_DIR}/include/NXLDadosGC/Versao.h
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NXLDadosGC)
 
 install(EXPORT NXLDadosGCTargets
   NAMESPACE NXLDadosGC::
