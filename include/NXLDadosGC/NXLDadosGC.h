@@ -1,11 +1,15 @@
 // NXLDadosGC: the data objects of the cost-management module. Including this header gives every
-// data class, the value types their records hold, the library-wide class list and the version.
+// data class, the value types their records hold, the owner and release helpers of written
+// record trees, the library-wide class list and the version.
 #ifndef NXLDADOSGC_NXLDADOSGC_H
 #define NXLDADOSGC_NXLDADOSGC_H
 
 #include "NXLDadosGC/platform/AlocadorTarefa.h"  // CoTaskMemAlloc, CoTaskMemFree
 #include "NXLDadosGC/platform/Excecoes.h"        // CInvalidArgException, CMemoryException
 #include "NXLDadosGC/Versao.h"                   // NXLDADOSGC_VERSAO_*, Versao()
+
+#include "NXLDadosGC/core/ArvoreRegistro.h"  // ArvoreRegistro, Escrever, EscreverPS
+#include "NXLDadosGC/core/Liberacao.h"       // LiberarCopiarPara, LiberarCopiarParaPS
 
 #include "NXLDadosGC/gc/Chaves.h"
 #include "NXLDadosGC/gc/CentroCustos.h"

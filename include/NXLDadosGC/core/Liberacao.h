@@ -16,6 +16,7 @@
 // not freed.
 // NOTE: only for trees this library wrote (or built the same way): each pointer must come from
 // the matching allocator and each count must be the number of records its block holds.
+// An owner that calls the matching helper by itself: ArvoreRegistro (core/ArvoreRegistro.h).
 namespace NXDadosGC {
 
 namespace detail {
