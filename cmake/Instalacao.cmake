@@ -20,6 +20,12 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/NXLDadosGC
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(FILES ${PROJECT_BINARY_DIR}/include/NXLDadosGC/Versao.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NXLDadosGC)
+# Documentation in share/doc/NXLDadosGC: the README, the changelog, docs/ and the examples'
+# sources with their CMakeLists.txt, which also builds them against the installed library.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/CHANGELOG.md
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/ DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/examples/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
 
 install(EXPORT NXLDadosGCTargets
   NAMESPACE NXLDadosGC::

@@ -1,5 +1,6 @@
 // A cost centre with two accounts and one productive centre, and its hours in one month, sent
-// as flat records through the task allocator, dumped field by field, rebuilt and compared.
+// as flat records through the task allocator, dumped field by field through the records' field
+// tables, rebuilt and compared.
 #include <cstdio>
 
 #include "NXLDadosGC/NXLDadosGC.h"
@@ -33,15 +34,16 @@ int main() {
     horas.GetKeyCentroCustosCompetencia().SetPonteiroCentroCustos(17).SetMaCompetencia(MontaMa(4, 2018)).SetPonteiroFilial(3);
     horas.SetQuantHorasProducao(Valor(120.5)).SetQuantHorasOciosas(Valor(10.25));
 
-    _REG_GC_CENTRO_CUSTOSPS regCentro;
-    _REG_GC_HORAS_CENTRO_CUSTOSPS regHoras;
-    centro.CopiarParaPS(&regCentro);
-    horas.CopiarParaPS(&regHoras);
+    // The owners free the blocks the transfers allocate when they go.
+    const auto arvoreCentro = NXDadosGC::EscreverPS(centro);
+    const auto arvoreHoras = NXDadosGC::EscreverPS(horas);
+    const _REG_GC_CENTRO_CUSTOSPS& regCentro = arvoreCentro.GetReg();
+    const _REG_GC_HORAS_CENTRO_CUSTOSPS& regHoras = arvoreHoras.GetReg();
 
     Mostrar("_REG_GC_CENTRO_CUSTOSPS", NXDadosGC::CamposDe<_REG_GC_CENTRO_CUSTOSPS>(), &regCentro);
-    for (ULONG i = 0; i < static_cast<ULONG>(regCentro.QuantidadeConta); ++i)
+    for (ULONG i = 0; i < regCentro.QuantidadeConta; ++i)
         Mostrar("_REG_GC_CENTRO_CUSTOS_CONTAPS", NXDadosGC::CamposDe<_REG_GC_CENTRO_CUSTOS_CONTAPS>(), &regCentro.pConta[i]);
-    for (ULONG i = 0; i < static_cast<ULONG>(regCentro.QuantidadeProdutivo); ++i)
+    for (ULONG i = 0; i < regCentro.QuantidadeProdutivo; ++i)
         Mostrar("_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS", NXDadosGC::CamposDe<_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS>(),
                 &regCentro.pProdutivo[i]);
     Mostrar("_REG_GC_HORAS_CENTRO_CUSTOSPS", NXDadosGC::CamposDe<_REG_GC_HORAS_CENTRO_CUSTOSPS>(), &regHoras);
@@ -50,8 +52,6 @@ int main() {
     CNXDadosGC_HorasCentroCustos horasRecebidas;
     centroRecebido.CopiarDe(&regCentro);
     horasRecebidas.CopiarDe(&regHoras);
-    CoTaskMemFree(regCentro.pConta);
-    CoTaskMemFree(regCentro.pProdutivo);
 
     const bool ok = centroRecebido == centro && horasRecebidas == horas &&
                     centroRecebido.GetCodigoDescricao() == "0001 - Usinagem" &&
