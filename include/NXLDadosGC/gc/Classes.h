@@ -1,0 +1,7 @@
+// Deprecated path, kept so that 1.0 code still compiles: the header now lives in motor/.
+#ifndef NXLDADOSGC_GC_CLASSES_H
+#define NXLDADOSGC_GC_CLASSES_H
+
+#include "NXLDadosGC/motor/Classes.h"  // IWYU pragma: export
+
+#endif
