@@ -5,6 +5,7 @@
 #include <cstring>    // std::memcpy
 
 #include "NXLDadosGC/types/Datas.h"  // DesmontaDma, DesmontaMa, SegundosDmaHmsUtc
+#include "NXLDadosGC/types/Moeda.h"  // TextoDeCY
 
 namespace {
 
@@ -25,13 +26,6 @@ std::string Hex(const unsigned char* p, std::size_t n) {
     return s;
 }
 
-std::string Moeda(std::int64_t v) {
-    const std::uint64_t abs = v < 0 ? 0 - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
-    char b[48];
-    std::snprintf(b, sizeof b, "%s%" PRIu64 ".%04" PRIu64, v < 0 ? "-" : "", abs / 10000, abs % 10000);
-    return b;
-}
-
 }  // namespace
 
 std::string NXDadosGC::FormatarCampo(const CampoInfo& c, const void* registro) {
@@ -43,7 +37,7 @@ std::string NXDadosGC::FormatarCampo(const CampoInfo& c, const void* registro) {
         case TipoCampo::U16: return std::to_string(Ler<std::uint16_t>(registro, c.deslocamento));
         case TipoCampo::U32:
         case TipoCampo::Quantidade: return std::to_string(Ler<std::uint32_t>(registro, c.deslocamento));
-        case TipoCampo::Moeda: return Moeda(Ler<std::int64_t>(registro, c.deslocamento));
+        case TipoCampo::Moeda: return NXDadosGC::TextoDeCY(Ler<tagCY>(registro, c.deslocamento));
         case TipoCampo::Competencia: {
             const auto v = Ler<std::uint16_t>(registro, c.deslocamento);
             WORD mes = 0, ano = 0;
