@@ -46,13 +46,6 @@ Resultado Executar(const std::string& argumentos) {
     return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Ler(saida), Ler(erros)};
 }
 
-// `nxgc pack` of a JSON document into the file `arvore.nxgc` of this test.
-Resultado Pack(const std::string& classe, const std::string& json) {
-    Escrever(Arquivo("entrada.json"), json);
-    return Executar("pack " + classe + " '" + Arquivo("entrada.json") + "' -o '" + Arquivo("arvore.nxgc") + "'");
-}
-Resultado Dump() { return Executar("dump '" + Arquivo("arvore.nxgc") + "'"); }
-
 // The offsets the exchange format fixes for these fields.
 TEST(Nxgc, LayoutNosDeslocamentosDocumentados) {
     const struct {
@@ -113,91 +106,92 @@ TEST(Nxgc, ClassesESchemaCobremOCatalogo) {
         << tabela.saida;
 }
 
-// Documents in the form dump prints: packed, then dumped, they come back unchanged.
-TEST(Nxgc, PackDumpIdaEVolta) {
-    const Json documentos[] = {
-        Json::parse(R"({"classe": "CNXDadosGC_CentroCustos", "registro": {
-            "PercentualEficiencia": "92.5000", "Posicao": 17, "PonteiroFilial": 3,
-            "Codigo": "0001", "Descricao": "Usinagem e montagem: ç ã € “aspas”",
-            "CaracteristicaCC": 1,
-            "Conta": [{"ValorRateio": "60.0000", "PonteiroContaContabil": 3101, "PonteiroContaGerencial": 51,
-                       "ValorDiferenciado": 0},
-                      {"ValorRateio": "-0.0001", "PonteiroContaContabil": 3102, "PonteiroContaGerencial": 0,
-                       "ValorDiferenciado": 1, "Lacuna17": "00000000000001"}],
-            "Produtivo": []}})"),
-        Json::parse(R"({"classe": "CNXDadosGC_CustoProducaoResultado", "registro": {
-            "QuantProduzida": "922337203685477.5807", "CustoTotal": "-922337203685477.5808",
-            "MaCompetencia": {"valor": 2044, "data": "2018-04"},
-            "Entrada": {"DmaHmsMovimento": {"valor": "0x00f574014047fbb7", "data": "2018-04-09T10:30:15-03:00"},
-                        "DmcMovimentoEntrada": "0102030405060708", "DmcOrdemProducao": "0000000000000000"},
-            "CustoProcessamento": [], "CustoBaixaInsumo": []}})"),
-    };
-    for (const Json& documento : documentos) {
-        const std::string classe = documento["classe"];
-        SCOPED_TRACE(classe);
-        const Resultado pack = Pack(classe, documento.dump());
-        ASSERT_EQ(pack.status, 0) << pack.erros;
-        EXPECT_EQ(pack.erros, "");
-        const Resultado dump = Dump();
-        ASSERT_EQ(dump.status, 0) << dump.erros;
-        const Json volta = Json::parse(dump.saida);
-        // Fields the document leaves out come back as zeros; everything it gives comes back as given.
-        for (const auto& [chave, valor] : documento["registro"].items()) EXPECT_EQ(volta["registro"][chave], valor) << chave;
-        // And the dump itself is a fixed point.
-        ASSERT_EQ(Pack(classe, dump.saida).status, 0);
-        EXPECT_EQ(Dump().saida, dump.saida);
-    }
-}
+// The tool's conventions: "-" for standard input and output, -o, the class taken from the
+// document or checked against it, a template that packs as it stands, --version and --help.
+TEST(Nxgc, Convencoes) {
+    const Resultado modelo = Executar("template CNXDadosGC_MatrizRateio");
+    ASSERT_EQ(modelo.status, 0) << modelo.erros;
+    const std::string nxgc = std::string("'") + NXGC_PROGRAMA + "' ";
+    const Resultado cano = Executar("template CNXDadosGC_MatrizRateio | " + nxgc + "pack - -o - | " + nxgc + "dump -");
+    EXPECT_EQ(cano.status, 0) << cano.erros;
+    EXPECT_EQ(cano.saida, modelo.saida);
 
-// Dates given by their text alone get their number; the moment's bits match its documented
-// layout (9 April 2018, 10:30:15, three hours west: 0x00F574014047FBB7).
-TEST(Nxgc, DatasPeloTexto) {
-    ASSERT_EQ(Pack("CNXDadosGC_CustoProducaoEntrada", R"({"classe": "CNXDadosGC_CustoProducaoEntrada", "registro": {
-        "DmaHmsMovimento": "2018-04-09T10:30:15-03:00"}})").status, 0);
-    const Json volta = Json::parse(Dump().saida);
-    EXPECT_EQ(volta["registro"]["DmaHmsMovimento"]["valor"], "0x00f574014047fbb7");
-}
+    Escrever(Arquivo("m.json"), modelo.saida);
+    const Resultado pack = Executar("pack CNXDadosGC_MatrizRateio '" + Arquivo("m.json") + "' -o '" + Arquivo("m.nxgc") + "'");
+    EXPECT_EQ(pack.status, 0) << pack.erros;
+    const Resultado dump = Executar("dump '" + Arquivo("m.nxgc") + "' -o '" + Arquivo("d.json") + "'");
+    EXPECT_EQ(dump.status, 0) << dump.erros;
+    EXPECT_EQ(dump.saida, "");
+    EXPECT_EQ(Ler(Arquivo("d.json")), modelo.saida);
 
-TEST(Nxgc, ErrosNaoZeroComMensagem) {
-    Escrever(Arquivo("lixo.nxgc"), "this is not a packed tree, just some text long enough to pass 40 bytes");
-    Escrever(Arquivo("curto.nxgc"), std::string("NXGCPACK", 8));
-    const struct {
-        const char* nome;
-        std::string registro;  // the "registro" object of a CentroCustos document, or empty
-        std::string argumentos;
-        const char* mensagem;  // expected in stderr
-    } casos[] = {
-        {"campo desconhecido", R"({"Conta": [{"Nada": 1}]})", "", "registro.Conta[0].Nada: unknown field of CNXDadosGC_CentroCustosConta"},
-        {"tipo errado", R"({"PercentualEficiencia": 92.5})", "", "registro.PercentualEficiencia: expected a decimal string"},
-        {"fora da faixa", R"({"CaracteristicaCC": 300})", "", "registro.CaracteristicaCC: 300 is out of range 0..255"},
-        {"casas demais", R"({"PercentualEficiencia": "1.23456"})", "", "more than four decimal places"},
-        {"texto longo", R"({"Codigo": "12345678901"})", "", "registro.Codigo: text of 11 bytes does not fit (at most 10)"},
-        {"fora do 1252", R"({"Descricao": "日本"})", "", "registro.Descricao: character U+65E5 has no code page 1252 byte"},
-        {"quantidade", R"({"QuantidadeConta": 2})", "", "is the count of list \"Conta\"; give the list itself"},
-        {"lista nao array", R"({"Conta": {}})", "", "registro.Conta: expected an array, got object"},
-        {"sintaxe", "{", "", "parse error"},
-        {"classe desconhecida", "", "layout CNXDadosGC_Nada", "unknown class \"CNXDadosGC_Nada\""},
-        {"arquivo inexistente", "", "dump '" + Arquivo("nao-existe") + "'", "cannot read"},
-        {"arquivo ruim", "", "dump '" + Arquivo("lixo.nxgc") + "'", "not a packed record tree (wrong magic number)"},
-        {"arquivo curto", "", "dump '" + Arquivo("curto.nxgc") + "'", "truncated: 8 bytes"},
-        {"sem argumento", "", "pack CNXDadosGC_CentroCustos", "required"},
-        {"sem comando", "", "", "subcommand"},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        const std::string documento = R"({"classe": "CNXDadosGC_CentroCustos", "registro": )" + caso.registro + "}";
-        const Resultado r = caso.registro.empty() ? Executar(caso.argumentos) : Pack("CNXDadosGC_CentroCustos", documento);
-        EXPECT_NE(r.status, 0);
-        EXPECT_EQ(r.saida, "");
-        EXPECT_NE(r.erros.find(caso.mensagem), std::string::npos) << r.erros;
-    }
-}
-
-TEST(Nxgc, AjudaEmCadaComando) {
-    for (const char* comando : {"", "classes", "layout", "schema", "dump", "pack", "demo"}) {
+    const Resultado versao = Executar("--version");
+    EXPECT_EQ(versao.status, 0);
+    EXPECT_TRUE(std::regex_match(versao.saida, std::regex("NXLDadosGC [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << versao.saida;
+    const Resultado ajuda = Executar("--help");
+    EXPECT_NE(ajuda.saida.find("docs/JSON.md"), std::string::npos);
+    EXPECT_NE(ajuda.saida.find("Exit status: 0"), std::string::npos);
+    for (const char* comando : {"classes", "layout", "schema", "dump", "pack", "template", "demo"}) {
         const Resultado r = Executar(std::string(comando) + " --help");
         EXPECT_EQ(r.status, 0) << comando;
         EXPECT_NE(r.saida.find("Usage:"), std::string::npos) << comando << r.saida;
+    }
+}
+
+// Hostile input, unusable files and command-line mistakes: nothing on stdout, the exit status
+// (1 refused, 2 usage) and a message naming the file and what is wrong.
+TEST(Nxgc, RecusasEErrosDeUso) {
+    auto documento = [](const std::string& registro) {
+        return R"({"classe": "CNXDadosGC_CentroCustos", "registro": )" + registro + "}";
+    };
+    const std::string bom = Arquivo("bom.json"), bomPacote = Arquivo("bom.nxgc"), vazio = Arquivo("vazio"),
+                      inexistente = Arquivo("nao-existe"), diretorio = testing::TempDir();
+    Escrever(bom, documento("{}"));
+    ASSERT_EQ(Executar("pack '" + bom + "' -o '" + bomPacote + "'").status, 0);
+    Escrever(vazio, "");
+    Escrever(Arquivo("profundo.json"), documento(R"({"Conta": )" + std::string(100000, '[') + std::string(100000, ']') + "}"));
+    Escrever(Arquivo("numero.json"), documento(R"({"Posicao": 1e400})"));
+    Escrever(Arquivo("texto.json"), documento(R"({"Codigo": ")" + std::string(5000000, 'x') + R"("})"));
+    Escrever(Arquivo("utf8.json"), documento("{\"Codigo\": \"\xff\"}"));
+    Escrever(Arquivo("cp1252.json"), documento(R"({"Descricao": "日本"})"));
+    Escrever(Arquivo("lixo.nxgc"), "this is not a packed tree, just some text long enough to pass 40 bytes");
+    Escrever(Arquivo("curto.nxgc"), std::string("NXGCPACK", 8));
+    std::string profundo;  // the path to the first array too deep: 62 arrays into the document's two objects
+    for (int i = 0; i < 62; ++i) profundo += "[0]";
+    auto pack = [](const std::string& arquivo) { return "pack '" + arquivo + "' -o '" + Arquivo("saida.nxgc") + "'"; };
+    const struct {
+        std::string argumentos;
+        int status;
+        std::string mensagem;  // expected in stderr
+    } casos[] = {
+        {pack(Arquivo("profundo.json")), 1, "profundo.json: registro.Conta" + profundo + ": nested deeper than 64 levels"},
+        {pack(Arquivo("numero.json")), 1, "numero.json: (document): number overflow parsing '1e400'"},
+        {pack(Arquivo("texto.json")), 1, "texto.json: registro.Codigo: text of 5000000 bytes does not fit (at most 10)"},
+        {pack(Arquivo("utf8.json")), 1, "utf8.json: (document): parse error at line 1, column 63: syntax error while parsing value - invalid string: ill-formed UTF-8 byte"},
+        {pack(Arquivo("cp1252.json")), 1, "cp1252.json: registro.Descricao: character U+65E5 has no code page 1252 byte"},
+        {pack(vazio), 1, vazio + ": the file is empty"},
+        {"dump '" + vazio + "'", 1, vazio + ": the file is empty"},
+        {"dump - < /dev/null", 1, "standard input: the file is empty"},
+        {pack(diretorio), 1, "cannot read " + diretorio + ": Is a directory"},
+        {"dump '" + diretorio + "'", 1, "cannot read " + diretorio + ": Is a directory"},
+        {"dump '" + inexistente + "'", 1, "cannot read " + inexistente + ": No such file or directory"},
+        {"dump '" + Arquivo("lixo.nxgc") + "'", 1, "lixo.nxgc: packed tree, byte 0: not a packed record tree (wrong magic number)"},
+        {"dump '" + Arquivo("curto.nxgc") + "'", 1, "curto.nxgc: packed tree, byte 0: truncated: 8 bytes"},
+        {"pack '" + bom + "' -o " + inexistente + "/x", 1, "cannot write " + inexistente + "/x: No such file or directory"},
+        {"dump '" + bomPacote + "' -o /dev/full", 1, "cannot write /dev/full: No space left on device"},
+        {"pack CNXDadosGC_MatrizRateio '" + bom + "' -o -", 1,
+         "bom.json: classe: the document holds a CNXDadosGC_CentroCustos, not a CNXDadosGC_MatrizRateio"},
+        {"bogus", 2, "unknown command \"bogus\""},
+        {"", 2, "A subcommand is required"},
+        {"pack '" + bom + "'", 2, "--output is required"},
+        {"layout CNXDadosGC_Nada", 2, "unknown class \"CNXDadosGC_Nada\""},
+        {"template CNXDadosGC_Nada", 2, "unknown class \"CNXDadosGC_Nada\""},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.argumentos.substr(0, 200));
+        const Resultado r = Executar(caso.argumentos);
+        EXPECT_EQ(r.status, caso.status);
+        EXPECT_EQ(r.saida, "");
+        EXPECT_NE(r.erros.find(caso.mensagem), std::string::npos) << r.erros;
     }
 }
 

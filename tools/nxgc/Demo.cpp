@@ -2,11 +2,12 @@
 
 #include <cmath>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
-#include "Json.h"
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "NXLDadosGC/json/Json.h"  // ParaJson, PacoteDeJson
 #include "NXLDadosGC/gc/CustoProducao.h"  // CNXDadosGC_CustoProducao and its details
 #include "NXLDadosGC/gc/MatrizRateio.h"   // CNXDadosGC_MatrizRateio and its levels
 
@@ -129,10 +130,11 @@ CNXDadosGC_MatrizRateio MatrizRateio() {
 bool IdaEVolta(const TNXBaseParaDados& original, std::ostream& saida, std::ostream& erros) {
     const std::vector<std::byte> pacote = NXDadosGC::Empacotar(original);
     const NXDadosGC::ArvoreVerificada arvore = NXDadosGC::Verificar(pacote);
-    const Json json = ArvoreParaJson(arvore);
     const std::string nome = arvore.Classe().nome;
-    saida << "== " << nome << ": " << pacote.size() << " bytes, " << arvore.Blocos() << " blocks\n"
-          << json.dump(2) << "\n";
+    saida << "== " << nome << ": " << pacote.size() << " bytes, " << arvore.Blocos() << " blocks\n";
+    std::ostringstream json;
+    NXDadosGC::ParaJson(arvore, json);
+    saida << json.str();
 
     bool ok = true;
     auto confere = [&](bool condicao, const char* o_que) {
@@ -142,7 +144,7 @@ bool IdaEVolta(const TNXBaseParaDados& original, std::ostream& saida, std::ostre
     const std::unique_ptr<TNXBaseParaDados> copia = NXDadosGC::Desempacotar(pacote);
     confere(copia->Igual(&original), "the unpacked object differs from the original");
     confere(NXDadosGC::Empacotar(*copia) == pacote, "the unpacked object packs to other bytes");
-    confere(JsonParaPacote(arvore.Classe(), json) == pacote, "its JSON packs to other bytes");
+    confere(NXDadosGC::PacoteDeJson(json.str()) == pacote, "its JSON packs to other bytes");
     return ok;
 }
 

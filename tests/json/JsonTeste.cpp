@@ -1,0 +1,284 @@
+// The JSON form: exact round trips over every class, the text of each field kind, what reading
+// accepts and refuses, and memory running out.
+#include "NXLDadosGC/json/Json.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <random>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Alocacoes.h"
+#include "support/Arvore.h"
+
+namespace {
+
+using NXDadosGC::InfoClasse;
+
+std::string Escrever(const NXDadosGC::ArvoreVerificada& arvore) {
+    std::ostringstream s;
+    NXDadosGC::ParaJson(arvore, s);
+    return s.str();
+}
+
+// Blocks of the packed template of a class: one per list and holder, at every level.
+std::size_t BlocosDoModelo(const InfoClasse& info) {
+    std::size_t n = 1;
+    for (const NXDadosGC::InfoFilho& f : info.filhos) {
+        const InfoClasse* classe = f.classe ? f.classe() : nullptr;
+        if (f.tipo == NXDadosGC::TipoFilho::Membro) n += BlocosDoModelo(*classe) - 1;
+        else n += classe ? BlocosDoModelo(*classe) : 1;
+    }
+    return n;
+}
+
+// Random trees of every class (bytes after texts, odd dates and gaps included) go to text and
+// back to the same bytes along every path; the text is laid out as the JSON library would.
+TEST(Json, IdaEVoltaExataEmCadaClasse) {
+    std::mt19937 rng(7);
+    for (const InfoClasse* info : NXDadosGC::Classes()) {
+        SCOPED_TRACE(info->nome);
+        for (int i = 0; i < 4; ++i) {
+            teste::Registro reg(*info);
+            teste::PreencherAleatorio(*info, reg.dados(), rng, {.completa = i % 2 == 0});
+            const std::vector<std::byte> pacote = NXDadosGC::EmpacotarRegistro(*info, reg.dados());
+            info->liberarCopiarParaPS(reg.dados());
+
+            const std::string texto = Escrever(NXDadosGC::Verificar(pacote));
+            EXPECT_EQ(texto, nlohmann::ordered_json::parse(texto).dump(2) + "\n");
+            EXPECT_EQ(NXDadosGC::PacoteDeJson(texto), pacote);
+            const std::unique_ptr<TNXBaseParaDados> objeto = NXDadosGC::DeJson(texto, *info);
+            EXPECT_EQ(NXDadosGC::Empacotar(*objeto), pacote);
+            EXPECT_EQ(NXDadosGC::ParaJson(*objeto), texto);
+        }
+        const std::string modelo = NXDadosGC::ModeloJson(*info);
+        const std::vector<std::byte> pacote = NXDadosGC::PacoteDeJson(modelo, info);
+        const NXDadosGC::ArvoreVerificada arvore = NXDadosGC::Verificar(pacote);
+        EXPECT_EQ(arvore.Blocos(), BlocosDoModelo(*info));
+        EXPECT_EQ(Escrever(arvore), modelo);
+    }
+}
+
+// The text of every field kind, pinned: read, then written back byte for byte.
+TEST(Json, TextoDeCadaTipoDeCampo) {
+    const char* const documentos[] = {
+        R"({
+  "classe": "CNXDadosGC_CentroCustos",
+  "registro": {
+    "PercentualEficiencia": "-922337203685477.5808",
+    "Posicao": 17,
+    "PonteiroFilial": 3,
+    "CaracteristicaCC": 1,
+    "Inativo": 0,
+    "Codigo": "\"\\\t\u0001",
+    "Descricao": {
+      "texto": "ç€",
+      "bytes": "e78000580000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+    },
+    "Conta": [
+      {
+        "ValorRateio": "60.0000",
+        "PonteiroContaContabil": 3101,
+        "PonteiroContaGerencial": 51,
+        "ValorDiferenciado": 0,
+        "Lacuna17": "00000000000001"
+      }
+    ],
+    "Produtivo": []
+  }
+}
+)",
+        R"({
+  "classe": "CNXDadosGC_CustoProducaoEntrada",
+  "registro": {
+    "DmaHmsMovimento": {
+      "valor": "0x00f574014047fbb7",
+      "data": "2018-04-09T10:30:15-03:00"
+    },
+    "DmcMovimentoEntrada": "0102030405060708",
+    "DmcOrdemProducao": "0000000000000000"
+  }
+}
+)",
+        R"({
+  "classe": "CNXDadosGC_FiltroRentabilidade",
+  "registro": {
+    "DmaInicial": {
+      "valor": 62192,
+      "data": "2018-04-09"
+    },
+    "DmaFinal": {
+      "valor": 1048248
+    },
+    "NrNFInicial": 4294967295,
+    "NrNFFinal": 0,
+    "PonteiroIndice": 0,
+    "PonteiroRepresentante": 0,
+    "PonteiroUF": 0,
+    "PonteiroCategoria1": 0,
+    "PonteiroCategoria2": 0,
+    "PonteiroCategoria3": 0,
+    "PonteiroFilial": 65535,
+    "TipoAgrupamento": 255,
+    "TipoPessoa": 0,
+    "SomenteTotais": 0,
+    "PonteiroCliente": [
+      7,
+      9
+    ],
+    "ProdutoServico": []
+  }
+}
+)",
+        R"({
+  "classe": "CNXDadosGC_KeyCustoProducao",
+  "registro": {
+    "KeyCompetencia": {
+      "MaCompetencia": {
+        "valor": 2044,
+        "data": "2018-04"
+      },
+      "PonteiroFilial": 3
+    },
+    "KeyProdutoServico": {
+      "PosicaoProdutoServico": "000102030405060708090a0b0c0d0e0f",
+      "TipoProdutoServico": 2
+    }
+  }
+}
+)",
+    };
+    for (const char* documento : documentos) EXPECT_EQ(NXDadosGC::ParaJson(*NXDadosGC::DeJson(documento)), documento);
+}
+
+// What people write besides the written form: each row's field comes back in the written form.
+TEST(Json, FormasAceitasNaLeitura) {
+    const struct {
+        const char* classe;
+        const char* registro;
+        const char* campo;
+        const char* escrito;
+    } casos[] = {
+        {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": "2018-04-09T10:30:15-03:00"})", "DmaHmsMovimento",
+         R"({"valor": "0x00f574014047fbb7", "data": "2018-04-09T10:30:15-03:00"})"},
+        {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"data": "2018-04-09T13:30:15Z"}})", "DmaHmsMovimento",
+         R"({"valor": "0x00000001404825e7", "data": "2018-04-09T13:30:15+00:00"})"},
+        {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": "0X00F574014047FBB7"}})", "DmaHmsMovimento",
+         R"({"valor": "0x00f574014047fbb7", "data": "2018-04-09T10:30:15-03:00"})"},
+        {"CNXDadosGC_CustoProducaoEntrada", R"({"DmcOrdemProducao": "0A0B0C0D0E0F1011"})", "DmcOrdemProducao",
+         R"("0a0b0c0d0e0f1011")"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": 2044})", "MaCompetencia", R"({"valor": 2044, "data": "2018-04"})"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": "2018-04"})", "MaCompetencia", R"({"valor": 2044, "data": "2018-04"})"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-04"}})", "MaCompetencia",
+         R"({"valor": 2044, "data": "2018-04"})"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({})", "Entrada", "null"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"QuantProduzida": "-0.5"})", "QuantProduzida", R"("-0.5000")"},
+        {"CNXDadosGC_FiltroRentabilidade", R"({"DmaInicial": "2018-04-09"})", "DmaInicial", R"({"valor": 62192, "data": "2018-04-09"})"},
+        {"CNXDadosGC_FiltroRentabilidade", R"({})", "PonteiroCliente", "[]"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": {"bytes": "4100420000000000000000"}})", "Codigo",
+         R"({"texto": "A", "bytes": "4100420000000000000000"})"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.registro);
+        const std::string documento = std::string(R"({"classe": ")") + caso.classe + R"(", "registro": )" + caso.registro + "}";
+        const auto escrito = nlohmann::json::parse(NXDadosGC::ParaJson(*NXDadosGC::DeJson(documento)));
+        EXPECT_EQ(escrito["registro"][caso.campo], nlohmann::json::parse(caso.escrito));
+    }
+}
+
+TEST(Json, DocumentosRecusadosComCaminho) {
+    const struct {
+        const char* classe;  // null: `registro` is the whole document
+        const char* registro;
+        const char* caminho;
+        const char* motivo;
+        const char* exigida = nullptr;
+    } casos[] = {
+        {"CNXDadosGC_CentroCustos", R"({"Conta": [{}, {"Nada": 1}]})", "registro.Conta[1].Nada", "unknown field of CNXDadosGC_CentroCustosConta"},
+        {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": 92.5})", "registro.PercentualEficiencia",
+         "expected a decimal string like \"12.3400\", got number"},
+        {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": "1.23456"})", "registro.PercentualEficiencia",
+         "\"1.23456\" is not a currency value: more than four decimal places"},
+        {"CNXDadosGC_CentroCustos", R"({"CaracteristicaCC": 300})", "registro.CaracteristicaCC", "300 is out of range 0..255"},
+        {"CNXDadosGC_CentroCustos", R"({"Posicao": 99999999999999999999})", "registro.Posicao", "expected an integer, got number"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": "12345678901"})", "registro.Codigo", "text of 11 bytes does not fit (at most 10)"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": "a\u0000b"})", "registro.Codigo", "a text cannot hold a zero character"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": {"texto": "B", "bytes": "4100000000000000000000"}})", "registro.Codigo",
+         "\"texto\" and \"bytes\" disagree"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": {"bytes": "4141414141414141414141"}})", "registro.Codigo.bytes",
+         "the last byte of a text field must be zero"},
+        {"CNXDadosGC_CentroCustos", R"({"QuantidadeConta": 2})", "registro.QuantidadeConta",
+         "is the count of list \"Conta\"; give the list itself"},
+        {"CNXDadosGC_CentroCustos", R"({"Conta": {}})", "registro.Conta", "expected an array, got object"},
+        {"CNXDadosGC_CentroCustos", R"({"Conta": [{"ValorRateio": "1", "ValorRateio": "2"}]})", "registro.Conta[0].ValorRateio",
+         "duplicate key"},
+        {"CNXDadosGC_CentroCustos", R"({})", "classe", "the document holds a CNXDadosGC_CentroCustos, not a CNXDadosGC_MatrizRateio",
+         "CNXDadosGC_MatrizRateio"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-05"}})", "registro.MaCompetencia",
+         "\"valor\" 2044 and \"data\" \"2018-05\" disagree"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": "2018-13"})", "registro.MaCompetencia",
+         "\"2018-13\" is not a valid date like \"2018-04\""},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"dia": 1}})", "registro.MaCompetencia.dia", "unknown key"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"Entrada": []})", "registro.Entrada", "expected an object or null, got array"},
+        {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": 5}})", "registro.DmaHmsMovimento.valor",
+         "expected a hex string"},
+        {nullptr, R"({"classe": "CNXDadosGC_CentroCustos"})", "registro", "missing"},
+        {nullptr, R"({"registro": {}})", "classe", "missing"},
+        {nullptr, R"({"classe": "CNXDadosGC_Nada", "registro": {}})", "classe", "unknown class \"CNXDadosGC_Nada\""},
+        {nullptr, R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "classe": "CNXDadosGC_MatrizRateio"})", "classe",
+         "duplicate key"},
+        {nullptr, R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "extra": 1})", "extra", "unknown key"},
+        {nullptr, R"([])", "(document)", "expected an object, got array"},
+        {nullptr, R"({)", "(document)", "parse error at line 1, column 2"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.registro);
+        const std::string documento =
+            caso.classe ? std::string(R"({"classe": ")") + caso.classe + R"(", "registro": )" + caso.registro + "}" : caso.registro;
+        try {
+            if (caso.exigida) NXDadosGC::DeJson(documento, *NXDadosGC::ClassePorNome(caso.exigida));
+            else NXDadosGC::DeJson(documento);
+            ADD_FAILURE() << "accepted";
+        } catch (const NXDadosGC::ErroJson& e) {
+            EXPECT_EQ(e.Caminho(), caso.caminho);
+            EXPECT_NE(std::string(e.what()).find(std::string(caso.caminho) + ": " + caso.motivo), std::string::npos) << e.what();
+        }
+    }
+    // The typed reader refuses another class the same way.
+    EXPECT_THROW(NXDadosGC::DeJson<CNXDadosGC_MatrizRateio>(NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos"))),
+                 NXDadosGC::ErroJson);
+    // A text field without its zero, which only CopiarDe of a malformed record puts in an object.
+    _REG_GC_CENTRO_CUSTOSPS reg{};
+    std::memset(reg.Codigo, 'A', sizeof reg.Codigo);
+    CNXDadosGC_CentroCustos centro;
+    centro.CopiarDe(&reg);
+    EXPECT_THROW(NXDadosGC::ParaJson(centro), std::invalid_argument);
+}
+
+// Memory running out anywhere in reading or writing is std::bad_alloc, and nothing leaks.
+TEST(Json, FaltaDeMemoriaViraBadAlloc) {
+    const std::string texto = NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CustoProducao"));
+    const std::unique_ptr<TNXBaseParaDados> objeto = NXDadosGC::DeJson(texto);
+    const std::function<void()> operacoes[] = {[&] { NXDadosGC::DeJson(texto); }, [&] { NXDadosGC::ParaJson(*objeto); }};
+    for (const auto& operacao : operacoes) {
+        NXTeste::VigiaAlocacoes vigia;
+        int falhas = 0;
+        for (long long n = 1; n < 10000; ++n) {
+            NXTeste::VigiaAlocacoes::FalharNa(n);
+            try {
+                operacao();
+                break;
+            } catch (const std::bad_alloc&) {
+                ++falhas;
+                EXPECT_FALSE(NXTeste::VigiaAlocacoes::FalhaPendente()) << "bad_alloc with no failed allocation, at " << n;
+            }
+        }
+        EXPECT_GT(falhas, 10);
+    }
+}
+
+}  // namespace
