@@ -1,11 +1,16 @@
 # Install rules and the two ways other projects find the library: a CMake package
-# (find_package(NXLDadosGC) gives NXLDadosGC::NXLDadosGC) and a pkg-config file.
+# (find_package(NXLDadosGC) gives NXLDadosGC::NXLDadosGC, and NXLDadosGC::Json with
+# COMPONENTS Json) and a pkg-config file per library (NXLDadosGC, NXLDadosGCJson).
 # Both stay valid when the installed tree is moved, e.g. by `cmake --install --prefix`.
 include(CMakePackageConfigHelpers)
 
 set(NXL_DESTINO_CMAKE ${CMAKE_INSTALL_LIBDIR}/cmake/NXLDadosGC)
 
-install(TARGETS NXLPlataforma NXLDadosGC
+set(NXL_BIBLIOTECAS NXLPlataforma NXLDadosGC)
+if(TARGET NXLDadosGCJson)
+  list(APPEND NXL_BIBLIOTECAS NXLDadosGCJson)
+endif()
+install(TARGETS ${NXL_BIBLIOTECAS}
   EXPORT NXLDadosGCTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
@@ -15,9 +20,15 @@ install(TARGETS NXLPlataforma NXLDadosGC
 if(TARGET nxgc)
   install(TARGETS nxgc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
-# The whole tree: headers may include .def/.inc tables beside them. Versao.h is generated.
+# The whole tree: headers may include .def/.inc tables beside them. Versao.h is generated. The
+# JSON header goes only with its library.
+if(TARGET NXLDadosGCJson)
+  set(NXL_SEM_JSON)
+else()
+  set(NXL_SEM_JSON PATTERN json EXCLUDE)
+endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/NXLDadosGC
-  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} ${NXL_SEM_JSON})
 install(FILES ${PROJECT_BINARY_DIR}/include/NXLDadosGC/Versao.h
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/NXLDadosGC)
 # Documentation in share/doc/NXLDadosGC: the README, the changelog, docs/ and the examples'
@@ -66,3 +77,9 @@ configure_file(${PROJECT_SOURCE_DIR}/cmake/NXLDadosGC.pc.in
   ${PROJECT_BINARY_DIR}/NXLDadosGC.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/NXLDadosGC.pc
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+if(TARGET NXLDadosGCJson)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/NXLDadosGCJson.pc.in
+    ${PROJECT_BINARY_DIR}/NXLDadosGCJson.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/NXLDadosGCJson.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endif()
