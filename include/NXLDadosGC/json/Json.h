@@ -25,8 +25,8 @@
 // Errors: every function here raises standard exceptions only. A document that does not
 // describe a record of its class is an ErroJson naming the path of the offending value; memory
 // running out is std::bad_alloc, also when the framework's CMemoryException is what ran out
-// (that exception is released first). Nothing is left half-built: on any exception no object
-// or buffer is returned and nothing leaks.
+// (that exception is released first). On any exception no object or buffer is returned and
+// nothing leaks.
 //
 // The library links no JSON parser into its callers: nothing of the one it uses is visible here.
 #define NXLDADOSGC_JSON_API __attribute__((visibility("default")))
@@ -56,7 +56,8 @@ private:
 NXLDADOSGC_JSON_API std::string ParaJson(const TNXBaseParaDados& objeto);
 
 // The same, written to `saida` as it is produced. Writing stops at the first failure of the
-// stream, which is not an exception here: check the stream afterwards.
+// stream, which is not an exception here: check the stream afterwards. After an exception the
+// stream may hold the start of the document.
 NXLDADOSGC_JSON_API void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida);
 
 // The document of a verified packed tree, written to `saida` as it is produced: memory stays
