@@ -30,6 +30,7 @@
 
 #include "Demo.h"
 #include "Esquema.h"
+#include "NXLDadosGC/Versao.h"
 #include "NXLDadosGC/json/Json.h"
 #include "NXLDadosGC/motor/Classes.h"
 #include "NXLDadosGC/platform/Excecoes.h"
@@ -227,7 +228,7 @@ int Executar(CLI::App& app, int argc, char** argv) {
 int main(int argc, char** argv) {
     CLI::App app{"Inspect the data classes of NXLDadosGC and their packed record trees.", "nxgc"};
     app.require_subcommand(1);
-    app.set_version_flag("--version", std::string("NXLDadosGC ") + NXGC_VERSAO);
+    app.set_version_flag("--version", std::string("NXLDadosGC ") + NXDadosGC::Versao());
     app.footer(
         "\"-\" stands for standard input or output wherever a file is read or written.\n"
         "The JSON form that dump prints and pack reads, field kind by field kind: docs/JSON.md.\n"
