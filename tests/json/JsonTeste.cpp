@@ -105,36 +105,6 @@ TEST(Json, TextoDeCadaTipoDeCampo) {
 }
 )",
         R"({
-  "classe": "CNXDadosGC_FiltroRentabilidade",
-  "registro": {
-    "DmaInicial": {
-      "valor": 62192,
-      "data": "2018-04-09"
-    },
-    "DmaFinal": {
-      "valor": 1048248
-    },
-    "NrNFInicial": 4294967295,
-    "NrNFFinal": 0,
-    "PonteiroIndice": 0,
-    "PonteiroRepresentante": 0,
-    "PonteiroUF": 0,
-    "PonteiroCategoria1": 0,
-    "PonteiroCategoria2": 0,
-    "PonteiroCategoria3": 0,
-    "PonteiroFilial": 65535,
-    "TipoAgrupamento": 255,
-    "TipoPessoa": 0,
-    "SomenteTotais": 0,
-    "PonteiroCliente": [
-      7,
-      9
-    ],
-    "ProdutoServico": []
-  }
-}
-)",
-        R"({
   "classe": "CNXDadosGC_KeyCustoProducao",
   "registro": {
     "KeyCompetencia": {
@@ -178,6 +148,8 @@ TEST(Json, FormasAceitasNaLeitura) {
         {"CNXDadosGC_CustoProducaoResultado", R"({})", "Entrada", "null"},
         {"CNXDadosGC_CustoProducaoResultado", R"({"QuantProduzida": "-0.5"})", "QuantProduzida", R"("-0.5000")"},
         {"CNXDadosGC_FiltroRentabilidade", R"({"DmaInicial": "2018-04-09"})", "DmaInicial", R"({"valor": 62192, "data": "2018-04-09"})"},
+        {"CNXDadosGC_FiltroRentabilidade", R"({"DmaFinal": 1048248})", "DmaFinal", R"({"valor": 1048248})"},  // no valid day
+        {"CNXDadosGC_FiltroRentabilidade", R"({"PonteiroCliente": [7, 4294967295]})", "PonteiroCliente", "[7, 4294967295]"},
         {"CNXDadosGC_FiltroRentabilidade", R"({})", "PonteiroCliente", "[]"},
         {"CNXDadosGC_CentroCustos", R"({"Codigo": {"bytes": "4100420000000000000000"}})", "Codigo",
          R"({"texto": "A", "bytes": "4100420000000000000000"})"},
