@@ -7,7 +7,6 @@
 
 namespace {
 
-tagCY Valor(double v) { return tagCY{static_cast<LONGLONG>(v * 10000.0 + (v < 0 ? -0.5 : 0.5))}; }
 
 void Mostrar(const char* titulo, NXDadosGC::TabelaCampos campos, const void* registro) {
     std::printf("== %s\n%s\n", titulo, NXDadosGC::DespejarRegistro(campos, registro).c_str());
@@ -18,21 +17,21 @@ void Mostrar(const char* titulo, NXDadosGC::TabelaCampos campos, const void* reg
 int main() {
     CNXDadosGC_CentroCustos centro;
     centro.SetCodigo("0001").SetDescricao("Usinagem").SetPonteiroFilial(3).SetCaracteristicaCC(1);
-    centro.SetPercentualEficiencia(Valor(92.5)).SetPosicao(17);
+    centro.SetPercentualEficiencia(NXDadosGC::CYDeTexto("92.5")).SetPosicao(17);
 
     CNXDadosGC_CentroCustosConta conta;
-    conta.SetPonteiroContaContabil(3101).SetPonteiroContaGerencial(51).SetValorRateio(Valor(60));
+    conta.SetPonteiroContaContabil(3101).SetPonteiroContaGerencial(51).SetValorRateio(NXDadosGC::CYDeTexto("60"));
     centro.AdicionaConta(conta);
-    conta.SetPonteiroContaContabil(3102).SetValorRateio(Valor(40)).SetValorDiferenciado(1);
+    conta.SetPonteiroContaContabil(3102).SetValorRateio(NXDadosGC::CYDeTexto("40")).SetValorDiferenciado(1);
     centro.AdicionaConta(conta);
 
     CNXDadosGC_CentroCustosProdutivo produtivo;
-    produtivo.SetPonteiroCentroCustos(42).SetValorRateio(Valor(100));
+    produtivo.SetPonteiroCentroCustos(42).SetValorRateio(NXDadosGC::CYDeTexto("100"));
     centro.AdicionaProdutivo(produtivo);
 
     CNXDadosGC_HorasCentroCustos horas;
     horas.GetKeyCentroCustosCompetencia().SetPonteiroCentroCustos(17).SetMaCompetencia(MontaMa(4, 2018)).SetPonteiroFilial(3);
-    horas.SetQuantHorasProducao(Valor(120.5)).SetQuantHorasOciosas(Valor(10.25));
+    horas.SetQuantHorasProducao(NXDadosGC::CYDeTexto("120.5")).SetQuantHorasOciosas(NXDadosGC::CYDeTexto("10.25"));
 
     // The owners free the blocks the transfers allocate when they go.
     const auto arvoreCentro = NXDadosGC::EscreverPS(centro);
@@ -55,7 +54,7 @@ int main() {
 
     const bool ok = centroRecebido == centro && horasRecebidas == horas &&
                     centroRecebido.GetCodigoDescricao() == "0001 - Usinagem" &&
-                    horasRecebidas.GetQuantHorasTotal() == Valor(130.75);
+                    horasRecebidas.GetQuantHorasTotal() == NXDadosGC::CYDeTexto("130.75");
     std::printf("%s: %s, %s, total de horas %s\n", ok ? "ok" : "FALHOU", centroRecebido.GetCodigoDescricao().GetString(),
                 NXDadosGC::GetCaracteristicaCC(centroRecebido.GetCaracteristicaCC()).GetString(),
                 NXDadosGC::FormatarCampo(NXDadosGC::CamposDe<_REG_GC_HORAS_CENTRO_CUSTOSPS>()[1], &regHoras).c_str());

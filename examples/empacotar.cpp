@@ -13,28 +13,26 @@
 
 namespace {
 
-// An amount in currency units as a CY (ten-thousandths).
-tagCY Valor(double v) { return tagCY{static_cast<LONGLONG>(v * 10000.0 + (v < 0 ? -0.5 : 0.5))}; }
 
 CNXDadosGC_MatrizRateio Matriz() {
     CNXDadosGC_MatrizRateio m;
     m.SetMaCompetencia(MontaMa(4, 2018)).SetPonteiroFilial(3);
     CNXDadosGC_MatrizRateioConta conta;
-    conta.SetPonteiroContaContabil(3101).SetTotalRateio(Valor(1000));
+    conta.SetPonteiroContaContabil(3101).SetTotalRateio(NXDadosGC::CYDeTexto("1000"));
     CNXDadosGC_MatrizRateioCentroCustos centro;
-    centro.SetPonteiroCentroCustos(17).SetCaracteristicaCentroCustos(1).SetValorRateio(Valor(600));
+    centro.SetPonteiroCentroCustos(17).SetCaracteristicaCentroCustos(1).SetValorRateio(NXDadosGC::CYDeTexto("600"));
     conta.AdicionaCentroCustos(centro);
-    centro.SetPonteiroCentroCustos(18).SetValorRateio(Valor(400));
+    centro.SetPonteiroCentroCustos(18).SetValorRateio(NXDadosGC::CYDeTexto("400"));
     conta.AdicionaCentroCustos(centro);
     m.AdicionaConta(conta);
 
     CNXDadosGC_MatrizRateioCentroCustosApoio apoio;
-    apoio.SetPonteiroCentroCustos(30).SetCaracteristicaCentroCustos(0).SetTotalRateio(Valor(250));
+    apoio.SetPonteiroCentroCustos(30).SetCaracteristicaCentroCustos(0).SetTotalRateio(NXDadosGC::CYDeTexto("250"));
     CNXDadosGC_MatrizRateioCentroCustosProdutivo produtivo;
     produtivo.SetPonteiroCentroCustos(17)
-        .SetValorRateio(Valor(250))
-        .SetCustoFixo(Valor(100))
-        .SetCustoVariavel(Valor(150));
+        .SetValorRateio(NXDadosGC::CYDeTexto("250"))
+        .SetCustoFixo(NXDadosGC::CYDeTexto("100"))
+        .SetCustoVariavel(NXDadosGC::CYDeTexto("150"));
     apoio.AdicionaCentroCustosProdutivo(produtivo);
     m.AdicionaCentroCustosApoio(apoio);
     return m;

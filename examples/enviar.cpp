@@ -7,16 +7,14 @@
 
 namespace {
 
-// An amount in currency units as a CY (ten-thousandths).
-tagCY Valor(double v) { return tagCY{static_cast<LONGLONG>(v * 10000.0 + (v < 0 ? -0.5 : 0.5))}; }
 
 // A reader: borrows the record while it runs and keeps nothing.
 void Mostrar(const _REG_GC_CENTRO_CUSTOSPS& reg) {
     std::printf("centro %s: %u contas, %u centros produtivos\n", reg.Codigo, static_cast<unsigned>(reg.QuantidadeConta),
                 static_cast<unsigned>(reg.QuantidadeProdutivo));
     for (ULONG i = 0; i < reg.QuantidadeConta; ++i)
-        std::printf("  conta contabil %u, rateio %.4f\n", reg.pConta[i].PonteiroContaContabil,
-                    static_cast<double>(reg.pConta[i].ValorRateio.int64) / 10000.0);
+        std::printf("  conta contabil %u, rateio %s\n", reg.pConta[i].PonteiroContaContabil,
+                    NXDadosGC::TextoDeCY(reg.pConta[i].ValorRateio).c_str());
 }
 
 // A receiver that takes the record with its blocks, as the receiver of a CopiarParaPS record
@@ -34,12 +32,12 @@ int main() {
     CNXDadosGC_CentroCustos centro;
     centro.SetCodigo("0001").SetDescricao("Usinagem").SetPonteiroFilial(3).SetCaracteristicaCC(1);
     CNXDadosGC_CentroCustosConta conta;
-    conta.SetPonteiroContaContabil(3101).SetValorRateio(Valor(60));
+    conta.SetPonteiroContaContabil(3101).SetValorRateio(NXDadosGC::CYDeTexto("60"));
     centro.AdicionaConta(conta);
-    conta.SetPonteiroContaContabil(3102).SetValorRateio(Valor(40));
+    conta.SetPonteiroContaContabil(3102).SetValorRateio(NXDadosGC::CYDeTexto("40"));
     centro.AdicionaConta(conta);
     CNXDadosGC_CentroCustosProdutivo produtivo;
-    produtivo.SetPonteiroCentroCustos(42).SetValorRateio(Valor(100));
+    produtivo.SetPonteiroCentroCustos(42).SetValorRateio(NXDadosGC::CYDeTexto("100"));
     centro.AdicionaProdutivo(produtivo);
 
     try {

@@ -46,12 +46,12 @@ int main() {
         e->Delete();
         return 1;
     }
-    std::printf("%s (%s), eficiencia %.4f\n", centro.GetCodigoDescricao().GetString(),
+    std::printf("%s (%s), eficiencia %s\n", centro.GetCodigoDescricao().GetString(),
                 NXDadosGC::GetCaracteristicaCC(centro.GetCaracteristicaCC()).GetString(),
-                static_cast<double>(centro.GetPercentualEficiencia().int64) / 10000.0);
+                NXDadosGC::TextoDeCY(centro.GetPercentualEficiencia()).c_str());
     for (INT_PTR i = 0; i < centro.GetQuantidadeConta(); ++i)
-        std::printf("  conta contabil %u, rateio %.4f\n", centro.GetConta(i).GetPonteiroContaContabil(),
-                    static_cast<double>(centro.GetConta(i).GetValorRateio().int64) / 10000.0);
+        std::printf("  conta contabil %u, rateio %s\n", centro.GetConta(i).GetPonteiroContaContabil(),
+                    NXDadosGC::TextoDeCY(centro.GetConta(i).GetValorRateio()).c_str());
 
     // A bad index raises CInvalidArgException, thrown as a pointer (not a std::exception):
     // catch it by pointer and release it with Delete().
