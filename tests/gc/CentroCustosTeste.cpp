@@ -1,4 +1,4 @@
-// Cost centres: the texts computed from their fields.
+// Cost centres: their texts, stored cut to their width, and the texts computed from them.
 #include <gtest/gtest.h>
 
 #include "NXLDadosGC/NXLDadosGC.h"
@@ -11,6 +11,8 @@ TEST(CentroCustos, CodigoDescricao) {
     EXPECT_EQ(cc.GetCodigoDescricao(), " - ");
     cc.SetCodigo("0001").SetDescricao("  Usinagem  ");
     EXPECT_EQ(cc.GetCodigoDescricao(), "0001 -   Usinagem  ");
+    cc.SetCodigo("ABCDEFGHIJKL");  // a code holds 10 bytes: a longer one is cut
+    EXPECT_EQ(cc.GetCodigo(), "ABCDEFGHIJ");
 }
 
 TEST(CentroCustos, NomesDasCaracteristicas) {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
-#include "support/Acessores.h"
 #include "support/Alocacoes.h"
 #include "support/Arvore.h"
 
@@ -154,28 +153,6 @@ TEST(ListaDeClasses, CorrespondeAosRegistrosDeExecucao) {
     }
     EXPECT_EQ(NXDadosGC::ClassePorNome("CNXDadosGC_NaoExiste"), nullptr);
     EXPECT_EQ(NXDadosGC::Classes().size(), 86u);
-}
-
-// Every row of every accessor table (the Acessores*Teste files).
-TEST(Acessores, CadaCampoNoSeuDeslocamento) {
-    for (const teste::CasoCampo* caso : teste::TodosOsCasos()) teste::VerificarCampo(*caso);
-}
-
-// Every field that has accessors (not a gap, a pair, a holder pointer or a member key's area)
-// of every class in the library-wide list has a row in some table.
-TEST(Acessores, NenhumCampoSemLinha) {
-    using NXDadosGC::TipoCampo;
-    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) {
-        for (const auto& campo : info->campos()) {
-            if (campo.tipo == TipoCampo::Lacuna || campo.tipo == TipoCampo::Quantidade ||
-                campo.tipo == TipoCampo::Ponteiro || campo.tipo == TipoCampo::Registro)
-                continue;
-            bool achou = false;
-            for (const teste::CasoCampo* caso : teste::TodosOsCasos())
-                achou = achou || (std::strcmp(caso->classe, info->nome) == 0 && std::strcmp(caso->campo, campo.nome) == 0);
-            EXPECT_TRUE(achou) << info->nome << "::" << campo.nome;
-        }
-    }
 }
 
 }  // namespace
