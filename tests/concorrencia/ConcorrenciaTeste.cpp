@@ -101,27 +101,22 @@ TEST_F(PaginaDupla, ListasTextosEFalhasDeAlocacaoEmCadaThread) {
         VigiaAlocacoes vigia;
         CNXDadosGC_CentroCustos centro;
         centro.SetCodigo("ABCDEFGHI\x82\xA0").SetDescricao(FormataTexto("centro %d \x82\xA0", t));
-        for (int i = 0; i < 50; ++i) {
-            CNXDadosGC_CentroCustosConta conta;
-            conta.SetPonteiroContaContabil(static_cast<ULONG>(i));
-            centro.AdicionaConta(conta);
-            CNXDadosGC_CentroCustosProdutivo produtivo;
-            produtivo.SetPonteiroCentroCustos(static_cast<ULONG>(t));
-            centro.AdicionaProdutivo(produtivo);
+        for (ULONG i = 0; i < 50; ++i) {
+            centro.AdicionaConta(CNXDadosGC_CentroCustosConta().SetPonteiroContaContabil(i));
+            centro.AdicionaProdutivo(CNXDadosGC_CentroCustosProdutivo().SetPonteiroCentroCustos(static_cast<ULONG>(t)));
         }
         centro.DeletarConta(0);                         // 1 .. 49
         centro.TrocaConta(0, 48);                       // 49, 2 .. 48, 1
         centro.GetRefConta(1).SetPonteiroContaContabil(99);
-        centro.SetConta(2, centro.GetConta(0));         // 49, 99, 49, 4 ..
+        centro.SetConta(2, centro.GetConta(0));         // 49, 99, 49, 4 .. 48, 1
         centro.SetListaProdutivo(CNXDadosGC_CentroCustos(centro).GetListaProdutivo());
         EXPECT_TRUE(NXTeste::Lanca<CInvalidArgException>([&] { centro.GetConta(49); }));
         EXPECT_EQ(centro.GetCodigo(), "ABCDEFGHI");
         EXPECT_EQ(centro.GetDescricao(), FormataTexto("centro %d \x82\xA0", t));
         ASSERT_EQ(centro.GetQuantidadeConta(), 49);
-        EXPECT_EQ(centro.GetConta(0).GetPonteiroContaContabil(), 49U);
-        EXPECT_EQ(centro.GetConta(1).GetPonteiroContaContabil(), 99U);
-        EXPECT_EQ(centro.GetConta(2).GetPonteiroContaContabil(), 49U);
-        EXPECT_EQ(centro.GetConta(48).GetPonteiroContaContabil(), 1U);
+        auto conta = [&](INT_PTR i) { return centro.GetConta(i).GetPonteiroContaContabil(); };
+        EXPECT_EQ((std::vector<ULONG>{conta(0), conta(1), conta(2), conta(3), conta(48)}),
+                  (std::vector<ULONG>{49, 99, 49, 4, 1}));
         ASSERT_EQ(centro.GetQuantidadeProdutivo(), 50);
         EXPECT_EQ(centro.GetProdutivo(49).GetPonteiroCentroCustos(), static_cast<ULONG>(t));
 
