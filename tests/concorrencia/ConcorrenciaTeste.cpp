@@ -171,8 +171,10 @@ TEST(Concorrencia, ObjetosRegistrosEPacotesConstantesCompartilhados) {
             EXPECT_EQ(NXDadosGC::Verificar(pacotes[i]).Blocos(), 1 + static_cast<std::size_t>(teste::Blocos(
                                                                         a.info, a.registro.palavras.data())));
         }
-        const CNXDadosGC_CentroCustos copia(centro);
+        CNXDadosGC_CentroCustos copia(centro);
         EXPECT_TRUE(copia == centro && !(centro != copia));
+        copia.CopiarDe(&NXDadosGC::EscreverPS(centro).GetReg());
+        EXPECT_TRUE(copia == centro);
         EXPECT_EQ(centro.GetCodigoDescricao(), "C1 - Centro");
         EXPECT_EQ(centro.GetQuantidadeConta(), 3);
         EXPECT_EQ(centro.GetConta(2).GetPonteiroContaContabil(), centro.GetConstRefConta(2).GetPonteiroContaContabil());
