@@ -5,25 +5,30 @@
 
 #include "NXLDadosGC/platform/AlocadorTarefa.h"
 
-NXContadoresAlocacao& AfxContadoresAlocacao() {
-    static NXContadoresAlocacao contadores;
-    return contadores;
-}
+namespace {
+
+// One set per thread. Constant-initialised and trivially destructible, so a thread pays
+// nothing to create it; the initial-exec model makes each access one load from the thread
+// pointer instead of a call into the dynamic loader.
+__attribute__((tls_model("initial-exec"))) thread_local NXContadoresAlocacao t_contadores;
+
+}  // namespace
+
+NXContadoresAlocacao& AfxContadoresAlocacao() { return t_contadores; }
 
 bool AfxPodeAlocar() {
-    NXContadoresAlocacao& c = AfxContadoresAlocacao();
-    if (c.falharNaAlocacao > 0 && --c.falharNaAlocacao == 0) return false;
-    return true;
+    NXContadoresAlocacao& c = t_contadores;
+    return !(c.falharNaAlocacao > 0 && --c.falharNaAlocacao == 0);
 }
 
-void AfxRegistrarAlocacao() { ++AfxContadoresAlocacao().alocacoes; }
-void AfxRegistrarLiberacao() { ++AfxContadoresAlocacao().liberacoes; }
+void AfxRegistrarAlocacao() { ++t_contadores.alocacoes; }
+void AfxRegistrarLiberacao() { ++t_contadores.liberacoes; }
 
 void* CoTaskMemAlloc(std::size_t cb) {
     if (!AfxPodeAlocar()) return nullptr;
     void* p = std::malloc(cb ? cb : 1);
     if (p) {
-        NXContadoresAlocacao& c = AfxContadoresAlocacao();
+        NXContadoresAlocacao& c = t_contadores;
         ++c.alocacoes;
         ++c.alocacoesTarefa;
     }
@@ -32,7 +37,7 @@ void* CoTaskMemAlloc(std::size_t cb) {
 
 void CoTaskMemFree(void* pv) {
     if (!pv) return;
-    NXContadoresAlocacao& c = AfxContadoresAlocacao();
+    NXContadoresAlocacao& c = t_contadores;
     ++c.liberacoes;
     ++c.liberacoesTarefa;
     std::free(pv);

@@ -1,7 +1,10 @@
-// The task allocator and the counters and failure countdown every fault-injection test relies on.
+// The task allocator and the per-thread counters and failure countdown every fault-injection
+// test relies on.
 #include "NXLDadosGC/platform/AlocadorTarefa.h"
 
 #include <gtest/gtest.h>
+
+#include <thread>
 
 #include "support/Alocacoes.h"
 
@@ -27,6 +30,23 @@ TEST(CoTaskMem, ContaBlocosEFalhaUmaVezNaContagem) {
     EXPECT_EQ(vigia.Liberacoes(), 0);
     for (void* p : {zero, a, b}) CoTaskMemFree(p);
     EXPECT_EQ(vigia.Liberacoes(), 3);  // the guard checks the task counters balance too
+}
+
+// Each thread counts and fails only its own allocations: threads on distinct objects share
+// nothing, and a test's countdown is not spent by another thread.
+TEST(CoTaskMem, ContadoresEContagemPorThread) {
+    VigiaAlocacoes vigia;
+    VigiaAlocacoes::FalharNa(1);
+    std::thread([] {
+        VigiaAlocacoes outra;
+        EXPECT_FALSE(VigiaAlocacoes::FalhaPendente());
+        void* p = CoTaskMemAlloc(8);
+        EXPECT_NE(p, nullptr);
+        EXPECT_EQ(outra.AlocacoesTarefa(), 1);
+        CoTaskMemFree(p);
+    }).join();
+    EXPECT_EQ(vigia.Alocacoes(), 0);
+    EXPECT_EQ(CoTaskMemAlloc(8), nullptr);  // this thread's countdown was still armed
 }
 
 }  // namespace

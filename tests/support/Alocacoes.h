@@ -6,13 +6,14 @@
 
 #include <gtest/gtest.h>
 
-#include "NXLDadosGC/platform/Alocacao.h"  // AfxContadoresAlocacao
+#include "NXLDadosGC/platform/Alocacao.h"  // AfxContadoresAlocacao (per thread)
 #include "NXLDadosGC/platform/Excecoes.h"  // CException and its subclasses
 
 namespace NXTeste {
 
 // Declare it before the objects of a test: when it goes, every block counted since it was
-// built must have been released, and any pending failure is switched off.
+// built must have been released, and any pending failure is switched off. It sees the calling
+// thread's allocations only (platform/Alocacao.h): one guard per thread.
 class VigiaAlocacoes {
 public:
     VigiaAlocacoes() : m_inicio(AfxContadoresAlocacao()) {}

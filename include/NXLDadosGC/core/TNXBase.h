@@ -42,6 +42,9 @@ public:
 //
 // Used directly, a TNXBaseParaDados is always empty and equal to anything, and clearing or
 // copying it does nothing.
+//
+// Threads: an object belongs to one thread at a time; only its const operations may run in
+// several threads at once, on an object no thread changes (README.md, "Threads").
 class NXLDADOSGC_API TNXBaseParaDados : public TNXBaseObject {
     DECLARE_DYNAMIC(TNXBaseParaDados)
 public:

@@ -14,6 +14,8 @@
 // Ownership: CopiarDe only reads what it is given; it never frees, keeps or changes the
 // caller's record or arrays. CopiarPara and CopiarParaPS overwrite the destination without
 // freeing what it held. Records of this level own no arrays, so both transfers are the same.
+// Threads: several threads may transfer out of, compare and copy from one object that none of
+// them changes, and CopiarDe from one record tree, which it only reads (README.md, "Threads").
 template <class REG>
 class NXLDADOSGC_API T_NXDadosRegistro : public TNXBaseParaDados {
 public:

@@ -8,9 +8,12 @@
 
 #include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowMemoryException
 
-// Counters of every allocation made through this header or CoTaskMemAlloc, and an optional
+// Counters of the allocations made through this header or CoTaskMemAlloc, and an optional
 // failure countdown: when it is n > 0, the n-th allocation from now fails (as if memory ran
-// out) and the countdown switches off. Single-threaded, like the objects themselves.
+// out) and the countdown switches off. Each thread has its own set, so threads working on
+// different objects share nothing here: a thread's counters see only its own allocations and
+// releases (a block allocated in one thread and released in another shows in both as half a
+// pair), and its countdown fails only its own allocations.
 struct NXLPLATAFORMA_API NXContadoresAlocacao {
     long long alocacoes = 0;          // successful allocations of every kind
     long long liberacoes = 0;         // blocks released (CoTaskMemFree, AfxLiberar*)
@@ -19,9 +22,10 @@ struct NXLPLATAFORMA_API NXContadoresAlocacao {
     long long falharNaAlocacao = 0;   // countdown; 0 = never fail
 };
 
+// The calling thread's counters.
 NXLPLATAFORMA_API NXContadoresAlocacao& AfxContadoresAlocacao();
 
-// Called before every allocation: false means "fail this one". Counts the attempt.
+// Called before every allocation: false means "fail this one" (the countdown reached it).
 NXLPLATAFORMA_API bool AfxPodeAlocar();
 NXLPLATAFORMA_API void AfxRegistrarAlocacao();
 NXLPLATAFORMA_API void AfxRegistrarLiberacao();

@@ -24,7 +24,8 @@ struct NXLPLATAFORMA_API CRuntimeClass {
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
 
     // The record of a loaded class with this exact name: first the host's own classes, then
-    // those of every extension library in the chain; null when none is loaded.
+    // those of every extension library in the chain; null when none is loaded. Safe from any
+    // number of threads, except while an extension library loads or unloads (ModuloExtensao.h).
     static CRuntimeClass* FromName(LPCSTR lpszClassName);
 };
 

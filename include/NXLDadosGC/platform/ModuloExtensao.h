@@ -13,7 +13,9 @@
 //      the host its list back; the library then creates one CDynLinkLibrary for itself, which
 //      links it into the host's chain where CRuntimeClass::FromName looks.
 // On unload AfxTermExtensionModule() unlinks and deletes the library's CDynLinkLibrary objects.
-// Nothing is locked: the operating system's loader serialises loading and unloading.
+// Nothing is locked: the operating system's loader serialises loading and unloading, and the
+// class lists are only read in between, so no thread may look classes up by name
+// (CRuntimeClass::FromName) while another loads or unloads an extension library.
 
 struct NXLPLATAFORMA_API AFX_EXTENSION_MODULE {
     BOOL bInitialized = FALSE;
