@@ -1,10 +1,12 @@
 // CArray's growth rules, element lifetimes and failures, over sizes that cross each growth step;
-// and AcrescentarConstruindo, whose elements the caller builds in place.
+// AcrescentarConstruindo, whose elements the caller builds in place; and the checked preconditions.
+#undef NDEBUG  // NXGC_ASSERT on in this file, whatever the build
 #include "NXLDadosGC/platform/CArray.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 #include <new>
 #include <ostream>
@@ -221,6 +223,29 @@ TEST(CArrayConstrucao, SemMemoriaNadaMuda) {
         [&] { a.AcrescentarConstruindo(1, 0, [&](void*, INT_PTR) { chamado = true; }); }));
     EXPECT_FALSE(chamado);
     EXPECT_EQ(EstadoDe(a), antes);
+}
+
+// An index outside the array, or adding one of its own elements, aborts naming the condition,
+// the file and the line.
+TEST(CArrayDeathTest, PrecondicaoFalhaAborta) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    Array a;
+    a.SetSize(2);
+    const Array& c = a;
+    const char* const kIndice = "CArray\\.h:[0-9]+: NXGC_ASSERT\\(i >= 0 && i < m_nSize\\) failed";
+    const struct {
+        const char* nome;
+        std::function<void()> f;
+        const char* mensagem;
+    } kCasos[]{
+        {"operator[] -1", [&] { a[-1].valor = 1; }, kIndice},
+        {"operator[] const 2", [&] { (void)c[2]; }, kIndice},
+        {"GetAt 2", [&] { (void)c.GetAt(2); }, kIndice},
+        {"ElementAt -1", [&] { a.ElementAt(-1).valor = 1; }, kIndice},
+        {"SetAt 2", [&] { a.SetAt(2, Contado{}); }, kIndice},
+        {"Add of its own element", [&] { a.Add(a[1]); }, "NXGC_ASSERT\\(!Contem\\(&e\\)\\) failed"},
+    };
+    for (const auto& caso : kCasos) EXPECT_DEATH(caso.f(), caso.mensagem) << caso.nome;
 }
 
 static_assert(kCArraySemDestrutor<int>);

@@ -4,6 +4,7 @@
 #ifndef NXLDADOSGC_PLATFORM_CARRAY_H
 #define NXLDADOSGC_PLATFORM_CARRAY_H
 
+#include <cstdint>  // std::uintptr_t
 #include <cstring>  // std::memmove
 #include <limits>   // std::numeric_limits
 #include <new>      // placement new
@@ -11,6 +12,7 @@
 #include <utility>  // std::swap
 
 #include "NXLDadosGC/platform/Alocacao.h"  // AfxRealocarBruto, AfxLiberarBruto
+#include "NXLDadosGC/platform/Assercao.h"  // NXGC_ASSERT
 #include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException, AfxThrowMemoryException
 
 // Elements whose destructor has no effect beyond their own bytes, which are about to be released
@@ -44,18 +46,20 @@ public:
     void SetSize(INT_PTR nNewSize, INT_PTR nGrowBy = -1);
     void RemoveAll() { SetSize(0, -1); }
 
-    // Unchecked element access, as in the framework; callers check indices.
-    const TYPE& GetAt(INT_PTR i) const { return m_pData[i]; }
-    TYPE& ElementAt(INT_PTR i) { return m_pData[i]; }
-    void SetAt(INT_PTR i, ARG_TYPE e) { m_pData[i] = e; }
-    const TYPE& operator[](INT_PTR i) const { return m_pData[i]; }
-    TYPE& operator[](INT_PTR i) { return m_pData[i]; }
+    // Element access, as in the framework: the index must be in 0..GetSize()-1 (NXGC_ASSERT
+    // checks it; nothing else does).
+    const TYPE& GetAt(INT_PTR i) const { return m_pData[Indice(i)]; }
+    TYPE& ElementAt(INT_PTR i) { return m_pData[Indice(i)]; }
+    void SetAt(INT_PTR i, ARG_TYPE e) { m_pData[Indice(i)] = e; }
+    const TYPE& operator[](INT_PTR i) const { return m_pData[Indice(i)]; }
+    TYPE& operator[](INT_PTR i) { return m_pData[Indice(i)]; }
     const TYPE* GetData() const { return m_pData; }
     TYPE* GetData() { return m_pData; }
 
     // Appends a copy of e (assigned with TYPE's operator=) and returns its index.
     // NOTE: e must not be an element of this array: growing may move it.
     INT_PTR Add(ARG_TYPE e) {
+        NXGC_ASSERT(!Contem(&e));
         INT_PTR n = m_nSize;
         SetSize(n + 1, -1);
         m_pData[n] = e;
@@ -78,6 +82,15 @@ public:
     }
 
 private:
+    INT_PTR Indice(INT_PTR i) const {
+        NXGC_ASSERT(i >= 0 && i < m_nSize);
+        return i;
+    }
+    bool Contem(const void* p) const {
+        const auto q = reinterpret_cast<std::uintptr_t>(p);
+        const auto base = reinterpret_cast<std::uintptr_t>(m_pData);
+        return q >= base && q < base + static_cast<std::uintptr_t>(m_nSize) * sizeof(TYPE);
+    }
     void Reservar(INT_PTR nNewMax);  // relocates to room for nNewMax elements
     // Room for nNewSize > 0 elements under the growth rules, with step nPasso.
     void Crescer(INT_PTR nNewSize, INT_PTR nPasso);
