@@ -1,7 +1,8 @@
 // Child lists through the accessors of their owner: index errors, order, exchange, growth,
-// holders, arguments that live in the very list being changed, and running out of memory at
-// every allocation of an operation in turn (the list stays as it was and nothing leaks; failed
-// transfers, CopiarDe and Copiar are checked for every library class in gc/InjecaoFalhas).
+// assignment in place, holders, arguments that live in the very list being changed, and running
+// out of memory (operations that leave the list as it was at every allocation in turn, and where
+// an interrupted whole-list assignment stops; failed transfers, CopiarDe and Copiar are checked
+// for every library class in gc/InjecaoFalhas).
 #include <gtest/gtest.h>
 
 #include <malloc.h>  // malloc_usable_size
@@ -69,6 +70,9 @@ TEST(Lista, AcessoresEDeletar) {
     ASSERT_EQ(d.GetQuantidadeLinha(), 2);
     EXPECT_TRUE(d.GetLinha(0) == antes.GetLinha(1));
     EXPECT_TRUE(d.GetLinha(1) == Linha(8, 8));
+    INT_PTR i = 0;
+    for (const CTeste_Linha& l : cd.GetListaLinha()) EXPECT_EQ(&l, cd.GetPtrLinha(i++));
+    EXPECT_EQ(i, 2);
     d.RemoveTodosLinha();
     EXPECT_TRUE(d.EstaVazio());
 }
@@ -86,11 +90,9 @@ TEST(Lista, TrocaEOrdem) {
     d.TrocaLinha(1, 1);
     EXPECT_TRUE(d == antes);
 
-    d.TrocaGrupo(0, 1);  // elements owning nested lists keep them
-    EXPECT_EQ(d.GetGrupo(0).GetQuantidadeLinha(), 0);
-    EXPECT_TRUE(d.GetGrupo(1) == antes.GetGrupo(0));
+    d.GetRefGrupo(1).SetNumero(9);  // the last element of a list of owners counts too
     EXPECT_TRUE(d != antes);
-    d.TrocaGrupo(0, 1);
+    d.SetGrupo(1, antes.GetGrupo(1));
     d.GetRefGrupo(0).TrocaLinha(0, 1);  // order counts inside a nested list too
     EXPECT_TRUE(d != antes);
     d.TrocaNumero(0, 1);
@@ -101,8 +103,9 @@ TEST(Lista, TrocaEOrdem) {
 INT_PTR Capacidade(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetCapacidade(); }
 INT_PTR Passo(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetGrowBy(); }
 
-// Step 100 while elements are added one by one; exactly the need after a whole-list assignment,
-// then automatic growth; back to step 100 after SetValorUnico.
+// Step 100 while elements are added one by one. A whole-list assignment switches to automatic
+// growth: exactly the need on a first allocation, the room kept when it sufficed (CopiarDe
+// empties first); SetValorUnico goes back to step 100; emptying releases the room.
 TEST(Lista, CrescimentoPelosAcessores) {
     VigiaAlocacoes vigia;
     CTeste_Dono d;
@@ -116,15 +119,21 @@ TEST(Lista, CrescimentoPelosAcessores) {
     const CTeste_Dono sete = ComLinhas(7);
     _REG_TESTE_DONOPS r;
     sete.CopiarPara(&r);
-    const std::pair<const char*, std::function<void(CTeste_Dono&)>> kAtribuicoes[]{
-        {"SetLista", [&](CTeste_Dono& o) { o.SetListaLinha(sete.GetListaLinha()); }},
-        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }},
-        {"operator=", [&](CTeste_Dono& o) { o = sete; }},
+    const struct {
+        const char* nome;
+        std::function<void(CTeste_Dono&)> atribuir;
+        INT_PTR salaDepoisDe150;
+    } kAtribuicoes[]{
+        {"SetLista", [&](CTeste_Dono& o) { o.SetListaLinha(sete.GetListaLinha()); }, 200},
+        {"operator=", [&](CTeste_Dono& o) { o = sete; }, 200},
+        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }, 7},
     };
-    for (const auto& [nome, atribuir] : kAtribuicoes) {
-        SCOPED_TRACE(nome);
-        CTeste_Dono o = ComLinhas(150);
-        atribuir(o);
+    for (const auto& c : kAtribuicoes) {
+        SCOPED_TRACE(c.nome);
+        CTeste_Dono o, cheio = ComLinhas(150);
+        c.atribuir(o);
+        c.atribuir(cheio);
+        EXPECT_EQ(Capacidade(cheio.GetListaLinha()), c.salaDepoisDe150);
         const T_Lista<CTeste_Linha>& l = o.GetListaLinha();
         EXPECT_EQ(o.GetQuantidadeLinha(), 7);
         EXPECT_EQ(Capacidade(l), 7);
@@ -140,9 +149,41 @@ TEST(Lista, CrescimentoPelosAcessores) {
         EXPECT_EQ(Capacidade(l), 0);
         EXPECT_EQ(Passo(l), 0) << "emptying keeps the step";
     }
-    const CTeste_Dono copia(sete);
-    EXPECT_EQ(Capacidade(copia.GetListaLinha()), 7);
     Liberar<CTeste_Dono>(r, Alocador::Heap);
+}
+
+// Assignments that keep every element where it was: the owner's (lists whose room holds the
+// source's count, with fewer or more elements than before, nested lists, a holder that holds on
+// both sides), Set and Troca of elements that own lists. Pointers taken before point at the
+// element of the same index, which holds the source's element.
+TEST(Lista, AtribuicaoNoLugar) {
+    VigiaAlocacoes vigia;
+    const CTeste_Dono fonte = DonoCompleto();  // 3 lines; groups of 2 and 0 lines; a held line
+    CTeste_Dono d = ComLinhas(5);  // room for 100 lines
+    d.AdicionaGrupo(Grupo(5, 3));  // its nested list with room for 3
+    d.AdicionaGrupo(Grupo(6, 4));
+    d.IncluiExtra();
+    const CTeste_Linha* linha = d.GetPtrLinha(2);
+    const CTeste_Grupo* grupo = d.GetPtrGrupo(1);
+    const CTeste_Linha* aninhada = d.GetGrupo(0).GetPtrLinha(0);
+    const CTeste_Linha* extra = d.GetExtra();
+    d = fonte;
+    EXPECT_TRUE(d == fonte);
+    EXPECT_EQ(d.GetPtrLinha(2), linha);
+    EXPECT_EQ(Capacidade(d.GetListaLinha()), 100) << "room given up";
+    EXPECT_EQ(d.GetPtrGrupo(1), grupo);
+    EXPECT_EQ(d.GetGrupo(0).GetPtrLinha(0), aninhada);
+    EXPECT_EQ(d.GetExtra(), extra);
+
+    const CTeste_Grupo outro = Grupo(9, 3);
+    d.SetGrupo(0, outro);
+    EXPECT_TRUE(d.GetGrupo(0) == outro);
+    EXPECT_EQ(d.GetGrupo(0).GetPtrLinha(0), aninhada);
+    d.SetGrupo(1, Grupo(8, 2));
+    d.TrocaGrupo(0, 1);  // each element keeps its own nested storage
+    EXPECT_TRUE(d.GetGrupo(0) == Grupo(8, 2));
+    EXPECT_TRUE(d.GetGrupo(1) == outro);
+    EXPECT_EQ(d.GetGrupo(0).GetPtrLinha(0), aninhada);
 }
 
 // A holder's operations, from empty to held and back; every way of reading it agrees.
@@ -250,8 +291,6 @@ TEST(Lista, ArgumentoDaPropriaLista) {
 // is the list's storage or a nested list inside the element being copied.
 TEST(Falhas, OperacoesDeListaNaoMudamNada) {
     const CTeste_Grupo grande = Grupo(7, 3);
-    T_Lista<CTeste_Grupo> tres;
-    for (ULONG i = 1; i <= 3; ++i) tres.Adiciona(Grupo(i, static_cast<int>(i)));
     const struct {
         const char* nome;
         int grupos;  // elements in the list before the operation (100 = full at step 100)
@@ -261,9 +300,7 @@ TEST(Falhas, OperacoesDeListaNaoMudamNada) {
         {"Adiciona, first element", 0, [&](CTeste_Dono& d) { d.AdicionaGrupo(grande); }, 2},
         {"Adiciona, storage full", 100, [&](CTeste_Dono& d) { d.AdicionaGrupo(grande); }, 2},
         {"Adiciona, own element", 100, [&](CTeste_Dono& d) { d.AdicionaGrupo(d.GetGrupo(1)); }, 2},
-        {"SetLista", 2, [&](CTeste_Dono& d) { d.SetListaGrupo(tres); }, 1 + 3},
         {"SetValorUnico", 2, [&](CTeste_Dono& d) { d.SetValorUnicoGrupo(grande); }, 2},
-        {"Set", 2, [&](CTeste_Dono& d) { d.SetGrupo(0, grande); }, 1},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.nome);
@@ -277,6 +314,28 @@ TEST(Falhas, OperacoesDeListaNaoMudamNada) {
         EXPECT_EQ(falhas, c.alocacoes);
         EXPECT_TRUE(d != antes);
     }
+}
+
+// A whole-list assignment that runs out of memory: when the list's own room cannot grow, it keeps
+// its previous elements; when a nested list of element i cannot, the elements before i hold the
+// source's, element i has its record (the same rule, one level down) and the later ones what they
+// held, empty when appended.
+TEST(Falhas, SetListaInterrompida) {
+    T_Lista<CTeste_Grupo> tres;
+    for (ULONG i = 1; i <= 3; ++i) tres.Adiciona(Grupo(i, static_cast<int>(i)));
+    VigiaAlocacoes vigia;
+    CTeste_Dono d;
+    VigiaAlocacoes::FalharNa(1);
+    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.SetListaGrupo(tres); }));
+    EXPECT_EQ(d.GetQuantidadeGrupo(), 0);
+    d.AdicionaGrupo(Grupo(7, 1));  // room for 100 groups, and for 100 lines in this one
+    VigiaAlocacoes::FalharNa(1);  // now the first allocation is the nested list of element 1
+    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.SetListaGrupo(tres); }));
+    ASSERT_EQ(d.GetQuantidadeGrupo(), 3);
+    EXPECT_TRUE(d.GetGrupo(0) == tres.Get(0));
+    EXPECT_EQ(d.GetGrupo(1).GetNumero(), 2u);
+    EXPECT_EQ(d.GetGrupo(1).GetQuantidadeLinha(), 0);
+    EXPECT_TRUE(d.GetGrupo(2).EstaVazio());
 }
 
 }  // namespace

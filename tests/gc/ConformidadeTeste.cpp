@@ -90,6 +90,9 @@ TEST_P(Conformidade, CopiasLimpezaEClasseDiferente) {
     EXPECT_TRUE(copia->Igual(objeto.get()));
     copia->Copiar(copia.get());  // onto itself: unchanged
     EXPECT_TRUE(copia->Igual(objeto.get()));
+    const long long alocadas = AfxContadoresAlocacao().alocacoes;
+    copia->Copiar(objeto.get());  // the same shape: every element assigned in place
+    EXPECT_EQ(AfxContadoresAlocacao().alocacoes, alocadas) << "Copiar allocated";
 
     // Another class, one with records of the same size where there is one (a comparison or copy
     // that looked at the size alone would take its records for its own): never equal, even when

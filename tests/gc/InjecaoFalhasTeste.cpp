@@ -1,11 +1,15 @@
-// Running out of memory at each allocation in turn, for every class whose records own blocks:
-// every failure is a CMemoryException; a transfer leaves the object as it was and a tree whose
-// blocks all hang in it, released whole by the release helpers; CopiarDe and Copiar leave the
-// object empty and their source untouched. The allocation counters balance after each case.
+// Running out of memory at each allocation in turn, for every class whose records own blocks,
+// with the heap staying exhausted from that allocation on (so that raising the exception must
+// need no memory): every failure is a CMemoryException; a transfer leaves the object as it was
+// and a tree whose blocks all hang in it, released whole by the release helpers; CopiarDe leaves
+// the object empty, Copiar a partial assignment; neither changes its source. The allocation
+// counters balance after each case.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <random>
 #include <string>
 #include <vector>
@@ -13,12 +17,68 @@
 #include "NXLDadosGC/NXLDadosGC.h"
 #include "support/Alocacoes.h"
 #include "support/Arvore.h"
+#include "support/Bytes.h"
+
+namespace {
+
+// operator new of this program fails from its n-th call on while g_novoFalhaNa is n > 0.
+long long g_novoFalhaNa = 0;
+long long g_chamadasNovo = 0;
+
+void* NovoBloco(std::size_t bytes) {
+    if (g_novoFalhaNa > 0 && ++g_chamadasNovo >= g_novoFalhaNa) throw std::bad_alloc();
+    if (void* p = std::malloc(bytes ? bytes : 1)) return p;
+    throw std::bad_alloc();
+}
+
+void* NovoSemExcecao(std::size_t bytes) noexcept {
+    try {
+        return NovoBloco(bytes);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+// Every form allocates and releases through malloc and free, so that blocks are released the
+// way they were allocated whoever allocated them, also under the sanitizers.
+void* operator new(std::size_t bytes) { return NovoBloco(bytes); }
+void* operator new[](std::size_t bytes) { return NovoBloco(bytes); }
+void* operator new(std::size_t bytes, const std::nothrow_t&) noexcept { return NovoSemExcecao(bytes); }
+void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept { return NovoSemExcecao(bytes); }
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
+void operator delete[](void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
 using NXDadosGC::InfoClasse;
+using NXDadosGC::InfoFilho;
 using teste::Registro;
 using NXDadosGC::TipoFilho;
+
+// Runs op the way ContarFalhas arms it, with the heap exhausted from the allocation it names on:
+// that one fails, and so does every later operator new. Blocks from operator new (CopiarPara's)
+// fail in operator new itself; the others (task allocator, list storage) at the countdown.
+template <class Op>
+auto HeapEsgotado(bool peloNew, Op op) {
+    return [peloNew, op] {
+        long long& contagem = AfxContadoresAlocacao().falharNaAlocacao;
+        const long long n = contagem;
+        struct Desarmar {
+            ~Desarmar() { g_novoFalhaNa = 0; }
+        } desarmar;
+        g_chamadasNovo = 0;
+        g_novoFalhaNa = peloNew ? n : 1;
+        if (peloNew) contagem = 0;
+        op();
+        if (peloNew) contagem = 1;  // completed before its n-th block: a failure still pending
+    };
+}
 
 bool PossuiBlocos(const InfoClasse& info) {
     for (const auto& f : info.filhos)
@@ -97,12 +157,12 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
         const auto copiarPara = ps ? info.copiarParaPS : info.copiarPara;
         Registro destino(info);
         long long blocosTarefa = 0;  // task-allocator blocks of the last complete transfer
-        auto escrever = [&] {
+        auto escrever = HeapEsgotado(!ps, [&] {
             std::memset(destino.dados(), 0xCD, info.tamanhoRegistro);
             const long long tarefa = AfxContadoresAlocacao().alocacoesTarefa;
             copiarPara(*objeto, destino.dados());
             blocosTarefa = AfxContadoresAlocacao().alocacoesTarefa - tarefa;
-        };
+        });
         const int falhas = NXTeste::ContarFalhas(escrever, [&](int n) {
             SCOPED_TRACE("allocation " + std::to_string(n));
             EXPECT_TRUE(objeto->Igual(antes.get()));
@@ -124,28 +184,126 @@ TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
     }
 }
 
-// CopiarDe and Copiar into an object that already holds a tree: each failure leaves it empty
-// with all of its storage released, and the source as it was.
-TEST_P(InjecaoFalhas, CopiasDeixamObjetoVazio) {
+// CopiarDe into an object that already holds a tree: each failure leaves it empty with all of
+// its storage released, and the source as it was.
+TEST_P(InjecaoFalhas, CopiarDeDeixaObjetoVazio) {
+    const long long vivos = Vivos();
+    auto alvo = CopiaDoObjeto();
+    const auto copiarDe = [&] { info.copiarDe(*alvo, origem.dados()); };
+    const int falhas = NXTeste::ContarFalhas(HeapEsgotado(false, copiarDe), [&](int n) {
+        SCOPED_TRACE("allocation " + std::to_string(n));
+        EXPECT_TRUE(alvo->EstaVazio());
+        EXPECT_EQ(Vivos(), vivos) << "blocks leaked";
+        EXPECT_EQ(teste::Instantaneo(info, origem.dados()), instantaneo) << "CopiarDe changed its source";
+        alvo->Copiar(objeto.get());
+    });
+    EXPECT_EQ(falhas, blocos);
+    EXPECT_TRUE(alvo->Igual(objeto.get()));
+}
+
+// The (count, first record) of a child in a record tree; an empty list reads (0, null).
+std::pair<std::uint32_t, const char*> Filho(const InfoFilho& f, const char* r) {
+    if (f.tipo == TipoFilho::Membro) return {1, r + f.ponteiro};
+    const char* p = teste::Ler<const char*>(r, f.ponteiro);
+    const std::uint32_t n = f.tipo == TipoFilho::Lista ? teste::Ler<std::uint32_t>(r, f.quantidade) : 1;
+    return {p ? n : 0, n ? p : nullptr};
+}
+
+bool Iguais(const InfoFilho& f, const char* a, const char* b) {
+    return f.classe ? teste::ArvoresIguais(*f.classe(), a, b) : std::memcmp(a, b, f.tamanhoRegistro) == 0;
+}
+
+bool FilhosIguais(const InfoFilho& f, const char* a, const char* b) {
+    const auto [na, pa] = Filho(f, a);
+    const auto [nb, pb] = Filho(f, b);
+    for (std::uint32_t i = 0; na == nb && i < na; ++i)
+        if (!Iguais(f, pa + i * f.tamanhoRegistro, pb + i * f.tamanhoRegistro)) return false;
+    return na == nb;
+}
+
+// True when some k splits items 0..n-1 into those equal to the source's (below k), item k left
+// midway (unless k == n) and those as they were (above k).
+template <class Fonte, class Antes, class Meio>
+bool Dividido(std::uint32_t n, Fonte&& comoFonte, Antes&& comoAntes, Meio&& meio) {
+    for (std::uint32_t k = 0; k <= n; ++k) {
+        bool ok = true;
+        for (std::uint32_t i = 0; ok && i < k; ++i) ok = comoFonte(i);
+        for (std::uint32_t i = k + 1; ok && i < n; ++i) ok = comoAntes(i);
+        if (ok && (k == n || meio(k))) return true;
+    }
+    return false;
+}
+
+bool AtribuicaoParcial(const InfoClasse& info, const char* antes, const char* fonte, const char* depois);
+
+// A child whose assignment ran out of memory: a list that had to grow and could not keeps its
+// previous elements; otherwise it has the source's count and its elements split as above, the
+// one left midway by the same rule (elements it had not held before were empty).
+bool FilhoParcial(const InfoFilho& f, const char* antes, const char* fonte, const char* depois) {
+    const auto [na, pa] = Filho(f, antes);
+    const auto [nf, pf] = Filho(f, fonte);
+    const auto [nd, pd] = Filho(f, depois);
+    if (nf > na && FilhosIguais(f, antes, depois)) return true;
+    if (nd != nf) return false;
+    const std::size_t t = f.tamanhoRegistro;
+    const std::vector<std::uint64_t> vazio((t + 7) / 8);
+    const auto era = [&](std::uint32_t i) { return i < na ? pa + i * t : reinterpret_cast<const char*>(vazio.data()); };
+    return Dividido(
+        nf, [&](std::uint32_t i) { return Iguais(f, pf + i * t, pd + i * t); },
+        [&](std::uint32_t i) { return Iguais(f, era(i), pd + i * t); },
+        [&](std::uint32_t i) { return f.classe && AtribuicaoParcial(*f.classe(), era(i), pf + i * t, pd + i * t); });
+}
+
+// What Copiar of `fonte` over an object holding `antes` may leave when memory runs out midway,
+// all three as record trees: the record copied, then in hook order children equal to the
+// source's, one child left midway, children as they were.
+bool AtribuicaoParcial(const InfoClasse& info, const char* antes, const char* fonte, const char* depois) {
+    using NXDadosGC::TipoCampo;
+    for (const auto& c : info.campos()) {
+        if (c.tipo == TipoCampo::Quantidade || c.tipo == TipoCampo::Ponteiro || c.tipo == TipoCampo::Registro) continue;
+        if (std::memcmp(fonte + c.deslocamento, depois + c.deslocamento, c.largura) != 0) return false;
+    }
+    const auto& filhos = info.filhos;
+    return Dividido(
+        static_cast<std::uint32_t>(filhos.size()), [&](std::uint32_t i) { return FilhosIguais(filhos[i], fonte, depois); },
+        [&](std::uint32_t i) { return FilhosIguais(filhos[i], antes, depois); },
+        [&](std::uint32_t i) { return FilhoParcial(filhos[i], antes, fonte, depois); });
+}
+
+// Copiar into an object that holds no children (every block of the source must be allocated),
+// then into one that holds a complete tree of one element per list (some lists must grow, others
+// need not): each failure leaves a partial assignment (above) that can still be copied into,
+// compared and destroyed, and the source as it was.
+TEST_P(InjecaoFalhas, CopiarDeixaAtribuicaoParcial) {
     const auto antes = CopiaDoObjeto();
-    for (const bool deRegistro : {true, false}) {
-        SCOPED_TRACE(deRegistro ? "CopiarDe" : "Copiar");
-        const long long vivos = Vivos();
-        auto alvo = CopiaDoObjeto();
-        auto copiar = [&] {
-            if (deRegistro) info.copiarDe(*alvo, origem.dados());
-            else alvo->Copiar(objeto.get());
-        };
-        const int falhas = NXTeste::ContarFalhas(copiar, [&](int n) {
+    for (const int elementos : {0, 1}) {
+        SCOPED_TRACE(elementos ? "over a tree" : "over an empty object");
+        Registro anterior(info);
+        if (elementos) {
+            teste::OpcoesArvore opcoes;
+            opcoes.completa = true;
+            opcoes.maxElementos = elementos;
+            teste::PreencherAleatorio(info, anterior.dados(), rng, opcoes);
+        }
+        auto alvo = Novo();
+        info.copiarDe(*alvo, anterior.dados());
+        const auto copiar = [&] { alvo->Copiar(objeto.get()); };
+        const int falhas = NXTeste::ContarFalhas(HeapEsgotado(false, copiar), [&](int n) {
             SCOPED_TRACE("allocation " + std::to_string(n));
-            EXPECT_TRUE(alvo->EstaVazio());
-            EXPECT_EQ(Vivos(), vivos) << "blocks leaked";
-            EXPECT_EQ(teste::Instantaneo(info, origem.dados()), instantaneo) << "CopiarDe changed its source";
+            Registro depois(info);
+            info.copiarPara(*alvo, depois.dados());
+            EXPECT_TRUE(AtribuicaoParcial(info, static_cast<const char*>(anterior.dados()),
+                                          static_cast<const char*>(origem.dados()),
+                                          static_cast<const char*>(depois.dados())));
+            info.liberarCopiarPara(depois.dados());
             EXPECT_TRUE(objeto->Igual(antes.get())) << "Copiar changed its source";
-            alvo->Copiar(objeto.get());
+            info.copiarDe(*alvo, anterior.dados());
         });
-        EXPECT_EQ(falhas, blocos);
+        if (!elementos) {
+            EXPECT_EQ(falhas, blocos);
+        }
         EXPECT_TRUE(alvo->Igual(objeto.get()));
+        info.liberarCopiarParaPS(anterior.dados());
     }
 }
 

@@ -121,13 +121,8 @@ protected:                                                           \
     void Classe::OnCopiar(const TNXBaseParaDados* origem) {                          \
         const auto* o = dynamic_cast<const Classe*>(origem);                         \
         if (!o || o == this) return;                                                 \
-        try {                                                                        \
-            Base::OnCopiar(origem);                                                  \
-            ::NXDadosGC::detail::CopiarFilhos(*this, *o);                            \
-        } catch (...) {                                                              \
-            Limpar();                                                                \
-            throw;                                                                   \
-        }                                                                            \
+        Base::OnCopiar(origem);                                                      \
+        ::NXDadosGC::detail::CopiarFilhos(*this, *o);                                \
     }                                                                                \
     bool Classe::OnIgual(const TNXBaseParaDados* outro) const {                      \
         const auto* o = dynamic_cast<const Classe*>(outro);                          \

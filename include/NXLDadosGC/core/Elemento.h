@@ -24,19 +24,36 @@ struct DoRegistro {
     explicit DoRegistro() = default;
 };
 
-// The one caller of those constructors (they are not public).
-struct Elementos {
-    template <class T>
-    static T* Construir(void* lugar, const typename T::Registro& reg) {
-        return ::new (lugar) T(DoRegistro{}, reg);
-    }
-};
-
 // A class declared with NX_DADOS or NX_DADOS_COM_FILHOS, whose hooks are the generated ones
 // (`friend Classe* NxDados(const Classe*)`; a derived class does not qualify, as below).
 template <class T>
 concept Gerada = requires(const T* p) {
     { NxDados(p) } -> std::same_as<T*>;
+};
+
+// Assigns every child of o to d, in the declared order (core/Filhos.h).
+template <class Dono>
+void CopiarFilhos(Dono& d, const Dono& o);
+
+struct Elementos {
+    // The one caller of the constructors from a record (they are not public).
+    template <class T>
+    static T* Construir(void* lugar, const typename T::Registro& reg) {
+        return ::new (lugar) T(DoRegistro{}, reg);
+    }
+    // What d.Copiar(&o) does, for two objects of one class T (two elements of lists of T,
+    // whose run-time class is T itself): a generated class needs neither the virtual call nor
+    // the run-time type check.
+    template <class T>
+    static void Copiar(T& d, const T& o) {
+        if constexpr (Gerada<T>) {
+            if (&d == &o) return;
+            std::memcpy(static_cast<void*>(&d.GetReg()), &o.GetReg(), sizeof(typename T::Registro));
+            if constexpr (requires { T::Filhos(); }) CopiarFilhos(d, o);
+        } else {
+            d.Copiar(&o);
+        }
+    }
 };
 
 // NX_DADOS declares `friend Classe* NxFolha(const Classe*)`. Found for a derived class too, it

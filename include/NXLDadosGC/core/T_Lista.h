@@ -4,6 +4,7 @@
 
 #include <cstdint>      // std::uintptr_t
 #include <cstring>      // std::memcpy, std::memcmp
+#include <new>          // placement new
 #include <type_traits>  // std::is_arithmetic_v
 
 #include "NXLDadosGC/core/Elemento.h"      // Folha: leaf elements handled as records
@@ -16,12 +17,24 @@
 // Growth: a new list has a step of 100 elements. A whole-list assignment (SetLista, and the
 // copies and transfers of the owning object) switches it to automatic growth; SetValorUnico
 // sets the step back to 100; RemoveTodos releases the storage and keeps the step.
-// Elements move when the list grows or an earlier element is deleted: references and pointers
-// from the accessors are valid only until the next change of the list's size.
+// Elements move when the list grows beyond its room or an earlier element is deleted:
+// references and pointers from the accessors stay valid across changes that do neither (Set,
+// Troca, and SetLista or the owner's assignment to a count the room holds), and point at the
+// element of the same index afterwards.
 //
 // Errors: an index below 0 or not below the count raises CInvalidArgException and changes
-// nothing. A failed allocation raises CMemoryException; Adiciona, SetValorUnico, SetLista
-// and Set then leave the list as it was.
+// nothing. A failed allocation raises CMemoryException:
+// - Adiciona, SetValorUnico and SetUnico into an empty holder leave the list as it was.
+// - SetLista: when the room cannot grow, the list keeps its previous elements. Otherwise the
+//   list first takes the source's count (surplus elements destroyed at the end, missing ones
+//   appended empty), then copies the elements in index order; an element that owns lists can
+//   run out of memory while its own lists grow, and then elements before it hold the source's,
+//   it is left as its failed Copiar leaves it (the same rule, one level down: see
+//   T_NXDadosRegistroComLista) and the elements after it keep what they held (empty, for those
+//   appended).
+// - Set leaves the element as its failed Copiar leaves it; Troca of elements that own lists
+//   copies through a temporary, and leaves each element as its failed Copiar leaves it.
+// Leaves and numbers are copied without allocating: for them only the room can fail.
 template <class T>
 class T_Lista {
 public:
@@ -37,6 +50,12 @@ public:
     virtual ~T_Lista() = default;
 
     INT_PTR GetQuantidade() const { return m_Array.GetSize(); }
+
+    // The elements in index order, for range-for.
+    T* begin() { return m_Array.GetData(); }
+    T* end() { return m_Array.GetData() + m_Array.GetSize(); }
+    const T* begin() const { return m_Array.GetData(); }
+    const T* end() const { return m_Array.GetData() + m_Array.GetSize(); }
 
     // Appends a copy of v. v may be an element of this very list.
     void Adiciona(const T& v) {
@@ -56,7 +75,7 @@ public:
             m_Array[n] = fonte;
         } else {
             try {
-                m_Array[n].Copiar(&fonte);
+                CopiarElemento(m_Array[n], fonte);
             } catch (...) {
                 m_Array.SetSize(n, -1);
                 throw;
@@ -69,12 +88,22 @@ public:
         m_Array.RemoveAt(i);
     }
 
-    // Exchanges the contents of two elements. Elements are exchanged as raw memory, the way
-    // the list relocates them, so the exchange never allocates and never fails midway.
+    // Exchanges the contents of two elements; each element stays where it is. Elements that own
+    // lists are exchanged through a temporary copy of element i (j copied into i, then the
+    // temporary into j), so each keeps its own lists' storage; leaves and numbers exchange their
+    // bytes, which never fails.
     T_Lista& Troca(INT_PTR i, INT_PTR j) {
         Checar(i);
         Checar(j);
-        if (i != j) TrocarBytes(m_Array[i], m_Array[j]);
+        if (i == j) return *this;
+        if constexpr (kNumeros || kFolha) {
+            TrocarBytes(m_Array[i], m_Array[j]);
+        } else {
+            T temporario;
+            CopiarElemento(temporario, m_Array[i]);
+            CopiarElemento(m_Array[i], m_Array[j]);
+            CopiarElemento(m_Array[j], temporario);
+        }
         return *this;
     }
 
@@ -84,17 +113,10 @@ public:
     const T* GetPtr(INT_PTR i) const { Checar(i); return &m_Array[i]; }
     T* GetPtr(INT_PTR i) { Checar(i); return &m_Array[i]; }
 
-    // Copies v into the element at i. A data object is copied aside first and then exchanged
-    // in, so a failed copy leaves the element as it was (Copiar itself would leave it empty).
+    // Copies v into the element at i, in place (Copiar; plain assignment for numbers).
     void Set(INT_PTR i, const T& v) {
         Checar(i);
-        if constexpr (kNumeros) {
-            m_Array[i] = v;
-        } else {
-            T copia;
-            copia.Copiar(&v);
-            TrocarBytes(m_Array[i], copia);
-        }
+        CopiarElemento(m_Array[i], v);
     }
 
     // The list then holds exactly one element, a copy of v, with a growth step of 100.
@@ -109,19 +131,39 @@ public:
     // Destroys every element and releases the storage.
     void RemoveTodos() { m_Array.RemoveAll(); }
 
-    // Whole-list assignment: the same count, each element copied, automatic growth.
+    // Whole-list assignment, in place: the list takes the source's count with automatic growth
+    // (storage reallocated only when its room is too small; surplus elements destroyed at the
+    // end, missing ones appended), then element i becomes a copy of the source's element i. An
+    // empty source empties the list, which releases its storage. Assigning the list to itself
+    // does nothing.
     void SetLista(const T_Lista& outra) {
         if (&outra == this) return;
-        Array nova;
-        if constexpr (kFolha) {
-            nova.AcrescentarConstruindo(outra.GetQuantidade(), 0, [&](void* lugar, INT_PTR i) {
-                NXDadosGC::detail::Elementos::Construir<T>(lugar, outra.m_Array[i].GetReg());
-            });
+        const INT_PTR n = outra.GetQuantidade();
+        if constexpr (kNumeros || kFolha) {
+            // Copies that cannot fail: the room is made first (the only step that can), the
+            // missing elements are built at the end as copies, the others overwritten.
+            const INT_PTR antes = GetQuantidade();
+            if (n > antes) {
+                m_Array.AcrescentarConstruindo(n - antes, 0, [&](void* lugar, INT_PTR k) {
+                    if constexpr (kNumeros) ::new (lugar) T(outra.m_Array[antes + k]);
+                    else NXDadosGC::detail::Elementos::Construir<T>(lugar, outra.m_Array[antes + k].GetReg());
+                });
+            } else {
+                m_Array.SetSize(n, 0);
+            }
+            const INT_PTR comuns = antes < n ? antes : n;
+            if constexpr (kNumeros || kFolhaSemLacunas) {
+                // Objects of one class made of their table pointers and record: one block.
+                if (comuns > 0)
+                    std::memcpy(static_cast<void*>(m_Array.GetData()), static_cast<const void*>(outra.m_Array.GetData()),
+                                static_cast<std::size_t>(comuns) * sizeof(T));
+            } else {
+                for (INT_PTR i = 0; i < comuns; ++i) CopiarElemento(m_Array[i], outra.m_Array[i]);
+            }
         } else {
-            nova.SetSize(outra.GetQuantidade(), 0);
-            for (INT_PTR i = 0; i < outra.GetQuantidade(); ++i) CopiarElemento(nova[i], outra.m_Array[i]);
+            m_Array.SetSize(n, 0);
+            for (INT_PTR i = 0; i < n; ++i) CopiarElemento(m_Array[i], outra.m_Array[i]);
         }
-        m_Array.Swap(nova);
     }
 
     // Same count and equal elements, index by index; stops at the first difference. Elements
@@ -161,7 +203,8 @@ public:
         return &m_Array[0];
     }
 
-    // Holds exactly one element, a copy of v; a failed copy leaves the holder as it was.
+    // Holds exactly one element, a copy of v: copied into the element held, in place, or into a
+    // new one, which a failed copy leaves the holder without.
     void SetUnico(const T& v) {
         if (Possui()) {
             Set(0, v);
@@ -171,6 +214,11 @@ public:
         nova.SetSize(1, 0);
         CopiarElemento(nova[0], v);
         m_Array.Swap(nova);
+    }
+    // As SetUnico(*v); null empties the holder.
+    void SetUnico(const T* v) {
+        if (v) SetUnico(*v);
+        else RemoveTodos();
     }
 
     // The storage, for the transfers of the owning object.
@@ -206,7 +254,7 @@ private:
     }
     static void CopiarElemento(T& destino, const T& origem) {
         if constexpr (kNumeros) destino = origem;
-        else destino.Copiar(&origem);
+        else NXDadosGC::detail::Elementos::Copiar(destino, origem);
     }
 
     Array m_Array;

@@ -83,6 +83,19 @@ protected:
 // children in member objects and moves them through OnCopiarDe, OnCopiarPara and
 // OnCopiarParaPS, which run after the record itself has been copied. While an object lives,
 // every pair, pointer and embedded area of its own record is zero.
+//
+// Copiar (operator=, and the copy of an element by its list) copies the record, then assigns
+// each child in the declared order in place: a list or holder as T_Lista::SetLista does, so its
+// elements stay where they are when its room holds the source's count, and nested lists are
+// assigned the same way, recursively; an embedded child with Copiar.
+// Failures (CMemoryException, when a list cannot grow): the exception passes out and leaves
+//   the record copied, the children before the failing one holding the source's, the failing
+//   list as SetLista leaves it (its previous elements if its own room could not grow; else the
+//   source's count, with the elements before the failing element copied and that element left
+//   by this same rule), and the children after it untouched. The object stays consistent:
+//   usable, comparable, destructible, and it leaks nothing.
+// CopiarDe clears the object first; if filling the children fails, the object is left empty.
+// A failed CopiarPara or CopiarParaPS leaves the object as it was.
 template <class REG>
 class NXLDADOSGC_API T_NXDadosRegistroComLista : public T_NXDadosRegistro<REG> {
 public:
@@ -100,7 +113,6 @@ public:
         return *this;
     }
 
-    // If filling the children fails (CMemoryException), the object is left empty.
     void CopiarDe(const REG* origem) override {
         T_NXDadosRegistro<REG>::CopiarDe(origem);
         try {
