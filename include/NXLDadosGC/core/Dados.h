@@ -46,6 +46,51 @@ void GravaChave(Reg& reg, const Chave& chave, Pares... pares) {
 template <class T>
 using ParametroFaixa = std::conditional_t<std::is_arithmetic_v<T>, T, const T&>;
 
+// The bodies of what NX_IMPLEMENT_DADOS and NX_IMPLEMENT_DADOS_COM_FILHOS define: each generated
+// member is one call into here. A friend of every data class, to reach the hooks of its base.
+struct Ganchos {
+    template <class Classe>
+    static Classe& Atribuir(Classe& d, const Classe& origem) {
+        d.Copiar(&origem);
+        return d;
+    }
+    // Empty: equal to a newly constructed object of the same class.
+    template <class Classe>
+    static bool EstaVazio(const Classe& d) {
+        const Classe vazio;
+        return d.OnIgual(&vazio);
+    }
+    template <class Classe>
+    static bool IgualMesmaClasse(const Classe& d, const Classe& outro) {
+        if constexpr (requires { Classe::Filhos(); })
+            return RegistrosIguais(d.GetReg(), outro.GetReg()) && IgualFilhos(d, outro);
+        else
+            return RegistrosIguais(d.GetReg(), outro.GetReg());
+    }
+    // The children first, then the record (the base's hook).
+    template <class Classe>
+    static void Limpar(Classe& d) {
+        LimparFilhos(d);
+        d.Classe::Base::OnLimpar();
+    }
+    // Nothing from an object of another class, or from itself. Otherwise the record (the
+    // base's hook), then each child in the declared order; a failure leaves the object as
+    // T_NXDadosRegistroComLista describes.
+    template <class Classe>
+    static void Copiar(Classe& d, const TNXBaseParaDados* origem) {
+        const auto* o = dynamic_cast<const Classe*>(origem);
+        if (!o || o == &d) return;
+        d.Classe::Base::OnCopiar(origem);
+        CopiarFilhos(d, *o);
+    }
+    template <class Classe>
+    static bool Igual(const Classe& d, const TNXBaseParaDados* outro) {
+        const auto* o = dynamic_cast<const Classe*>(outro);
+        if (o == &d) return true;
+        return o && d.IgualMesmaClasse(*o);
+    }
+};
+
 }  // namespace NXDadosGC::detail
 
 // NX_DADOS(Classe) / NX_DADOS_COM_FILHOS(Classe)
@@ -94,63 +139,43 @@ protected:                                                           \
     /* For the lists (core/Elemento.h): built from a record. */     \
     friend Classe* NxDados(const Classe*) { return nullptr; }       \
     friend struct ::NXDadosGC::detail::Elementos;                    \
+    friend struct ::NXDadosGC::detail::Ganchos;                      \
     Classe(::NXDadosGC::detail::DoRegistro tag, const REG& reg) : Base(tag, reg) {}
 
 // NX_IMPLEMENT_DADOS(Classe) / NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)
-// At namespace scope in the class's source file: defines what NX_DADOS declared. A new object
-// is empty (each level clears what it owns); the destructor clears before the members go;
-// OnEstaVazio compares with a newly constructed object; OnGetModulo answers the
+// At namespace scope in the class's source file: defines what NX_DADOS declared, each member a
+// call into NXDadosGC::detail::Ganchos (above) or the generic hooks of core/Filhos.h. A new
+// object is empty (each level clears what it owns); the destructor clears before the members
+// go; OnEstaVazio compares with a newly constructed object; OnGetModulo answers the
 // cost-management module (22). The _COM_FILHOS form builds the hooks from Classe::Filhos().
-#define NX_IMPLEMENT_DADOS(Classe)                                              \
-    NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                         \
-    bool Classe::IgualMesmaClasse(const Classe& outro) const {                  \
-        return ::NXDadosGC::detail::RegistrosIguais(GetReg(), outro.GetReg()); \
+#define NX_IMPLEMENT_DADOS(Classe)   \
+    NX_INTERNAL_IMPLEMENT_COMUM(Classe)
+
+#define NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)                                                                  \
+    NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                                                        \
+    template class T_NXDadosRegistroComLista<Classe::Registro>;                                                \
+    void Classe::OnLimpar() { ::NXDadosGC::detail::Ganchos::Limpar(*this); }                                   \
+    void Classe::OnCopiar(const TNXBaseParaDados* origem) { ::NXDadosGC::detail::Ganchos::Copiar(*this, origem); } \
+    bool Classe::OnIgual(const TNXBaseParaDados* outro) const { return ::NXDadosGC::detail::Ganchos::Igual(*this, outro); } \
+    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this); }                                  \
+    void Classe::OnCopiarPara(REG* destino) const {                                                            \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaHeap>(*this, destino);              \
+    }                                                                                                          \
+    void Classe::OnCopiarParaPS(REG* destino) const {                                                          \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaTarefa>(*this, destino);            \
     }
 
-#define NX_IMPLEMENT_DADOS_COM_FILHOS(Classe)                                        \
-    NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                              \
-    template class T_NXDadosRegistroComLista<Classe::Registro>;                      \
-    bool Classe::IgualMesmaClasse(const Classe& outro) const {                       \
-        return ::NXDadosGC::detail::RegistrosIguais(GetReg(), outro.GetReg()) &&    \
-               ::NXDadosGC::detail::IgualFilhos(*this, outro);                      \
-    }                                                                                \
-    void Classe::OnLimpar() {                                                        \
-        ::NXDadosGC::detail::LimparFilhos(*this);                                    \
-        Base::OnLimpar();                                                            \
-    }                                                                                \
-    void Classe::OnCopiar(const TNXBaseParaDados* origem) {                          \
-        const auto* o = dynamic_cast<const Classe*>(origem);                         \
-        if (!o || o == this) return;                                                 \
-        Base::OnCopiar(origem);                                                      \
-        ::NXDadosGC::detail::CopiarFilhos(*this, *o);                                \
-    }                                                                                \
-    bool Classe::OnIgual(const TNXBaseParaDados* outro) const {                      \
-        const auto* o = dynamic_cast<const Classe*>(outro);                          \
-        if (o == this) return true;                                                  \
-        return o && IgualMesmaClasse(*o);                                            \
-    }                                                                                \
-    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this); }        \
-    void Classe::OnCopiarPara(REG* destino) const {                                  \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaHeap>(*this, destino); \
-    }                                                                                \
-    void Classe::OnCopiarParaPS(REG* destino) const {                                \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaTarefa>(*this, destino); \
-    }
-
-#define NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                   \
-    template class T_NXDadosRegistro<Classe::Registro>;                       \
-    IMPLEMENT_DYNAMIC(Classe, TNXBaseParaDados)                               \
-    Classe::Classe() { Limpar(); }                                            \
-    Classe::Classe(const Classe& origem) : Base() { Copiar(&origem); }        \
-    Classe& Classe::operator=(const Classe& origem) {                         \
-        Copiar(&origem);                                                      \
-        return *this;                                                         \
-    }                                                                         \
-    Classe::~Classe() { Limpar(); }                                           \
-    bool Classe::OnEstaVazio() const {                                        \
-        const Classe vazio;                                                   \
-        return OnIgual(&vazio);                                               \
-    }                                                                         \
+#define NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                                         \
+    template class T_NXDadosRegistro<Classe::Registro>;                                             \
+    IMPLEMENT_DYNAMIC(Classe, TNXBaseParaDados)                                                     \
+    Classe::Classe() { Limpar(); }                                                                  \
+    Classe::Classe(const Classe& origem) : Base() { Copiar(&origem); }                              \
+    Classe& Classe::operator=(const Classe& origem) { return ::NXDadosGC::detail::Ganchos::Atribuir(*this, origem); } \
+    Classe::~Classe() { Limpar(); }                                                                 \
+    bool Classe::IgualMesmaClasse(const Classe& outro) const {                                      \
+        return ::NXDadosGC::detail::Ganchos::IgualMesmaClasse(*this, outro);                        \
+    }                                                                                               \
+    bool Classe::OnEstaVazio() const { return ::NXDadosGC::detail::Ganchos::EstaVazio(*this); }    \
     NXModulo Classe::OnGetModulo() { return NXModulo_GC; }
 
 // NX_CAMPO(Nome)
@@ -233,10 +258,7 @@ public:                                                                         
     }                                                                                \
     Tipo* Inclui##Nome() { return m_##Nome.Inclui(); }                               \
     void Set##Nome(const Tipo& valor) { m_##Nome.SetUnico(valor); }                  \
-    void Set##Nome(const Tipo* valor) {                                              \
-        if (valor) Set##Nome(*valor);                                                \
-        else m_##Nome.RemoveTodos();                                                 \
-    }                                                                                \
+    void Set##Nome(const Tipo* valor) { m_##Nome.SetUnico(valor); }                  \
     void Remove##Nome() { m_##Nome.RemoveTodos(); }
 
 // NX_CHAVE(Tipo, Nome)
