@@ -7,11 +7,13 @@
 #include <array>    // std::array
 #include <span>     // std::span
 #include <tuple>    // std::apply, std::tuple_size_v
+#include <type_traits>  // std::conditional_t, std::is_const_v
 
 #include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
 #include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe
 #include "NXLDadosGC/core/Liberacao.h"  // LiberarCopiarPara, LiberarCopiarParaPS
 #include "NXLDadosGC/core/TNXBase.h" // TNXBaseParaDados
+#include "NXLDadosGC/platform/Assercao.h"  // NXGC_ASSERT
 
 namespace NXDadosGC {
 
@@ -34,7 +36,8 @@ struct InfoFilho {
 };
 
 // Everything known about one data class at run time. The operations take objects of this very
-// class and records of its record type; a mismatched argument is undefined behaviour.
+// class and records of its record type; a mismatched argument is undefined behaviour (an object
+// of another class is caught by NXGC_ASSERT where checks are on).
 struct InfoClasse {
     const char* nome;
     CRuntimeClass* (*classe)();
@@ -86,6 +89,13 @@ std::span<const InfoFilho> FilhosDe() {
     }
 }
 
+// The object as a Classe, which it must be (checked by NXGC_ASSERT).
+template <class Classe, class Objeto>
+auto& Como(Objeto& o) {
+    NXGC_ASSERT(o.GetRuntimeClass() == Classe::GetThisClass());
+    return static_cast<std::conditional_t<std::is_const_v<Objeto>, const Classe&, Classe&>>(o);
+}
+
 // The description of Classe, built on first use.
 template <class Classe>
 const InfoClasse* InfoDe() {
@@ -97,9 +107,9 @@ const InfoClasse* InfoDe() {
         &CamposDe<REG>,
         FilhosDe<Classe>(),
         []() -> TNXBaseParaDados* { return new Classe(); },
-        [](TNXBaseParaDados& o, const void* r) { static_cast<Classe&>(o).CopiarDe(static_cast<const REG*>(r)); },
-        [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarPara(static_cast<REG*>(r)); },
-        [](const TNXBaseParaDados& o, void* r) { static_cast<const Classe&>(o).CopiarParaPS(static_cast<REG*>(r)); },
+        [](TNXBaseParaDados& o, const void* r) { Como<Classe>(o).CopiarDe(static_cast<const REG*>(r)); },
+        [](const TNXBaseParaDados& o, void* r) { Como<Classe>(o).CopiarPara(static_cast<REG*>(r)); },
+        [](const TNXBaseParaDados& o, void* r) { Como<Classe>(o).CopiarParaPS(static_cast<REG*>(r)); },
         [](void* r) { LiberarCopiarPara<Classe>(*static_cast<REG*>(r)); },
         [](void* r) { LiberarCopiarParaPS<Classe>(*static_cast<REG*>(r)); },
     };
