@@ -168,6 +168,7 @@ TEST(CArrayConstrucao, MesmoEspacoEPassoQueSetSize) {
     } kCasos[]{
         {0, 0, 7, 0},       // first allocation with automatic growth: exactly 7
         {0, 100, 1, -1},    // first allocation with step 100: room for 100
+        {3, 100, 1, -1},    // one more with room to spare: nothing allocated
         {100, 100, 1, -1},  // full at step 100: room grows by 100
         {40, 0, 1, -1},     // automatic growth: by max(4, size/8)
         {3, 100, 0, 0},     // nothing added, the step still changes

@@ -132,6 +132,11 @@ void CArray<TYPE, ARG_TYPE>::Crescer(INT_PTR nNewSize, INT_PTR nPasso) {
 template <class TYPE, class ARG_TYPE>
 template <class F>
 void CArray<TYPE, ARG_TYPE>::AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, F&& construir) {
+    if (n == 1 && nGrowBy < 0 && m_nSize < m_nMaxSize) {  // one more, with room: appending one by one
+        construir(static_cast<void*>(m_pData + m_nSize), INT_PTR{0});
+        ++m_nSize;
+        return;
+    }
     if (n < 0) AfxThrowInvalidArgException();
     if (m_nSize + n == 0) {
         SetSize(0, nGrowBy);
@@ -140,10 +145,17 @@ void CArray<TYPE, ARG_TYPE>::AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, 
     const INT_PTR nPasso = nGrowBy >= 0 ? nGrowBy : m_nGrowBy;
     Crescer(m_nSize + n, nPasso);
     m_nGrowBy = nPasso;
-    for (INT_PTR k = 0; k < n; ++k) {
-        construir(static_cast<void*>(m_pData + m_nSize), k);
-        ++m_nSize;
+    // The count is kept in a local, not in the member, which the compiler would otherwise store
+    // after every element (construir writes through a pointer that could reach it).
+    TYPE* const lugares = m_pData + m_nSize;
+    INT_PTR k = 0;
+    try {
+        for (; k < n; ++k) construir(static_cast<void*>(lugares + k), k);
+    } catch (...) {
+        m_nSize += k;
+        throw;
     }
+    m_nSize += n;
 }
 
 template <class TYPE, class ARG_TYPE>
