@@ -20,3 +20,32 @@ const char* NXDadosGC::NomeTipoCampo(TipoCampo tipo) {
     }
     return "?";
 }
+
+const char* NXDadosGC::NomePapelCampo(PapelCampo papel) {
+    switch (papel) {
+        case PapelCampo::Numero: return "numero";
+        case PapelCampo::Referencia: return "referencia";
+        case PapelCampo::Selecao: return "selecao";
+        case PapelCampo::Competencia: return "competencia";
+        case PapelCampo::Dia: return "dia";
+        case PapelCampo::Momento: return "momento";
+        case PapelCampo::Data: return "data";
+        case PapelCampo::Moeda: return "moeda";
+        case PapelCampo::Posicao: return "posicao";
+        case PapelCampo::Texto: return "texto";
+        case PapelCampo::Quantidade: return "quantidade";
+        case PapelCampo::Filho: return "filho";
+        case PapelCampo::Registro: return "registro";
+        case PapelCampo::Lacuna: return "lacuna";
+    }
+    return "?";
+}
+
+const char* NXDadosGC::NomeExtremoFaixa(ExtremoFaixa extremo) {
+    switch (extremo) {
+        case ExtremoFaixa::Nenhum: return "";
+        case ExtremoFaixa::Inicio: return "inicio";
+        case ExtremoFaixa::Fim: return "fim";
+    }
+    return "?";
+}

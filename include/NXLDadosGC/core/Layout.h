@@ -1,5 +1,6 @@
 // Record layouts: the compile-time checks that pin every record to its exchange format, and
-// the field table (name, offset, width, kind) that tests, dumps and tools walk.
+// the field table (name, offset, width, kind, meaning) that tests, dumps, tools and the
+// reference of the classes walk.
 #ifndef NXLDADOSGC_CORE_LAYOUT_H
 #define NXLDADOSGC_CORE_LAYOUT_H
 
@@ -62,18 +63,61 @@ enum class TipoCampo : std::uint8_t {
 // The short name of a kind ("u32", "CY", "REG_NXMA", "lacuna", ...).
 NXLDADOSGC_API const char* NomeTipoCampo(TipoCampo tipo);
 
+// What a field is by the naming conventions of the records. Read from the field's name and
+// what it holds, so no table row states it; NX_LAYOUT refuses a name that contradicts the value
+// (a `WORD MaCompetencia` or a `tagCY PonteiroConta` does not compile).
+enum class PapelCampo : std::uint8_t {
+    Numero,       // a number, code or flag whose name follows no convention
+    Referencia,   // Ponteiro<Entity>: the number of an entity kept elsewhere, never an address
+    Selecao,      // Flag<X> / Filtro<X>: a byte of a filter that selects what a query returns
+    Competencia,  // Ma<Event>: an accounting month (REG_NXMA)
+    Dia,          // Dma<Event>: a day number (REG_NXDMA)
+    Momento,      // DmaHms<Event>: a date and time of day (REG_NXDMAHMSUTC)
+    Data,         // Dmc<Event>: an 8-byte date value carried whole (REG_NXDMC)
+    Moeda,        // a currency-scaled number (tagCY: the value times 10,000)
+    Posicao,      // the locator of a product or service
+    Texto,        // a text of at most N bytes
+    Quantidade,   // the count of a list
+    Filho,        // the pointer to a child array or record
+    Registro,     // an embedded record
+    Lacuna,       // bytes with no accessor
+};
+
+// Where a field stands in a range: <X>Inicial / <X>Final, or <X>Inferior / <X>Superior.
+enum class ExtremoFaixa : std::uint8_t { Nenhum, Inicio, Fim };
+
+// The short names of a role and a range end ("referencia", "competencia", ...; "inicio", "fim";
+// "" for Nenhum), as the schema and the JSON forms spell them.
+NXLDADOSGC_API const char* NomePapelCampo(PapelCampo papel);
+NXLDADOSGC_API const char* NomeExtremoFaixa(ExtremoFaixa extremo);
+
 struct CampoInfo;
 using TabelaCampos = std::span<const CampoInfo>;
 
 // One row of a record's field table. `sub` describes what the field holds when that is a
 // record: the embedded record for Registro, the pointed-to child record for Ponteiro (empty
-// for a block of 32-bit values).
+// for a block of 32-bit values). `papel` and `faixa` follow from the name; `significado` and
+// `codigos` are what the record's NX_LAYOUT row says, or null.
 struct CampoInfo {
     const char* nome;
     std::uint32_t deslocamento;
     std::uint32_t largura;
     TipoCampo tipo;
     TabelaCampos (*sub)();
+    PapelCampo papel = PapelCampo::Numero;
+    ExtremoFaixa faixa = ExtremoFaixa::Nenhum;
+    const char* significado = nullptr;  // a short meaning, where the name does not say it
+    const char* codigos = nullptr;      // the codes its business area defines: "0 = support; 1 = ..."
+};
+
+// A record as a whole: its type name, the public header that declares it (as a user includes
+// it), what it is (the sentence of its NX_SOBRE, or null), its size and its fields.
+struct InfoRegistro {
+    const char* nome;
+    const char* cabecalho;
+    const char* sobre;
+    std::uint32_t tamanho;
+    TabelaCampos campos;
 };
 
 // The kind of a field type. Each layer that defines a field type specializes this trait.
@@ -99,6 +143,12 @@ concept RegistroDescrito = requires(const REG* r) {
 template <RegistroDescrito REG>
 constexpr TabelaCampos CamposDe() {
     return NxCamposDe(static_cast<const REG*>(nullptr));
+}
+
+// The description of a record type as a whole.
+template <RegistroDescrito REG>
+constexpr const InfoRegistro& RegistroDe() {
+    return NxRegistroDe(static_cast<const REG*>(nullptr));
 }
 
 namespace detail {
@@ -143,6 +193,164 @@ constexpr bool NomeDeLacunaConfere(const char* nome, std::size_t deslocamento) {
     return n == deslocamento;
 }
 
+constexpr bool ComecaCom(const char* s, const char* prefixo) {
+    for (; *prefixo; ++s, ++prefixo)
+        if (*s != *prefixo) return false;
+    return true;
+}
+
+constexpr bool TerminaCom(const char* s, const char* sufixo) {
+    std::size_t n = 0, m = 0;
+    while (s[n]) ++n;
+    while (sufixo[m]) ++m;
+    return n >= m && ComecaCom(s + n - m, sufixo);
+}
+
+constexpr bool Maiuscula(char c) { return c >= 'A' && c <= 'Z'; }
+constexpr bool Minuscula(char c) { return c >= 'a' && c <= 'z'; }
+constexpr bool Digito(char c) { return c >= '0' && c <= '9'; }
+
+// `palavra` at p as a word of its own: followed by a capital or by the end ("Dma", "DmaInicial";
+// not "Marketing" for "Ma").
+constexpr bool Palavra(const char* p, const char* palavra) {
+    if (!ComecaCom(p, palavra)) return false;
+    while (*palavra) ++p, ++palavra;
+    return *p == '\0' || Maiuscula(*p);
+}
+
+// Ponteiro<Entity> opens the name or follows a lower-case prefix ("CliPonteiroCategoria1").
+constexpr bool NomeDeReferencia(const char* nome) {
+    for (const char* p = nome; *p; ++p)
+        if ((p == nome || Minuscula(p[-1])) && Palavra(p, "Ponteiro") && p[8] != '\0') return true;
+    return false;
+}
+
+// What the name alone claims.
+constexpr PapelCampo PapelPeloNome(const char* nome) {
+    if (Palavra(nome, "DmaHms")) return PapelCampo::Momento;
+    if (Palavra(nome, "Dma")) return PapelCampo::Dia;
+    if (Palavra(nome, "Dmc")) return PapelCampo::Data;
+    if (Palavra(nome, "Ma")) return PapelCampo::Competencia;
+    if (Palavra(nome, "Flag") || Palavra(nome, "Filtro")) return PapelCampo::Selecao;
+    if (NomeDeReferencia(nome)) return PapelCampo::Referencia;
+    return PapelCampo::Numero;
+}
+
+// What the value alone says.
+constexpr PapelCampo PapelPeloTipo(TipoCampo tipo) {
+    switch (tipo) {
+        case TipoCampo::U8:
+        case TipoCampo::Char:
+        case TipoCampo::U16:
+        case TipoCampo::U32: return PapelCampo::Numero;
+        case TipoCampo::Moeda: return PapelCampo::Moeda;
+        case TipoCampo::Competencia: return PapelCampo::Competencia;
+        case TipoCampo::Dia: return PapelCampo::Dia;
+        case TipoCampo::Momento: return PapelCampo::Momento;
+        case TipoCampo::DataDmc: return PapelCampo::Data;
+        case TipoCampo::Posicao: return PapelCampo::Posicao;
+        case TipoCampo::Texto: return PapelCampo::Texto;
+        case TipoCampo::Lacuna: return PapelCampo::Lacuna;
+        case TipoCampo::Quantidade: return PapelCampo::Quantidade;
+        case TipoCampo::Ponteiro: return PapelCampo::Filho;
+        case TipoCampo::Registro: return PapelCampo::Registro;
+    }
+    return PapelCampo::Numero;
+}
+
+constexpr bool Inteiro(TipoCampo tipo) {
+    return tipo == TipoCampo::U8 || tipo == TipoCampo::Char || tipo == TipoCampo::U16 || tipo == TipoCampo::U32;
+}
+
+// A number takes its role from its name; every other value from what it is.
+constexpr PapelCampo PapelDoCampo(const char* nome, TipoCampo tipo) {
+    return Inteiro(tipo) ? PapelPeloNome(nome) : PapelPeloTipo(tipo);
+}
+
+// The name and the value agree: a reference or selection name holds a number (a selection one
+// byte), a date or competence name holds that value, and a date or competence has such a name.
+// Counts, child pointers, embedded records, texts, locators and gaps are named freely.
+constexpr bool NomeConfereComTipo(const char* nome, TipoCampo tipo) {
+    const PapelCampo peloNome = PapelPeloNome(nome), peloTipo = PapelPeloTipo(tipo);
+    if (Inteiro(tipo))
+        return peloNome == PapelCampo::Numero || peloNome == PapelCampo::Referencia ||
+               (peloNome == PapelCampo::Selecao && (tipo == TipoCampo::U8 || tipo == TipoCampo::Char));
+    switch (peloTipo) {
+        case PapelCampo::Competencia:
+        case PapelCampo::Dia:
+        case PapelCampo::Momento:
+        case PapelCampo::Data: return peloNome == peloTipo;
+        case PapelCampo::Moeda: return peloNome == PapelCampo::Numero;
+        default: return true;
+    }
+}
+
+// <X>Inicial / <X>Inferior start a range, <X>Final / <X>Superior end one.
+constexpr ExtremoFaixa ExtremoDaFaixa(const char* nome) {
+    std::size_t n = 0;
+    while (nome[n]) ++n;
+    if (TerminaCom(nome, "_DEPRECATED")) n -= 11;  // a retired field keeps its name's meaning
+    auto termina = [&](const char* fim) {
+        std::size_t m = 0;
+        while (fim[m]) ++m;
+        return n >= m && ComecaCom(nome + n - m, fim);
+    };
+    if (termina("Inicial") || termina("Inferior")) return ExtremoFaixa::Inicio;
+    if (termina("Final") || termina("Superior")) return ExtremoFaixa::Fim;
+    return ExtremoFaixa::Nenhum;
+}
+
+// Codes read "<number> = <meaning>", joined by "; ": "0 = support; 1 = productive".
+constexpr bool CodigosBemFormados(const char* s) {
+    if (!s) return true;
+    for (;;) {
+        if (!Digito(*s)) return false;
+        while (Digito(*s)) ++s;
+        if (!ComecaCom(s, " = ")) return false;
+        s += 3;
+        if (*s == '\0' || *s == ';') return false;
+        while (*s && *s != ';') ++s;
+        if (*s == '\0') return true;
+        if (s[1] != ' ') return false;
+        s += 2;
+    }
+}
+
+// One row of a field table: the field's own name, place and value, what its name makes of it,
+// and what its NX_LAYOUT row adds.
+template <class T>
+constexpr CampoInfo Campo(const char* nome, std::size_t deslocamento, std::size_t largura,
+                          const char* significado = nullptr, const char* codigos = nullptr) {
+    constexpr TipoCampo tipo = TipoDoCampo<T>();
+    return CampoInfo{nome,
+                     static_cast<std::uint32_t>(deslocamento),
+                     static_cast<std::uint32_t>(largura),
+                     tipo,
+                     SubtabelaDoCampo<T>(),
+                     PapelDoCampo(nome, tipo),
+                     ExtremoDaFaixa(nome),
+                     significado,
+                     codigos};
+}
+
+// The codes of an NX_LAYOUT row, from what follows its offset: ("meaning", "codes").
+constexpr const char* CodigosDaLinha(const char* = nullptr, const char* codigos = nullptr) { return codigos; }
+
+// How a user includes a header: its path after the last "include/" directory.
+constexpr const char* CaminhoPublico(const char* caminho) {
+    const char* r = caminho;
+    for (const char* p = caminho; *p; ++p)
+        if ((p == caminho || p[-1] == '/') && ComecaCom(p, "include/")) r = p + 8;
+    return r;
+}
+
+// The sentence NX_SOBRE gave the record, or null.
+template <class REG>
+constexpr const char* SobreDe() {
+    if constexpr (requires(const REG* r) { NxSobre(r); }) return NxSobre(static_cast<const REG*>(nullptr));
+    else return nullptr;
+}
+
 }  // namespace detail
 }  // namespace NXDadosGC
 
@@ -161,25 +369,43 @@ constexpr bool NomeDeLacunaConfere(const char* nome, std::size_t deslocamento) {
 
 #define NX_INTERNAL_DESEMBRULHA(...) __VA_ARGS__
 #define NX_INTERNAL_CHAMA(m, ...) m(__VA_ARGS__)
-#define NX_INTERNAL_CAMPO_INFO(REG, par) NX_INTERNAL_CHAMA(NX_INTERNAL_CAMPO_INFO_, REG, NX_INTERNAL_DESEMBRULHA par)
-#define NX_INTERNAL_CAMPO_INFO_(REG, campo, desloc)                                       \
-    ::NXDadosGC::CampoInfo{#campo, static_cast<std::uint32_t>(offsetof(REG, campo)),        \
-                           static_cast<std::uint32_t>(sizeof(REG::campo)),                  \
-                           ::NXDadosGC::detail::TipoDoCampo<decltype(REG::campo)>(),        \
-                           ::NXDadosGC::detail::SubtabelaDoCampo<decltype(REG::campo)>()},
-#define NX_INTERNAL_CHECA_CAMPO(REG, par) NX_INTERNAL_CHAMA(NX_INTERNAL_CHECA_CAMPO_, REG, NX_INTERNAL_DESEMBRULHA par)
-#define NX_INTERNAL_CHECA_CAMPO_(REG, campo, desloc)                                      \
-    static_assert(offsetof(REG, campo) == (desloc),                                        \
-                  "layout: " #REG "." #campo " is not at offset " #desloc);               \
-    static_assert(::NXDadosGC::detail::NomeDeLacunaConfere(#campo, desloc),               \
-                  "layout: gap " #REG "." #campo " must be named after its offset " #desloc);
+#define NX_INTERNAL_CAMPO_INFO(REG, linha) \
+    NX_INTERNAL_CHAMA(NX_INTERNAL_CAMPO_INFO_, REG, NX_INTERNAL_DESEMBRULHA linha)
+#define NX_INTERNAL_CAMPO_INFO_(REG, campo, desloc, ...)                                         \
+    ::NXDadosGC::detail::Campo<decltype(REG::campo)>(#campo, offsetof(REG, campo), sizeof(REG::campo) \
+                                                     __VA_OPT__(, ) __VA_ARGS__),
+#define NX_INTERNAL_CHECA_CAMPO(REG, linha) \
+    NX_INTERNAL_CHAMA(NX_INTERNAL_CHECA_CAMPO_, REG, NX_INTERNAL_DESEMBRULHA linha)
+#define NX_INTERNAL_CHECA_CAMPO_(REG, campo, desloc, ...)                                                   \
+    static_assert(offsetof(REG, campo) == (desloc), "layout: " #REG "." #campo " is not at offset " #desloc); \
+    static_assert(::NXDadosGC::detail::NomeDeLacunaConfere(#campo, desloc),                                 \
+                  "layout: gap " #REG "." #campo " must be named after its offset " #desloc);               \
+    static_assert(                                                                                          \
+        ::NXDadosGC::detail::NomeConfereComTipo(#campo, ::NXDadosGC::detail::TipoDoCampo<decltype(REG::campo)>()), \
+        "layout: the name of " #REG "." #campo " says another kind of value (Ponteiro<Entity> and "          \
+        "Flag/Filtro<X> hold numbers, Ma<Event> a REG_NXMA, Dma<Event> a REG_NXDMA, DmaHms<Event> a "       \
+        "REG_NXDMAHMSUTC, Dmc<Event> a REG_NXDMC)");                                                        \
+    static_assert(::NXDadosGC::detail::CodigosBemFormados(::NXDadosGC::detail::CodigosDaLinha(__VA_ARGS__)), \
+                  "layout: the codes of " #REG "." #campo " must read \"0 = meaning; 1 = meaning\"");
 
-// NX_LAYOUT(REG, size, (Field, offset), ...)
+// NX_SOBRE(REG, "sentence")
+// At namespace scope, right above the record's definition: what the record is, in one sentence
+// of its business area. The record's field table carries it (InfoRegistro::sobre), so nxgc and
+// the reference of the classes show it. Declares REG.
+#define NX_SOBRE(REG, texto) \
+    struct REG;              \
+    constexpr const char* NxSobre(const REG*) { return texto; }
+
+// NX_LAYOUT(REG, size, (Field, offset), (Field, offset, "meaning"), (Field, offset, "meaning", "codes") ...)
 // At namespace scope, right under the record's definition: states the record's size and the
 // offset of every member, in order, gaps included (gaps are `std::byte LacunaN[w]`, named after
-// their offset N). Fails to compile when the size, an offset or a gap name is wrong, when the
-// record has implicit padding, or when the list leaves a byte unnamed. Also defines the
-// record's field table, reachable as NXDadosGC::CamposDe<REG>().
+// their offset N). A row may add what the field means, where its name does not say it (a unit,
+// which entity a reference names, what a flag selects), and the codes its business area
+// defines, as "0 = meaning; 1 = meaning". Fails to compile when the size, an offset or a gap
+// name is wrong, when the record has implicit padding, when the list leaves a byte unnamed, when
+// a name contradicts its value (a `WORD MaCompetencia`), or when codes are malformed. Also
+// defines the record's field table, reachable as NXDadosGC::CamposDe<REG>(), and its
+// description, NXDadosGC::RegistroDe<REG>().
 #define NX_LAYOUT(REG, tamanho, ...)                                                        \
     static_assert(sizeof(REG) == (tamanho), "layout: " #REG " must be " #tamanho " bytes"); \
     static_assert(std::is_trivially_copyable_v<REG> && std::is_standard_layout_v<REG>,     \
@@ -188,12 +414,16 @@ constexpr bool NomeDeLacunaConfere(const char* nome, std::size_t deslocamento) {
                   "layout: " #REG " has implicit padding; name every gap");                \
     NX_INTERNAL_LAYOUT_CORPO(REG, __VA_ARGS__)
 
-#define NX_INTERNAL_LAYOUT_CORPO(REG, ...)                                                  \
-    inline constexpr ::NXDadosGC::CampoInfo NxCampos_##REG[] = {                           \
-        NX_INTERNAL_FOR_EACH(NX_INTERNAL_CAMPO_INFO, REG, __VA_ARGS__)};                   \
-    constexpr ::NXDadosGC::TabelaCampos NxCamposDe(const REG*) { return NxCampos_##REG; } \
-    static_assert(::NXDadosGC::detail::CobreCadaByte(NxCampos_##REG, sizeof(REG)),         \
-                  "layout: the fields of " #REG " must cover every byte, in order");       \
+#define NX_INTERNAL_LAYOUT_CORPO(REG, ...)                                                     \
+    inline constexpr ::NXDadosGC::CampoInfo NxCampos_##REG[] = {                              \
+        NX_INTERNAL_FOR_EACH(NX_INTERNAL_CAMPO_INFO, REG, __VA_ARGS__)};                      \
+    constexpr ::NXDadosGC::TabelaCampos NxCamposDe(const REG*) { return NxCampos_##REG; }    \
+    inline constexpr ::NXDadosGC::InfoRegistro NxRegistro_##REG{                              \
+        #REG, ::NXDadosGC::detail::CaminhoPublico(__FILE__), ::NXDadosGC::detail::SobreDe<REG>(), \
+        static_cast<std::uint32_t>(sizeof(REG)), NxCampos_##REG};                             \
+    constexpr const ::NXDadosGC::InfoRegistro& NxRegistroDe(const REG*) { return NxRegistro_##REG; } \
+    static_assert(::NXDadosGC::detail::CobreCadaByte(NxCampos_##REG, sizeof(REG)),            \
+                  "layout: the fields of " #REG " must cover every byte, in order");          \
     NX_INTERNAL_FOR_EACH(NX_INTERNAL_CHECA_CAMPO, REG, __VA_ARGS__)
 
 #endif
