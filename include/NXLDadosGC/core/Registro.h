@@ -10,7 +10,7 @@
 #include <type_traits>  // std::conditional_t, std::is_const_v
 
 #include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
-#include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe
+#include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe, InfoRegistro, RegistroDe
 #include "NXLDadosGC/core/Liberacao.h"  // LiberarCopiarPara, LiberarCopiarParaPS
 #include "NXLDadosGC/core/TNXBase.h" // TNXBaseParaDados
 #include "NXLDadosGC/platform/Assercao.h"  // NXGC_ASSERT
@@ -51,6 +51,8 @@ struct InfoClasse {
     // Release what copiarPara / copiarParaPS wrote into a record (see Liberacao.h).
     void (*liberarCopiarPara)(void* registro);
     void (*liberarCopiarParaPS)(void* registro);
+    // The record type as a whole: its name, header and what it is (core/Layout.h).
+    const InfoRegistro& (*registro)();
 };
 
 namespace detail {
@@ -112,6 +114,7 @@ const InfoClasse* InfoDe() {
         [](const TNXBaseParaDados& o, void* r) { Como<Classe>(o).CopiarParaPS(static_cast<REG*>(r)); },
         [](void* r) { LiberarCopiarPara<Classe>(*static_cast<REG*>(r)); },
         [](void* r) { LiberarCopiarParaPS<Classe>(*static_cast<REG*>(r)); },
+        &RegistroDe<REG>,
     };
     return &info;
 }
