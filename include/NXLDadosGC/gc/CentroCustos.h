@@ -6,6 +6,9 @@
 #include "NXLDadosGC/gc/Chaves.h"  // CNXDadosGC_KeyCentroCustosCompetencia
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_CENTRO_CUSTOS_CONTAPS,
+         "One account of a cost centre: the ledger and management account pair its costs are booked to, with its "
+         "allocation value.")
 struct _REG_GC_CENTRO_CUSTOS_CONTAPS {
     tagCY ValorRateio;
     ULONG PonteiroContaContabil;
@@ -13,8 +16,11 @@ struct _REG_GC_CENTRO_CUSTOS_CONTAPS {
     BYTE ValorDiferenciado;
     std::byte Lacuna17[7];
 };
-NX_LAYOUT(_REG_GC_CENTRO_CUSTOS_CONTAPS, 24, (ValorRateio, 0), (PonteiroContaContabil, 8),
-          (PonteiroContaGerencial, 12), (ValorDiferenciado, 16), (Lacuna17, 17))
+NX_LAYOUT(_REG_GC_CENTRO_CUSTOS_CONTAPS, 24,
+          (ValorRateio, 0, "allocation value of the account"),
+          (PonteiroContaContabil, 8), (PonteiroContaGerencial, 12),
+          (ValorDiferenciado, 16, "a flag, not an amount"),
+          (Lacuna17, 17))
 
 class NXLDADOSGC_API CNXDadosGC_CentroCustosConta : public T_NXDadosRegistro<_REG_GC_CENTRO_CUSTOS_CONTAPS> {
     NX_DADOS(CNXDadosGC_CentroCustosConta)
@@ -24,14 +30,19 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustosConta : public T_NXDadosRegistro<_RE
     NX_CAMPO(ValorDiferenciado)
 };
 
+NX_SOBRE(_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS,
+         "One productive cost centre that receives an allocation from a cost centre.")
 struct _REG_GC_CENTRO_CUSTOS_PRODUTIVOPS {
     tagCY ValorRateio;
     ULONG PonteiroCentroCustos;
     BYTE ValorDiferenciado;
     std::byte Lacuna13[3];
 };
-NX_LAYOUT(_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS, 16, (ValorRateio, 0), (PonteiroCentroCustos, 8),
-          (ValorDiferenciado, 12), (Lacuna13, 13))
+NX_LAYOUT(_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS, 16,
+          (ValorRateio, 0, "allocation value passed to it"),
+          (PonteiroCentroCustos, 8, "the productive cost centre"),
+          (ValorDiferenciado, 12, "a flag, not an amount"),
+          (Lacuna13, 13))
 
 class NXLDADOSGC_API CNXDadosGC_CentroCustosProdutivo
     : public T_NXDadosRegistro<_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS> {
@@ -41,7 +52,9 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustosProdutivo
     NX_CAMPO(ValorDiferenciado)
 };
 
-// CaracteristicaCC: 0 support, 1 productive, 2 administrative (any byte is accepted).
+NX_SOBRE(_REG_GC_CENTRO_CUSTOSPS,
+         "A cost centre, the unit the module assigns costs to: its code, description, characteristic and branch, its "
+         "accounts (Conta) and the productive cost centres it allocates to (Produtivo).")
 struct _REG_GC_CENTRO_CUSTOSPS {
     tagCY PercentualEficiencia;
     ULONG Posicao;
@@ -56,9 +69,12 @@ struct _REG_GC_CENTRO_CUSTOSPS {
     _REG_GC_CENTRO_CUSTOS_CONTAPS* pConta;
     _REG_GC_CENTRO_CUSTOS_PRODUTIVOPS* pProdutivo;
 };
-NX_LAYOUT(_REG_GC_CENTRO_CUSTOSPS, 104, (PercentualEficiencia, 0), (Posicao, 8), (QuantidadeConta, 12),
-          (QuantidadeProdutivo, 16), (PonteiroFilial, 20), (CaracteristicaCC, 22), (Inativo, 23), (Codigo, 24),
-          (Descricao, 35), (Lacuna86, 86), (pConta, 88), (pProdutivo, 96))
+NX_LAYOUT(_REG_GC_CENTRO_CUSTOSPS, 104,
+          (PercentualEficiencia, 0, "efficiency, a percentage"),
+          (Posicao, 8), (QuantidadeConta, 12), (QuantidadeProdutivo, 16), (PonteiroFilial, 20),
+          (CaracteristicaCC, 22, "characteristic; GetCaracteristicaCC names it",
+           "0 = support; 1 = productive; 2 = administrative"),
+          (Inativo, 23), (Codigo, 24), (Descricao, 35), (Lacuna86, 86), (pConta, 88), (pProdutivo, 96))
 
 class NXLDADOSGC_API CNXDadosGC_CentroCustos : public T_NXDadosRegistroComLista<_REG_GC_CENTRO_CUSTOSPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_CentroCustos)
@@ -77,6 +93,7 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustos : public T_NXDadosRegistroComLista<
     CString GetCodigoDescricao() const;
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CENTROS_CUSTOPS, "The query filter of cost centres.")
 struct _REG_GC_FILTRO_CENTROS_CUSTOPS {
     ULONG Posicao;
     ULONG PonteiroContaContabil;
@@ -88,9 +105,12 @@ struct _REG_GC_FILTRO_CENTROS_CUSTOPS {
     BYTE AtivoInativo;
     std::byte Lacuna18[6];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CENTROS_CUSTOPS, 24, (Posicao, 0), (PonteiroContaContabil, 4),
-          (PonteiroContaGerencial, 8), (PonteiroFilial, 12), (FlagCaracteristicaApoio, 14),
-          (FlagCaracteristicaProducao, 15), (FlagCaracteristicaAdministrativo, 16), (AtivoInativo, 17),
+NX_LAYOUT(_REG_GC_FILTRO_CENTROS_CUSTOPS, 24,
+          (Posicao, 0), (PonteiroContaContabil, 4), (PonteiroContaGerencial, 8), (PonteiroFilial, 12),
+          (FlagCaracteristicaApoio, 14, "include support cost centres"),
+          (FlagCaracteristicaProducao, 15, "include productive cost centres"),
+          (FlagCaracteristicaAdministrativo, 16, "include administrative cost centres"),
+          (AtivoInativo, 17, "selects by the inactive state"),
           (Lacuna18, 18))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCentroCustos : public T_NXDadosRegistro<_REG_GC_FILTRO_CENTROS_CUSTOPS> {
@@ -105,13 +125,17 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCentroCustos : public T_NXDadosRegistro<_R
     NX_CAMPO(AtivoInativo)
 };
 
+NX_SOBRE(_REG_GC_HORAS_CENTRO_CUSTOSPS,
+         "The productive and idle hours of one cost centre in one branch and month, identified by its member key.")
 struct _REG_GC_HORAS_CENTRO_CUSTOSPS {
     _REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS KeyCentroCustosCompetencia;
     tagCY QuantHorasProducao;
     tagCY QuantHorasOciosas;
 };
-NX_LAYOUT(_REG_GC_HORAS_CENTRO_CUSTOSPS, 24, (KeyCentroCustosCompetencia, 0), (QuantHorasProducao, 8),
-          (QuantHorasOciosas, 16))
+NX_LAYOUT(_REG_GC_HORAS_CENTRO_CUSTOSPS, 24,
+          (KeyCentroCustosCompetencia, 0),
+          (QuantHorasProducao, 8, "productive hours"),
+          (QuantHorasOciosas, 16, "idle hours"))
 
 class NXLDADOSGC_API CNXDadosGC_HorasCentroCustos : public T_NXDadosRegistroComLista<_REG_GC_HORAS_CENTRO_CUSTOSPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_HorasCentroCustos)

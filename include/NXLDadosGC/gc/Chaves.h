@@ -6,6 +6,7 @@
 
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_KEY_COMPETENCIAPS, "The key of an accounting month in a branch.")
 struct _REG_GC_KEY_COMPETENCIAPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -19,12 +20,16 @@ class NXLDADOSGC_API CNXDadosGC_KeyCompetencia : public T_NXDadosRegistro<_REG_G
     NX_CAMPO(PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_KEY_PRODUTO_SERVICOPS, "The key of a product or service: its locator in the catalogue and its kind.")
 struct _REG_GC_KEY_PRODUTO_SERVICOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     BYTE TipoProdutoServico;
     std::byte Lacuna17[7];
 };
-NX_LAYOUT(_REG_GC_KEY_PRODUTO_SERVICOPS, 24, (PosicaoProdutoServico, 0), (TipoProdutoServico, 16), (Lacuna17, 17))
+NX_LAYOUT(_REG_GC_KEY_PRODUTO_SERVICOPS, 24,
+          (PosicaoProdutoServico, 0),
+          (TipoProdutoServico, 16, "kind of product or service"),
+          (Lacuna17, 17))
 
 class NXLDADOSGC_API CNXDadosGC_KeyProdutoServico : public T_NXDadosRegistro<_REG_GC_KEY_PRODUTO_SERVICOPS> {
     NX_DADOS(CNXDadosGC_KeyProdutoServico)
@@ -32,6 +37,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyProdutoServico : public T_NXDadosRegistro<_RE
     NX_CAMPO(TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS, "The key of a product or service in one branch and month.")
 struct _REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXMA MaCompetencia;
@@ -39,8 +45,10 @@ struct _REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS {
     BYTE TipoProdutoServico;
     std::byte Lacuna21[3];
 };
-NX_LAYOUT(_REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS, 24, (PosicaoProdutoServico, 0), (MaCompetencia, 16),
-          (PonteiroFilial, 18), (TipoProdutoServico, 20), (Lacuna21, 21))
+NX_LAYOUT(_REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS, 24,
+          (PosicaoProdutoServico, 0), (MaCompetencia, 16), (PonteiroFilial, 18),
+          (TipoProdutoServico, 20, "kind of product or service"),
+          (Lacuna21, 21))
 
 class NXLDADOSGC_API CNXDadosGC_KeyProdutoServicoCompetencia
     : public T_NXDadosRegistro<_REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS> {
@@ -53,6 +61,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyProdutoServicoCompetencia
     NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_KEY_CONTA_CUSTOSPS, "The key of an account pair: a ledger account and a management account.")
 struct _REG_GC_KEY_CONTA_CUSTOSPS {
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
@@ -65,6 +74,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyContaCustos : public T_NXDadosRegistro<_REG_G
     NX_CAMPO(PonteiroContaGerencial)
 };
 
+NX_SOBRE(_REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS, "The key of a cost centre in one branch and month.")
 struct _REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS {
     ULONG PonteiroCentroCustos;
     REG_NXMA MaCompetencia;
@@ -82,6 +92,8 @@ class NXLDADOSGC_API CNXDadosGC_KeyCentroCustosCompetencia
     NX_VISAO_CHAVE(KeyCompetencia, MaCompetencia, PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS,
+         "The key of the cost of a product or service in one branch and month, by process and kind of cost.")
 struct _REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     ULONG PonteiroProcesso;
@@ -91,8 +103,11 @@ struct _REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS {
     BYTE TipoCusto;
     std::byte Lacuna26[6];
 };
-NX_LAYOUT(_REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS, 32, (PosicaoProdutoServico, 0), (PonteiroProcesso, 16),
-          (MaCompetencia, 20), (PonteiroFilial, 22), (TipoProdutoServico, 24), (TipoCusto, 25), (Lacuna26, 26))
+NX_LAYOUT(_REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS, 32,
+          (PosicaoProdutoServico, 0), (PonteiroProcesso, 16), (MaCompetencia, 20), (PonteiroFilial, 22),
+          (TipoProdutoServico, 24, "kind of product or service"),
+          (TipoCusto, 25, "kind of cost"),
+          (Lacuna26, 26))
 
 class NXLDADOSGC_API CNXDadosGC_KeyCustoProdutoServico
     : public T_NXDadosRegistro<_REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS> {
@@ -107,6 +122,8 @@ class NXLDADOSGC_API CNXDadosGC_KeyCustoProdutoServico
     NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_KEY_ALOCACAO_GGFPS,
+         "The key of an overhead (GGF) allocation: a ledger account and a cost centre in one branch and month.")
 struct _REG_GC_KEY_ALOCACAO_GGFPS {
     ULONG PonteiroContaContabil;
     ULONG PonteiroCentroCustos;
@@ -127,14 +144,18 @@ class NXLDADOSGC_API CNXDadosGC_KeyAlocacaoGGF : public T_NXDadosRegistro<_REG_G
     NX_VISAO_CHAVE(KeyCompetencia, MaCompetencia, PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_KEY_RENTABILIDADEPS, "The key of a profitability line: a product or service within a grouping.")
 struct _REG_GC_KEY_RENTABILIDADEPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     ULONG PonteiroAgrupamento;
     BYTE TipoProdutoServico;
     std::byte Lacuna21[3];
 };
-NX_LAYOUT(_REG_GC_KEY_RENTABILIDADEPS, 24, (PosicaoProdutoServico, 0), (PonteiroAgrupamento, 16),
-          (TipoProdutoServico, 20), (Lacuna21, 21))
+NX_LAYOUT(_REG_GC_KEY_RENTABILIDADEPS, 24,
+          (PosicaoProdutoServico, 0),
+          (PonteiroAgrupamento, 16, "the grouping"),
+          (TipoProdutoServico, 20, "kind of product or service"),
+          (Lacuna21, 21))
 
 class NXLDADOSGC_API CNXDadosGC_KeyRentabilidade : public T_NXDadosRegistro<_REG_GC_KEY_RENTABILIDADEPS> {
     NX_DADOS(CNXDadosGC_KeyRentabilidade)
@@ -144,6 +165,8 @@ class NXLDADOSGC_API CNXDadosGC_KeyRentabilidade : public T_NXDadosRegistro<_REG
     NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS,
+         "The key of a cost-index identification: a product, customer, representative, state and branch on a day.")
 struct _REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     REG_NXDMA Dma;
@@ -155,9 +178,15 @@ struct _REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS {
     BYTE TipoProdutoServico;
     std::byte Lacuna39[1];
 };
-NX_LAYOUT(_REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS, 40, (PosicaoProduto, 0), (Dma, 16), (PonteiroIndiceCustos, 20),
-          (PonteiroCliente, 24), (PonteiroRepresentante, 28), (PonteiroUF, 32), (PonteiroFilial, 36),
-          (TipoProdutoServico, 38), (Lacuna39, 39))
+NX_LAYOUT(_REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS, 40,
+          (PosicaoProduto, 0, "the product"),
+          (Dma, 16, "the day"),
+          (PonteiroIndiceCustos, 20, "the index set (CNXDadosGC_IndiceCustos)"),
+          (PonteiroCliente, 24), (PonteiroRepresentante, 28),
+          (PonteiroUF, 32, "the state"),
+          (PonteiroFilial, 36),
+          (TipoProdutoServico, 38, "kind of product or service"),
+          (Lacuna39, 39))
 
 class NXLDADOSGC_API CNXDadosGC_KeyIdentificacaoIndiceCustos
     : public T_NXDadosRegistro<_REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS> {
@@ -177,6 +206,8 @@ class NXLDADOSGC_API CNXDadosGC_KeyIdentificacaoIndiceCustos
 // Composite keys: the record embeds smaller keys whole; the object holds them as members and
 // keeps its own embedded areas zero.
 
+NX_SOBRE(_REG_GC_KEY_CUSTO_PRODUCAOPS,
+         "The key of a production cost: its month and branch and its product or service, each a member key.")
 struct _REG_GC_KEY_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_COMPETENCIAPS KeyCompetencia;
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
@@ -190,6 +221,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyCustoProducao : public T_NXDadosRegistroComLi
     NX_FILHOS(NX_FILHO_MEMBRO(KeyCompetencia), NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS, "The key of one process of a production cost.")
 struct _REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_CUSTO_PRODUCAOPS KeyCustoProducao;
     ULONG PonteiroProcesso;
@@ -197,8 +229,10 @@ struct _REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS {
     REG_NXMA MaCompetencia;
     std::byte Lacuna42[6];
 };
-NX_LAYOUT(_REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS, 48, (KeyCustoProducao, 0), (PonteiroProcesso, 32),
-          (PonteiroCentroCustos, 36), (MaCompetencia, 40), (Lacuna42, 42))
+NX_LAYOUT(_REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS, 48,
+          (KeyCustoProducao, 0), (PonteiroProcesso, 32), (PonteiroCentroCustos, 36),
+          (MaCompetencia, 40, "the process's own month, apart from the one in KeyCustoProducao"),
+          (Lacuna42, 42))
 
 class NXLDADOSGC_API CNXDadosGC_KeyProcessoCustoProducao
     : public T_NXDadosRegistroComLista<_REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS> {
@@ -210,14 +244,18 @@ class NXLDADOSGC_API CNXDadosGC_KeyProcessoCustoProducao
     NX_FILHOS(NX_FILHO_MEMBRO(KeyCustoProducao))
 };
 
+NX_SOBRE(_REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS, "The key of one input of a production cost.")
 struct _REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_CUSTO_PRODUCAOPS KeyCustoProducao;
     _REG_POSICAO_PRODUTOPS PosicaoInsumo;
     REG_NXMA MaCompetencia;
     std::byte Lacuna50[6];
 };
-NX_LAYOUT(_REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS, 56, (KeyCustoProducao, 0), (PosicaoInsumo, 32),
-          (MaCompetencia, 48), (Lacuna50, 50))
+NX_LAYOUT(_REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS, 56,
+          (KeyCustoProducao, 0),
+          (PosicaoInsumo, 32, "the input"),
+          (MaCompetencia, 48, "the input's own month, apart from the one in KeyCustoProducao"),
+          (Lacuna50, 50))
 
 class NXLDADOSGC_API CNXDadosGC_KeyInsumoCustoProducao
     : public T_NXDadosRegistroComLista<_REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS> {

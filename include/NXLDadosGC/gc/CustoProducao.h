@@ -9,8 +9,9 @@
 #include "NXLDadosGC/gc/DadosGC.h"
 #include "NXLDadosGC/gc/Rentabilidade.h" // CNXDadosGC_ProdutoServicoClasse
 
-// A process line of a variation. Same layout as the processing line of a result below, but a
-// record type of its own: the two never compare equal.
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_PROCESSOPS,
+         "A process line of a variation: quantity, hours and costs of one process. Same layout as the processing line "
+         "of a result, but a record type of its own: the two never compare equal.")
 struct _REG_GC_CUSTO_PRODUCAO_PROCESSOPS {
     tagCY QuantProcessada;
     tagCY QuantHorasProducao;
@@ -26,10 +27,16 @@ struct _REG_GC_CUSTO_PRODUCAO_PROCESSOPS {
     REG_NXMA MaCompetencia;
     std::byte Lacuna82[6];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_PROCESSOPS, 88, (QuantProcessada, 0), (QuantHorasProducao, 8),
-          (CustoHoraFixo, 16), (CustoHoraVariavel, 24), (CustoHora, 32), (CustoTotalHorasFixo, 40),
-          (CustoTotalHorasVariavel, 48), (CustoTotalHoras, 56), (CustoTotal, 64), (PonteiroProcesso, 72),
-          (PonteiroCentroCustos, 76), (MaCompetencia, 80), (Lacuna82, 82))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_PROCESSOPS, 88,
+          (QuantProcessada, 0, "quantity processed"),
+          (QuantHorasProducao, 8, "productive hours"),
+          (CustoHoraFixo, 16, "fixed cost per hour"),
+          (CustoHoraVariavel, 24, "variable cost per hour"),
+          (CustoHora, 32, "cost per hour"),
+          (CustoTotalHorasFixo, 40, "fixed cost of the hours"),
+          (CustoTotalHorasVariavel, 48, "variable cost of the hours"),
+          (CustoTotalHoras, 56, "cost of the hours"),
+          (CustoTotal, 64), (PonteiroProcesso, 72), (PonteiroCentroCustos, 76), (MaCompetencia, 80), (Lacuna82, 82))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcesso
     : public T_NXDadosRegistro<_REG_GC_CUSTO_PRODUCAO_PROCESSOPS> {
@@ -48,6 +55,8 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcesso
     NX_CAMPO(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS,
+         "A processing line of a result: quantity, hours and costs of one processing step.")
 struct _REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS {
     tagCY QuantProcessada;
     tagCY QuantHorasProducao;
@@ -63,10 +72,16 @@ struct _REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS {
     REG_NXMA MaCompetencia;
     std::byte Lacuna82[6];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS, 88, (QuantProcessada, 0), (QuantHorasProducao, 8),
-          (CustoHoraFixo, 16), (CustoHoraVariavel, 24), (CustoHora, 32), (CustoTotalHorasFixo, 40),
-          (CustoTotalHorasVariavel, 48), (CustoTotalHoras, 56), (CustoTotal, 64), (PonteiroProcesso, 72),
-          (PonteiroCentroCustos, 76), (MaCompetencia, 80), (Lacuna82, 82))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS, 88,
+          (QuantProcessada, 0, "quantity processed"),
+          (QuantHorasProducao, 8, "productive hours"),
+          (CustoHoraFixo, 16, "fixed cost per hour"),
+          (CustoHoraVariavel, 24, "variable cost per hour"),
+          (CustoHora, 32, "cost per hour"),
+          (CustoTotalHorasFixo, 40, "fixed cost of the hours"),
+          (CustoTotalHorasVariavel, 48, "variable cost of the hours"),
+          (CustoTotalHoras, 56, "cost of the hours"),
+          (CustoTotal, 64), (PonteiroProcesso, 72), (PonteiroCentroCustos, 76), (MaCompetencia, 80), (Lacuna82, 82))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcessamento
     : public T_NXDadosRegistro<_REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS> {
@@ -85,6 +100,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcessamento
     NX_CAMPO(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_INSUMOPS, "An input line of a variation: the quantity and cost of one input consumed.")
 struct _REG_GC_CUSTO_PRODUCAO_INSUMOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     tagCY QuantConsumida;
@@ -95,9 +111,15 @@ struct _REG_GC_CUSTO_PRODUCAO_INSUMOPS {
     BYTE TipoCalculoInsumo;
     BYTE PermiteAlterar;
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_INSUMOPS, 48, (PosicaoProduto, 0), (QuantConsumida, 16), (CustoTotal, 24),
-          (CustoMedioV8, 32), (PonteiroTabPrecoCompra, 40), (MaCompetencia, 44), (TipoCalculoInsumo, 46),
-          (PermiteAlterar, 47))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_INSUMOPS, 48,
+          (PosicaoProduto, 0, "the input"),
+          (QuantConsumida, 16, "quantity consumed"),
+          (CustoTotal, 24),
+          (CustoMedioV8, 32, "average cost"),
+          (PonteiroTabPrecoCompra, 40, "the purchase price table"),
+          (MaCompetencia, 44),
+          (TipoCalculoInsumo, 46, "how the input is calculated"),
+          (PermiteAlterar, 47, "flag: the line may be changed"))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoInsumo : public T_NXDadosRegistro<_REG_GC_CUSTO_PRODUCAO_INSUMOPS> {
     NX_DADOS(CNXDadosGC_CustoProducaoInsumo)
@@ -111,6 +133,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoInsumo : public T_NXDadosRegistro<_
     NX_CAMPO(PermiteAlterar)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS, "An input issue of a result: one input taken from stock.")
 struct _REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     REG_NXDMAHMSUTC DmaHmsMovimento;
@@ -121,9 +144,13 @@ struct _REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS {
     REG_NXMA MaCompetencia;
     std::byte Lacuna58[6];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS, 64, (PosicaoProduto, 0), (DmaHmsMovimento, 16),
-          (DmcMovimentoBaixa, 24), (QuantConsumida, 32), (CustoUnitarioV8, 40), (CustoTotal, 48),
-          (MaCompetencia, 56), (Lacuna58, 58))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS, 64,
+          (PosicaoProduto, 0, "the input issued"),
+          (DmaHmsMovimento, 16, "when the stock moved"),
+          (DmcMovimentoBaixa, 24, "date of the issue"),
+          (QuantConsumida, 32, "quantity consumed"),
+          (CustoUnitarioV8, 40, "unit cost"),
+          (CustoTotal, 48), (MaCompetencia, 56), (Lacuna58, 58))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoBaixaInsumo
     : public T_NXDadosRegistro<_REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS> {
@@ -137,13 +164,16 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoBaixaInsumo
     NX_CAMPO(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_ENTRADAPS, "The stock entry a result produced.")
 struct _REG_GC_CUSTO_PRODUCAO_ENTRADAPS {
     REG_NXDMAHMSUTC DmaHmsMovimento;
     REG_NXDMC DmcMovimentoEntrada;
     REG_NXDMC DmcOrdemProducao;
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_ENTRADAPS, 24, (DmaHmsMovimento, 0), (DmcMovimentoEntrada, 8),
-          (DmcOrdemProducao, 16))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_ENTRADAPS, 24,
+          (DmaHmsMovimento, 0, "when the stock moved"),
+          (DmcMovimentoEntrada, 8, "date of the entry"),
+          (DmcOrdemProducao, 16, "date of the production order"))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoEntrada : public T_NXDadosRegistro<_REG_GC_CUSTO_PRODUCAO_ENTRADAPS> {
     NX_DADOS(CNXDadosGC_CustoProducaoEntrada)
@@ -152,6 +182,9 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoEntrada : public T_NXDadosRegistro<
     NX_CAMPO(DmcOrdemProducao)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS,
+         "An outsourcing line of a production cost: its total cost in the month; its other amounts and references "
+         "are retired.")
 struct _REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS {
     tagCY QuantApontada_DEPRECATED;
     tagCY CustoTotal;
@@ -162,7 +195,9 @@ struct _REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS {
     REG_NXMA MaCompetencia;
     std::byte Lacuna38[2];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS, 40, (QuantApontada_DEPRECATED, 0), (CustoTotal, 8),
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS, 40,
+          (QuantApontada_DEPRECATED, 0),
+          (CustoTotal, 8, "the outsourcing cost"),
           (CustoUnitarioV8_DEPRECATED, 16), (PonteiroProcesso_DEPRECATED, 24),
           (PonteiroIndustrializador_DEPRECATED, 28), (PonteiroNotaFiscalSaida_DEPRECATED, 32), (MaCompetencia, 36),
           (Lacuna38, 38))
@@ -179,6 +214,9 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoTerceirizacao
     NX_CAMPO(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS,
+         "A work-in-process inventory line of a production cost: what one process holds in elaboration for a product "
+         "or service.")
 struct _REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     tagCY QuantEmElaboracao;
@@ -196,10 +234,18 @@ struct _REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS {
     BYTE TipoProdutoServico;
     std::byte Lacuna93[3];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS, 96, (PosicaoProdutoServico, 0), (QuantEmElaboracao, 16),
-          (QuantProcessada, 24), (QuantHorasProducao, 32), (CustoTotal, 40), (CustoTotalHorasFixo, 48),
-          (CustoTotalHorasVariavel, 56), (CustoTotalHoras, 64), (CustoTotalInsumos, 72), (PonteiroProcesso, 80),
-          (PonteiroCentroCustos, 84), (MaCompetencia, 88), (PonteiroFilial, 90), (TipoProdutoServico, 92),
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS, 96,
+          (PosicaoProdutoServico, 0),
+          (QuantEmElaboracao, 16, "quantity in process"),
+          (QuantProcessada, 24, "quantity processed"),
+          (QuantHorasProducao, 32, "productive hours"),
+          (CustoTotal, 40),
+          (CustoTotalHorasFixo, 48, "fixed cost of the hours"),
+          (CustoTotalHorasVariavel, 56, "variable cost of the hours"),
+          (CustoTotalHoras, 64, "cost of the hours"),
+          (CustoTotalInsumos, 72, "cost of the inputs"),
+          (PonteiroProcesso, 80), (PonteiroCentroCustos, 84), (MaCompetencia, 88), (PonteiroFilial, 90),
+          (TipoProdutoServico, 92, "kind of product or service"),
           (Lacuna93, 93))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoInventarioElaboracao
@@ -223,6 +269,10 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoInventarioElaboracao
     NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_RESULTADOPS,
+         "A result of a production cost: what one process produced in the month from one stock origin, with its "
+         "processing steps (CustoProcessamento), input issues (CustoBaixaInsumo) and the stock entry it produced "
+         "(Entrada).")
 struct _REG_GC_CUSTO_PRODUCAO_RESULTADOPS {
     tagCY QuantProduzida;
     tagCY QuantHorasProducao;
@@ -243,11 +293,19 @@ struct _REG_GC_CUSTO_PRODUCAO_RESULTADOPS {
     _REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS* pCustoBaixaInsumo;
     std::byte Lacuna104[8];
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_RESULTADOPS, 112, (QuantProduzida, 0), (QuantHorasProducao, 8),
-          (CustoTotalHorasFixo, 16), (CustoTotalHorasVariavel, 24), (CustoTotalHoras, 32), (CustoTotalInsumos, 40),
-          (CustoTotal, 48), (CustoUnitarioV8, 56), (PonteiroProcesso, 64), (QuantidadeCustoProcessamento, 68),
-          (QuantidadeCustoBaixaInsumo, 72), (MaCompetencia, 76), (EstoqueOrigemTerceiros, 78), (Lacuna79, 79),
-          (pEntrada, 80), (pCustoProcessamento, 88), (pCustoBaixaInsumo, 96), (Lacuna104, 104))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_RESULTADOPS, 112,
+          (QuantProduzida, 0, "quantity produced"),
+          (QuantHorasProducao, 8, "productive hours"),
+          (CustoTotalHorasFixo, 16, "fixed cost of the hours"),
+          (CustoTotalHorasVariavel, 24, "variable cost of the hours"),
+          (CustoTotalHoras, 32, "cost of the hours"),
+          (CustoTotalInsumos, 40, "cost of the inputs"),
+          (CustoTotal, 48),
+          (CustoUnitarioV8, 56, "unit cost"),
+          (PonteiroProcesso, 64), (QuantidadeCustoProcessamento, 68), (QuantidadeCustoBaixaInsumo, 72),
+          (MaCompetencia, 76),
+          (EstoqueOrigemTerceiros, 78, "stock origin: own or belonging to others"),
+          (Lacuna79, 79), (pEntrada, 80), (pCustoProcessamento, 88), (pCustoBaixaInsumo, 96), (Lacuna104, 104))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoResultado
     : public T_NXDadosRegistroComLista<_REG_GC_CUSTO_PRODUCAO_RESULTADOPS> {
@@ -269,6 +327,9 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoResultado
     NX_FILHOS(NX_FILHO_UNICO(Entrada), NX_FILHO_LISTA(CustoProcessamento), NX_FILHO_LISTA(CustoBaixaInsumo))
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_VARIACAOPS,
+         "A stock variation of a production cost: quantities and costs, by process (CustoProcesso) and by input "
+         "(CustoInsumo).")
 struct _REG_GC_CUSTO_PRODUCAO_VARIACAOPS {
     tagCY QuantProduzida;
     tagCY CustoTotalHorasFixo;
@@ -282,10 +343,15 @@ struct _REG_GC_CUSTO_PRODUCAO_VARIACAOPS {
     _REG_GC_CUSTO_PRODUCAO_PROCESSOPS* pCustoProcesso;
     _REG_GC_CUSTO_PRODUCAO_INSUMOPS* pCustoInsumo;
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_VARIACAOPS, 80, (QuantProduzida, 0), (CustoTotalHorasFixo, 8),
-          (CustoTotalHorasVariavel, 16), (CustoTotalHoras, 24), (CustoTotalInsumos, 32), (CustoTotal, 40),
-          (CustoUnitarioV8, 48), (QuantidadeCustoProcesso, 56), (QuantidadeCustoInsumo, 60), (pCustoProcesso, 64),
-          (pCustoInsumo, 72))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAO_VARIACAOPS, 80,
+          (QuantProduzida, 0, "quantity produced"),
+          (CustoTotalHorasFixo, 8, "fixed cost of the hours"),
+          (CustoTotalHorasVariavel, 16, "variable cost of the hours"),
+          (CustoTotalHoras, 24, "cost of the hours"),
+          (CustoTotalInsumos, 32, "cost of the inputs"),
+          (CustoTotal, 40),
+          (CustoUnitarioV8, 48, "unit cost"),
+          (QuantidadeCustoProcesso, 56), (QuantidadeCustoInsumo, 60), (pCustoProcesso, 64), (pCustoInsumo, 72))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducaoVariacao
     : public T_NXDadosRegistroComLista<_REG_GC_CUSTO_PRODUCAO_VARIACAOPS> {
@@ -302,6 +368,9 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoVariacao
     NX_FILHOS(NX_FILHO_LISTA(CustoProcesso), NX_FILHO_LISTA(CustoInsumo))
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PRODUCAOPS,
+         "The production cost of one product or service of a branch in a month, with its results, outsourcing, "
+         "work-in-process inventory and up to three variations (own stock, stock of others, overall).")
 struct _REG_GC_CUSTO_PRODUCAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsEmissao;
@@ -331,14 +400,20 @@ struct _REG_GC_CUSTO_PRODUCAOPS {
     _REG_GC_CUSTO_PRODUCAO_VARIACAOPS* pVariacaoEstoqueTerceiros;
     _REG_GC_CUSTO_PRODUCAO_VARIACAOPS* pVariacaoGeral;
 };
-NX_LAYOUT(_REG_GC_CUSTO_PRODUCAOPS, 136, (PosicaoProdutoServico, 0), (DmaHmsEmissao, 16), (DmaHmsGravacao, 24),
-          (TotalCustoTerceirizacoes, 32), (Chave, 40), (PonteiroProjeto_DEPRECATED, 44),
-          (PonteiroFluxoProcesso_DEPRECATED, 48), (PonteiroUsuarioEmissao, 52), (PonteiroUsuarioGravacao, 56),
-          (QuantidadeResultado, 60), (QuantidadeCustoTerceirizacao, 64), (QuantidadeInventarioElaboracao, 68),
-          (MaCompetencia, 72), (PonteiroFilial, 74), (TipoProdutoServico, 76), (TipoCusto, 77),
-          (OrigemCustoProducao, 78), (Situacao, 79), (EhCustoProducaoAtivo, 80), (Excluido, 81), (Lacuna82, 82),
-          (pResultado, 88), (pCustoTerceirizacao, 96), (pInventarioElaboracao, 104), (pVariacaoEstoqueProprio, 112),
-          (pVariacaoEstoqueTerceiros, 120), (pVariacaoGeral, 128))
+NX_LAYOUT(_REG_GC_CUSTO_PRODUCAOPS, 136,
+          (PosicaoProdutoServico, 0), (DmaHmsEmissao, 16), (DmaHmsGravacao, 24),
+          (TotalCustoTerceirizacoes, 32, "total of the outsourcing costs"),
+          (Chave, 40), (PonteiroProjeto_DEPRECATED, 44), (PonteiroFluxoProcesso_DEPRECATED, 48),
+          (PonteiroUsuarioEmissao, 52), (PonteiroUsuarioGravacao, 56), (QuantidadeResultado, 60),
+          (QuantidadeCustoTerceirizacao, 64), (QuantidadeInventarioElaboracao, 68), (MaCompetencia, 72),
+          (PonteiroFilial, 74),
+          (TipoProdutoServico, 76, "kind of product or service"),
+          (TipoCusto, 77, "kind of cost"),
+          (OrigemCustoProducao, 78, "where the cost came from"),
+          (Situacao, 79, "state of the production cost"),
+          (EhCustoProducaoAtivo, 80, "flag: the active production cost"),
+          (Excluido, 81), (Lacuna82, 82), (pResultado, 88), (pCustoTerceirizacao, 96), (pInventarioElaboracao, 104),
+          (pVariacaoEstoqueProprio, 112), (pVariacaoEstoqueTerceiros, 120), (pVariacaoGeral, 128))
 
 class NXLDADOSGC_API CNXDadosGC_CustoProducao : public T_NXDadosRegistroComLista<_REG_GC_CUSTO_PRODUCAOPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_CustoProducao)
@@ -381,6 +456,8 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducao : public T_NXDadosRegistroComLista
               NX_FILHO_UNICO(VariacaoGeral))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CUSTO_PRODUCAOPS,
+         "The query filter of production costs; its member key is the product or service.")
 struct _REG_GC_FILTRO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG ChaveInicial;
@@ -402,12 +479,19 @@ struct _REG_GC_FILTRO_CUSTO_PRODUCAOPS {
     BYTE ApresentarTodosGravados;
     std::byte Lacuna58[6];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CUSTO_PRODUCAOPS, 64, (KeyProdutoServico, 0), (ChaveInicial, 24), (ChaveFinal, 28),
-          (PonteiroProjeto_DEPRECATED, 32), (PonteiroFluxoProcesso_DEPRECATED, 36), (MaCompetenciaInicial, 40),
-          (MaCompetenciaFinal, 42), (MaTreeInicial, 44), (MaTreeFinal, 46), (PonteiroFilial, 48),
-          (FiltroTipoProdutoServico, 50), (FiltroTipoCusto, 51), (FiltroOrigem, 52), (FiltroSituacao, 53),
-          (FiltroEstoqueOrigemResultados, 54), (FiltrarProdutoServicoExato, 55), (NaoVerificarFilialAtiva, 56),
-          (ApresentarTodosGravados, 57), (Lacuna58, 58))
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_PRODUCAOPS, 64,
+          (KeyProdutoServico, 0), (ChaveInicial, 24), (ChaveFinal, 28), (PonteiroProjeto_DEPRECATED, 32),
+          (PonteiroFluxoProcesso_DEPRECATED, 36), (MaCompetenciaInicial, 40), (MaCompetenciaFinal, 42),
+          (MaTreeInicial, 44), (MaTreeFinal, 46), (PonteiroFilial, 48),
+          (FiltroTipoProdutoServico, 50, "selects by kind of product or service"),
+          (FiltroTipoCusto, 51, "selects by kind of cost"),
+          (FiltroOrigem, 52, "selects by origin"),
+          (FiltroSituacao, 53, "selects by state"),
+          (FiltroEstoqueOrigemResultados, 54, "selects by the stock origin of the results"),
+          (FiltrarProdutoServicoExato, 55, "non-zero: that exact product or service only"),
+          (NaoVerificarFilialAtiva, 56, "non-zero: do not check that the branch is active"),
+          (ApresentarTodosGravados, 57, "non-zero: every recorded production cost"),
+          (Lacuna58, 58))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCustoProducao
     : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_CUSTO_PRODUCAOPS> {
@@ -436,6 +520,9 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoProducao
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS,
+         "The parameters of a production-cost load: a branch and month (its member key), a purchase price table, how "
+         "inputs are calculated, and the product and service classes to load (ProdutoClasse).")
 struct _REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_COMPETENCIAPS KeyCompetencia;
     ULONG PonteiroTabelaPrecoCompra;
@@ -445,9 +532,12 @@ struct _REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS {
     _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoClasse;
     std::byte Lacuna32[8];
 };
-NX_LAYOUT(_REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS, 40, (KeyCompetencia, 0), (PonteiroTabelaPrecoCompra, 8),
-          (QuantidadeProdutoClasse, 12), (TipoCalculoInsumo, 16), (Lacuna17, 17), (pProdutoClasse, 24),
-          (Lacuna32, 32))
+NX_LAYOUT(_REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS, 40,
+          (KeyCompetencia, 0),
+          (PonteiroTabelaPrecoCompra, 8, "the purchase price table"),
+          (QuantidadeProdutoClasse, 12),
+          (TipoCalculoInsumo, 16, "how inputs are calculated"),
+          (Lacuna17, 17), (pProdutoClasse, 24), (Lacuna32, 32))
 
 class NXLDADOSGC_API CNXDadosGC_ParametrosCargaCustoProducao
     : public T_NXDadosRegistroComLista<_REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS> {
@@ -460,6 +550,8 @@ class NXLDADOSGC_API CNXDadosGC_ParametrosCargaCustoProducao
     NX_FILHOS(NX_FILHO_MEMBRO(KeyCompetencia), NX_FILHO_LISTA(ProdutoClasse))
 };
 
+NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS,
+         "The parameters of an invalidation of the production costs of a branch and month.")
 struct _REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -467,8 +559,11 @@ struct _REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS {
     BYTE EfetivarAlteracao;
     std::byte Lacuna6[2];
 };
-NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS, 8, (MaCompetencia, 0), (PonteiroFilial, 2),
-          (FiltroTipoCustoProducao, 4), (EfetivarAlteracao, 5), (Lacuna6, 6))
+NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS, 8,
+          (MaCompetencia, 0), (PonteiroFilial, 2),
+          (FiltroTipoCustoProducao, 4, "selects the kind of production cost"),
+          (EfetivarAlteracao, 5, "non-zero: make the invalidation effective"),
+          (Lacuna6, 6))
 
 class NXLDADOSGC_API CNXDadosGC_ParametrosInvalidarCustoProducao
     : public T_NXDadosRegistro<_REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS> {

@@ -9,13 +9,15 @@
 
 // ---- Standard cost ------------------------------------------------------------------------------
 
+NX_SOBRE(_REG_GC_CUSTO_PADRAO_CONTAPS, "The standard amount of one account pair within a standard cost.")
 struct _REG_GC_CUSTO_PADRAO_CONTAPS {
     tagCY CustoPadrao;
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
 };
-NX_LAYOUT(_REG_GC_CUSTO_PADRAO_CONTAPS, 16, (CustoPadrao, 0), (PonteiroContaContabil, 8),
-          (PonteiroContaGerencial, 12))
+NX_LAYOUT(_REG_GC_CUSTO_PADRAO_CONTAPS, 16,
+          (CustoPadrao, 0, "the standard amount"),
+          (PonteiroContaContabil, 8), (PonteiroContaGerencial, 12))
 
 class NXLDADOSGC_API CNXDadosGC_CustoPadraoConta : public T_NXDadosRegistro<_REG_GC_CUSTO_PADRAO_CONTAPS> {
     NX_DADOS(CNXDadosGC_CustoPadraoConta)
@@ -24,6 +26,8 @@ class NXLDADOSGC_API CNXDadosGC_CustoPadraoConta : public T_NXDadosRegistro<_REG
     NX_CAMPO(PonteiroContaGerencial)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_PADRAOPS,
+         "A standard cost: a coded, named set of standard amounts per account (Conta) for one branch.")
 struct _REG_GC_CUSTO_PADRAOPS {
     ULONG Posicao;
     NXQuantidade QuantidadeConta;
@@ -49,6 +53,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoPadrao : public T_NXDadosRegistroComLista<_
     NX_FILHOS(NX_FILHO_LISTA(Conta))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CUSTO_PADRAOPS, "The query filter of standard costs.")
 struct _REG_GC_FILTRO_CUSTO_PADRAOPS {
     ULONG Posicao;
     ULONG PonteiroContaContabil;
@@ -57,8 +62,11 @@ struct _REG_GC_FILTRO_CUSTO_PADRAOPS {
     BYTE AtivoInativo;
     std::byte Lacuna15[1];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CUSTO_PADRAOPS, 16, (Posicao, 0), (PonteiroContaContabil, 4), (PonteiroContaGerencial, 8),
-          (PonteiroFilial, 12), (AtivoInativo, 14), (Lacuna15, 15))
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_PADRAOPS, 16,
+          (Posicao, 0, "a standard cost"),
+          (PonteiroContaContabil, 4), (PonteiroContaGerencial, 8), (PonteiroFilial, 12),
+          (AtivoInativo, 14, "selects by the inactive state"),
+          (Lacuna15, 15))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCustoPadrao : public T_NXDadosRegistro<_REG_GC_FILTRO_CUSTO_PADRAOPS> {
     NX_DADOS(CNXDadosGC_FiltroCustoPadrao)
@@ -71,7 +79,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoPadrao : public T_NXDadosRegistro<_RE
 
 // ---- Commercial cost ----------------------------------------------------------------------------
 
-// CustoUnitarioV8 is stored and returned unchanged, at whatever scale its producer chose.
+NX_SOBRE(_REG_GC_CUSTO_COMERCIALPS, "The commercial (unit) cost of one product or service in one branch and month.")
 struct _REG_GC_CUSTO_COMERCIALPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -85,9 +93,13 @@ struct _REG_GC_CUSTO_COMERCIALPS {
     BYTE Excluido;
     std::byte Lacuna47[1];
 };
-NX_LAYOUT(_REG_GC_CUSTO_COMERCIALPS, 48, (PosicaoProdutoServico, 0), (DmaHmsGravacao, 16), (CustoUnitarioV8, 24),
+NX_LAYOUT(_REG_GC_CUSTO_COMERCIALPS, 48,
+          (PosicaoProdutoServico, 0), (DmaHmsGravacao, 16),
+          (CustoUnitarioV8, 24, "the unit cost"),
           (Chave, 32), (PonteiroUsuarioGravacao, 36), (MaCompetencia, 40), (PonteiroFilial, 42),
-          (TipoProdutoServico, 44), (OrigemCustoComercial, 45), (Excluido, 46), (Lacuna47, 47))
+          (TipoProdutoServico, 44, "kind of product or service"),
+          (OrigemCustoComercial, 45, "where the cost came from"),
+          (Excluido, 46), (Lacuna47, 47))
 
 // The key views read and write only the key's fields the record has: a cost key's TipoCusto and
 // PonteiroProcesso are left zero by GetKeyCustoProdutoServico and ignored by its setter.
@@ -108,6 +120,8 @@ class NXLDADOSGC_API CNXDadosGC_CustoComercial : public T_NXDadosRegistro<_REG_G
     NX_VISAO_CHAVE(KeyCustoProdutoServico, PosicaoProdutoServico, MaCompetencia, PonteiroFilial, TipoProdutoServico)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CUSTO_COMERCIALPS,
+         "The query filter of commercial costs; its member key is the product or service.")
 struct _REG_GC_FILTRO_CUSTO_COMERCIALPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     REG_NXMA MaCompetenciaInicial;
@@ -119,9 +133,12 @@ struct _REG_GC_FILTRO_CUSTO_COMERCIALPS {
     BYTE NaoVerificarFilialAtiva;
     std::byte Lacuna36[4];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CUSTO_COMERCIALPS, 40, (KeyProdutoServico, 0), (MaCompetenciaInicial, 24),
-          (MaCompetenciaFinal, 26), (MaCompetenciaTreeInicial, 28), (MaCompetenciaTreeFinal, 30),
-          (PonteiroFilial, 32), (FiltrarProdutoServicoExato, 34), (NaoVerificarFilialAtiva, 35), (Lacuna36, 36))
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_COMERCIALPS, 40,
+          (KeyProdutoServico, 0), (MaCompetenciaInicial, 24), (MaCompetenciaFinal, 26), (MaCompetenciaTreeInicial, 28),
+          (MaCompetenciaTreeFinal, 30), (PonteiroFilial, 32),
+          (FiltrarProdutoServicoExato, 34, "non-zero: that exact product or service only"),
+          (NaoVerificarFilialAtiva, 35, "non-zero: do not check that the branch is active"),
+          (Lacuna36, 36))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCustoComercial
     : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_CUSTO_COMERCIALPS> {
@@ -139,6 +156,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoComercial
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS,
+         "The parameters of a load of commercial costs for a set of product and service classes (ProdutoClasse).")
 struct _REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS {
     ULONG PonteiroTabelaPrecoCompra;
     NXQuantidade QuantidadeProdutoClasse;
@@ -149,9 +168,11 @@ struct _REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS {
     _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoClasse;
     std::byte Lacuna24[8];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS, 32, (PonteiroTabelaPrecoCompra, 0), (QuantidadeProdutoClasse, 4),
-          (MaCompetencia, 8), (PonteiroFilial, 10), (TipoCalculoInsumo, 12), (Lacuna13, 13), (pProdutoClasse, 16),
-          (Lacuna24, 24))
+NX_LAYOUT(_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS, 32,
+          (PonteiroTabelaPrecoCompra, 0, "the purchase price table"),
+          (QuantidadeProdutoClasse, 4), (MaCompetencia, 8), (PonteiroFilial, 10),
+          (TipoCalculoInsumo, 12, "how inputs are calculated"),
+          (Lacuna13, 13), (pProdutoClasse, 16), (Lacuna24, 24))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCargaCustoComercial
     : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS> {
@@ -166,7 +187,9 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaCustoComercial
 
 // ---- Hourly cost --------------------------------------------------------------------------------
 
-// The rates are stored as given; nothing here derives them from the hours and amounts.
+NX_SOBRE(_REG_GC_CUSTO_HORAPS,
+         "The hours of one cost centre and its cost rates per hour and per minute; the rates are stored as given, not "
+         "derived here.")
 struct _REG_GC_CUSTO_HORAPS {
     tagCY QuantHorasProducao;
     tagCY QuantHorasOciosas;
@@ -183,11 +206,20 @@ struct _REG_GC_CUSTO_HORAPS {
     ULONG PonteiroCentroCustos;
     std::byte Lacuna100[4];
 };
-NX_LAYOUT(_REG_GC_CUSTO_HORAPS, 104, (QuantHorasProducao, 0), (QuantHorasOciosas, 8), (ValorGGFTotal, 16),
-          (ValorGGFFixoTotal, 24), (ValorGGFVariavelTotal, 32), (CustoProducaoHora, 40), (CustoOciosoHora, 48),
-          (CustoProducaoMinuto, 56), (CustoOciosoMinuto, 64), (CustoProducaoHoraFixo, 72),
-          (CustoOciosoHoraFixo, 80), (CustoProducaoHoraVariavel, 88), (PonteiroCentroCustos, 96),
-          (Lacuna100, 100))
+NX_LAYOUT(_REG_GC_CUSTO_HORAPS, 104,
+          (QuantHorasProducao, 0, "productive hours"),
+          (QuantHorasOciosas, 8, "idle hours"),
+          (ValorGGFTotal, 16, "total overhead (GGF) amount"),
+          (ValorGGFFixoTotal, 24, "fixed part of ValorGGFTotal"),
+          (ValorGGFVariavelTotal, 32, "variable part of ValorGGFTotal"),
+          (CustoProducaoHora, 40, "cost per productive hour"),
+          (CustoOciosoHora, 48, "cost per idle hour"),
+          (CustoProducaoMinuto, 56, "cost per productive minute"),
+          (CustoOciosoMinuto, 64, "cost per idle minute"),
+          (CustoProducaoHoraFixo, 72, "fixed cost per productive hour"),
+          (CustoOciosoHoraFixo, 80, "fixed cost per idle hour"),
+          (CustoProducaoHoraVariavel, 88, "variable cost per productive hour (there is no variable idle rate)"),
+          (PonteiroCentroCustos, 96), (Lacuna100, 100))
 
 class NXLDADOSGC_API CNXDadosGC_CustoHora : public T_NXDadosRegistro<_REG_GC_CUSTO_HORAPS> {
     NX_DADOS(CNXDadosGC_CustoHora)

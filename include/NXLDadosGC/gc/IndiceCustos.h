@@ -7,6 +7,7 @@
 #include "NXLDadosGC/gc/Chaves.h"  // CNXDadosGC_KeyProdutoServico
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS, "One user-defined value of an index set.")
 struct _REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS {
     tagCY Valor;
     char Descricao[31];
@@ -21,6 +22,9 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustosValorPersonalizado
     NX_TEXTO(Descricao, 30)
 };
 
+NX_SOBRE(_REG_GC_INDICE_CUSTOSPS,
+         "A set of cost indices: the rates kept beside cost and its user-defined values (ValorPersonalizado); the "
+         "programs that fill it choose each value's unit.")
 struct _REG_GC_INDICE_CUSTOSPS {
     tagCY TaxaFinanceira;
     tagCY PrazoMedio;
@@ -44,11 +48,21 @@ struct _REG_GC_INDICE_CUSTOSPS {
     _REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS* pValorPersonalizado;
     std::byte Lacuna192[8];
 };
-NX_LAYOUT(_REG_GC_INDICE_CUSTOSPS, 200, (TaxaFinanceira, 0), (PrazoMedio, 8), (LucroLiquido, 16),
-          (RepComissaoFaturamento, 24), (RepComissaoVencimento, 32), (VendComissaoFaturamento, 40),
-          (VendComissaoVencimento, 48), (ICMS, 56), (PIS, 64), (COFINS, 72), (Frete, 80), (Marketing, 88),
-          (Estrutura, 96), (ImpostoRenda, 104), (Posicao, 112), (QuantidadeValorPersonalizado, 116),
-          (Codigo, 120), (Descricao, 131), (Lacuna182, 182), (pValorPersonalizado, 184), (Lacuna192, 192))
+NX_LAYOUT(_REG_GC_INDICE_CUSTOSPS, 200,
+          (TaxaFinanceira, 0, "financial rate"),
+          (PrazoMedio, 8, "average term"),
+          (LucroLiquido, 16, "net profit"),
+          (RepComissaoFaturamento, 24, "representatives' commission on invoicing"),
+          (RepComissaoVencimento, 32, "representatives' commission on due date"),
+          (VendComissaoFaturamento, 40, "salespeople's commission on invoicing"),
+          (VendComissaoVencimento, 48, "salespeople's commission on due date"),
+          (ICMS, 56), (PIS, 64), (COFINS, 72),
+          (Frete, 80, "freight"),
+          (Marketing, 88),
+          (Estrutura, 96, "structure"),
+          (ImpostoRenda, 104, "income tax"),
+          (Posicao, 112), (QuantidadeValorPersonalizado, 116), (Codigo, 120), (Descricao, 131), (Lacuna182, 182),
+          (pValorPersonalizado, 184), (Lacuna192, 192))
 
 class NXLDADOSGC_API CNXDadosGC_IndiceCustos : public T_NXDadosRegistroComLista<_REG_GC_INDICE_CUSTOSPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_IndiceCustos)
@@ -73,12 +87,15 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustos : public T_NXDadosRegistroComLista<
     NX_FILHOS(NX_FILHO_LISTA(ValorPersonalizado))
 };
 
+NX_SOBRE(_REG_GC_INDICE_CUSTOS_PERSONALIZADOPS, "The definition of a user-defined cost index.")
 struct _REG_GC_INDICE_CUSTOS_PERSONALIZADOPS {
     ULONG Posicao;
     char Descricao[31];
     std::byte Lacuna35[5];
 };
-NX_LAYOUT(_REG_GC_INDICE_CUSTOS_PERSONALIZADOPS, 40, (Posicao, 0), (Descricao, 4), (Lacuna35, 35))
+NX_LAYOUT(_REG_GC_INDICE_CUSTOS_PERSONALIZADOPS, 40,
+          (Posicao, 0, "the index's position"),
+          (Descricao, 4), (Lacuna35, 35))
 
 class NXLDADOSGC_API CNXDadosGC_IndiceCustosPersonalizado
     : public T_NXDadosRegistro<_REG_GC_INDICE_CUSTOS_PERSONALIZADOPS> {
@@ -87,6 +104,9 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustosPersonalizado
     NX_TEXTO(Descricao, 30)
 };
 
+NX_SOBRE(_REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS,
+         "The rule that says which index set applies to a product or service (its member key), customer, customer "
+         "categories, representative, branch and fiscal situation.")
 struct _REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG Posicao;
@@ -112,13 +132,25 @@ struct _REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS {
     char Descricao[51];
     std::byte Lacuna127[1];
 };
-NX_LAYOUT(_REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS, 128, (KeyProdutoServico, 0), (Posicao, 24),
-          (PonteiroIndiceCustos, 28), (PonteiroCliente, 32), (CliPonteiroCategoria1, 36),
-          (CliPonteiroCategoria2, 40), (CliPonteiroCategoria3, 44), (PonteiroRepresentante, 48),
-          (PonteiroFilial, 52), (Inativo, 54), (TipoProducao, 55), (PossuiSubstTributaria, 56), (PossuiPIS, 57),
-          (PossuiCOFINS, 58), (TipoFiltroCliente, 59), (CliTipoPessoa, 60), (CliRegiaoFiscal, 61),
-          (CliDestinoOperacao, 62), (CliContribuinteICMS, 63), (FretePorConta, 64), (Codigo, 65),
-          (Descricao, 76), (Lacuna127, 127))
+NX_LAYOUT(_REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS, 128,
+          (KeyProdutoServico, 0), (Posicao, 24),
+          (PonteiroIndiceCustos, 28, "the index set that applies (CNXDadosGC_IndiceCustos)"),
+          (PonteiroCliente, 32),
+          (CliPonteiroCategoria1, 36, "customer category 1"),
+          (CliPonteiroCategoria2, 40, "customer category 2"),
+          (CliPonteiroCategoria3, 44, "customer category 3"),
+          (PonteiroRepresentante, 48), (PonteiroFilial, 52), (Inativo, 54),
+          (TipoProducao, 55, "kind of production"),
+          (PossuiSubstTributaria, 56, "flag: tax substitution applies"),
+          (PossuiPIS, 57, "flag: PIS applies"),
+          (PossuiCOFINS, 58, "flag: COFINS applies"),
+          (TipoFiltroCliente, 59, "how the customer is selected"),
+          (CliTipoPessoa, 60, "the customer's kind of person"),
+          (CliRegiaoFiscal, 61, "the customer's fiscal region"),
+          (CliDestinoOperacao, 62, "destination of the operation"),
+          (CliContribuinteICMS, 63, "whether the customer pays ICMS"),
+          (FretePorConta, 64, "who pays the freight"),
+          (Codigo, 65), (Descricao, 76), (Lacuna127, 127))
 
 class NXLDADOSGC_API CNXDadosGC_IdentificacaoIndiceCustos
     : public T_NXDadosRegistroComLista<_REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS> {
@@ -148,12 +180,16 @@ class NXLDADOSGC_API CNXDadosGC_IdentificacaoIndiceCustos
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS,
+         "One product of an index-to-product relation and the index set assigned to it.")
 struct _REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     ULONG PonteiroIndiceCusto;
     std::byte Lacuna20[4];
 };
-NX_LAYOUT(_REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS, 24, (PosicaoProduto, 0), (PonteiroIndiceCusto, 16),
+NX_LAYOUT(_REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS, 24,
+          (PosicaoProduto, 0, "the product"),
+          (PonteiroIndiceCusto, 16, "the index set (CNXDadosGC_IndiceCustos)"),
           (Lacuna20, 20))
 
 class NXLDADOSGC_API CNXDadosGC_RelacaoIndiceProdutoItem
@@ -163,6 +199,8 @@ class NXLDADOSGC_API CNXDadosGC_RelacaoIndiceProdutoItem
     NX_CAMPO(PonteiroIndiceCusto)
 };
 
+NX_SOBRE(_REG_GC_RELACAO_INDICE_PRODUTOPS,
+         "A named relation that assigns an index set to each of a list of products (Item).")
 struct _REG_GC_RELACAO_INDICE_PRODUTOPS {
     ULONG Posicao;
     NXQuantidade QuantidadeItem;
@@ -187,13 +225,15 @@ class NXLDADOSGC_API CNXDadosGC_RelacaoIndiceProduto
     NX_FILHOS(NX_FILHO_LISTA(Item))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS, "The query filter of index-to-product relations.")
 struct _REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS {
     ULONG PonteiroRelacaoIndiceProduto;
     char Codigo[11];
     std::byte Lacuna15[1];
 };
-NX_LAYOUT(_REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS, 16, (PonteiroRelacaoIndiceProduto, 0), (Codigo, 4),
-          (Lacuna15, 15))
+NX_LAYOUT(_REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS, 16,
+          (PonteiroRelacaoIndiceProduto, 0, "a relation (CNXDadosGC_RelacaoIndiceProduto)"),
+          (Codigo, 4), (Lacuna15, 15))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroRelacaoIndiceProduto
     : public T_NXDadosRegistro<_REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS> {

@@ -10,12 +10,16 @@
 
 // ---- Expenses ---------------------------------------------------------------------------------
 
+NX_SOBRE(_REG_GC_CUSTO_DESPESA_PE_CONTAPS, "One account line of an expense posting.")
 struct _REG_GC_CUSTO_DESPESA_PE_CONTAPS {
     tagCY TotalConta;
     ULONG PonteiroConta;
     std::byte Lacuna12[4];
 };
-NX_LAYOUT(_REG_GC_CUSTO_DESPESA_PE_CONTAPS, 16, (TotalConta, 0), (PonteiroConta, 8), (Lacuna12, 12))
+NX_LAYOUT(_REG_GC_CUSTO_DESPESA_PE_CONTAPS, 16,
+          (TotalConta, 0, "the amount posted to the account"),
+          (PonteiroConta, 8, "the account"),
+          (Lacuna12, 12))
 
 class NXLDADOSGC_API CNXDadosGC_LancamentoDespesasConta
     : public T_NXDadosRegistro<_REG_GC_CUSTO_DESPESA_PE_CONTAPS> {
@@ -24,6 +28,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoDespesasConta
     NX_CAMPO(PonteiroConta)
 };
 
+NX_SOBRE(_REG_GC_CUSTO_DESPESA_PEPS, "An expense posting of one branch and month, broken down by account (Conta).")
 struct _REG_GC_CUSTO_DESPESA_PEPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -38,9 +43,11 @@ struct _REG_GC_CUSTO_DESPESA_PEPS {
     _REG_GC_CUSTO_DESPESA_PE_CONTAPS* pConta;
     std::byte Lacuna56[8];
 };
-NX_LAYOUT(_REG_GC_CUSTO_DESPESA_PEPS, 64, (DmaHmsEmissao, 0), (DmaHmsGravacao, 8), (Chave, 16),
-          (QuantidadeConta, 20), (PonteiroUsuarioEmissao, 24), (PonteiroUsuarioGravacao, 28), (MaCompetencia, 32),
-          (PonteiroFilial, 34), (Origem, 36), (Lacuna37, 37), (pConta, 48), (Lacuna56, 56))
+NX_LAYOUT(_REG_GC_CUSTO_DESPESA_PEPS, 64,
+          (DmaHmsEmissao, 0), (DmaHmsGravacao, 8), (Chave, 16), (QuantidadeConta, 20), (PonteiroUsuarioEmissao, 24),
+          (PonteiroUsuarioGravacao, 28), (MaCompetencia, 32), (PonteiroFilial, 34),
+          (Origem, 36, "where the posting came from"),
+          (Lacuna37, 37), (pConta, 48), (Lacuna56, 56))
 
 class NXLDADOSGC_API CNXDadosGC_LancamentoDespesas : public T_NXDadosRegistroComLista<_REG_GC_CUSTO_DESPESA_PEPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_LancamentoDespesas)
@@ -56,6 +63,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoDespesas : public T_NXDadosRegistroCom
     NX_FILHOS(NX_FILHO_LISTA(Conta))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CUSTO_DESPESA_PEPS, "The query filter of expense postings.")
 struct _REG_GC_FILTRO_CUSTO_DESPESA_PEPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
@@ -68,9 +76,13 @@ struct _REG_GC_FILTRO_CUSTO_DESPESA_PEPS {
     BYTE FiltroOrigem;
     BYTE NaoVerificarFilialAtiva;
 };
-NX_LAYOUT(_REG_GC_FILTRO_CUSTO_DESPESA_PEPS, 24, (ChaveInicial, 0), (ChaveFinal, 4), (PonteiroConta, 8),
+NX_LAYOUT(_REG_GC_FILTRO_CUSTO_DESPESA_PEPS, 24,
+          (ChaveInicial, 0), (ChaveFinal, 4),
+          (PonteiroConta, 8, "selects an account"),
           (MaCompetenciaInicial, 12), (MaCompetenciaFinal, 14), (MaTreeInicial, 16), (MaTreeFinal, 18),
-          (PonteiroFilial, 20), (FiltroOrigem, 22), (NaoVerificarFilialAtiva, 23))
+          (PonteiroFilial, 20),
+          (FiltroOrigem, 22, "selects by origin"),
+          (NaoVerificarFilialAtiva, 23, "non-zero: do not check that the branch is active"))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoDespesas
     : public T_NXDadosRegistro<_REG_GC_FILTRO_CUSTO_DESPESA_PEPS> {
@@ -90,6 +102,9 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoDespesas
     NX_FAIXA(MaTree)
 };
 
+NX_SOBRE(_REG_GC_CARGA_CUSTO_DESPESA_PEPS,
+         "The parameters of a load that carries the expense postings of one month into a range of months, with a "
+         "projection.")
 struct _REG_GC_CARGA_CUSTO_DESPESA_PEPS {
     tagCY PercProjecao;
     REG_NXMA MaOrigem;
@@ -99,8 +114,14 @@ struct _REG_GC_CARGA_CUSTO_DESPESA_PEPS {
     BYTE TipoProjecao;
     std::byte Lacuna17[15];
 };
-NX_LAYOUT(_REG_GC_CARGA_CUSTO_DESPESA_PEPS, 32, (PercProjecao, 0), (MaOrigem, 8), (MaDestinoInicial, 10),
-          (MaDestinoFinal, 12), (PonteiroFilial, 14), (TipoProjecao, 16), (Lacuna17, 17))
+NX_LAYOUT(_REG_GC_CARGA_CUSTO_DESPESA_PEPS, 32,
+          (PercProjecao, 0, "projection, a percentage"),
+          (MaOrigem, 8, "the month loaded from"),
+          (MaDestinoInicial, 10, "the first month loaded into"),
+          (MaDestinoFinal, 12, "the last month loaded into"),
+          (PonteiroFilial, 14),
+          (TipoProjecao, 16, "kind of projection"),
+          (Lacuna17, 17))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoDespesas
     : public T_NXDadosRegistro<_REG_GC_CARGA_CUSTO_DESPESA_PEPS> {
@@ -115,6 +136,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoDespesas
 
 // ---- Overhead (GGF) -----------------------------------------------------------------------------
 
+NX_SOBRE(_REG_GC_LANCAMENTOPS,
+         "An overhead (GGF) posting: an amount booked to a ledger and a management account in one branch and month.")
 struct _REG_GC_LANCAMENTOPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -130,10 +153,13 @@ struct _REG_GC_LANCAMENTOPS {
     BYTE Excluido;
     std::byte Lacuna50[14];
 };
-NX_LAYOUT(_REG_GC_LANCAMENTOPS, 64, (DmaHmsEmissao, 0), (DmaHmsGravacao, 8), (Valor, 16), (Chave, 24),
-          (PonteiroContaContabil, 28), (PonteiroContaGerencial, 32), (PonteiroUsuarioEmissao, 36),
-          (PonteiroUsuarioGravacao, 40), (MaCompetencia, 44), (PonteiroFilial, 46), (Origem, 48), (Excluido, 49),
-          (Lacuna50, 50))
+NX_LAYOUT(_REG_GC_LANCAMENTOPS, 64,
+          (DmaHmsEmissao, 0), (DmaHmsGravacao, 8),
+          (Valor, 16, "the overhead amount"),
+          (Chave, 24), (PonteiroContaContabil, 28), (PonteiroContaGerencial, 32), (PonteiroUsuarioEmissao, 36),
+          (PonteiroUsuarioGravacao, 40), (MaCompetencia, 44), (PonteiroFilial, 46),
+          (Origem, 48, "where the posting came from"),
+          (Excluido, 49), (Lacuna50, 50))
 
 class NXLDADOSGC_API CNXDadosGC_LancamentoGGF : public T_NXDadosRegistro<_REG_GC_LANCAMENTOPS> {
     NX_DADOS(CNXDadosGC_LancamentoGGF)
@@ -151,6 +177,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoGGF : public T_NXDadosRegistro<_REG_GC
     NX_CAMPO(Excluido)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_LANCAMENTOPS, "The query filter of overhead (GGF) postings.")
 struct _REG_GC_FILTRO_LANCAMENTOPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
@@ -165,9 +192,12 @@ struct _REG_GC_FILTRO_LANCAMENTOPS {
     BYTE NaoVerificarFilialAtiva;
     std::byte Lacuna28[4];
 };
-NX_LAYOUT(_REG_GC_FILTRO_LANCAMENTOPS, 32, (ChaveInicial, 0), (ChaveFinal, 4), (PonteiroContaContabil, 8),
-          (PonteiroContaGerencial, 12), (MaCompetenciaInicial, 16), (MaCompetenciaFinal, 18), (MaTreeInicial, 20),
-          (MaTreeFinal, 22), (PonteiroFilial, 24), (FiltroOrigem, 26), (NaoVerificarFilialAtiva, 27),
+NX_LAYOUT(_REG_GC_FILTRO_LANCAMENTOPS, 32,
+          (ChaveInicial, 0), (ChaveFinal, 4), (PonteiroContaContabil, 8), (PonteiroContaGerencial, 12),
+          (MaCompetenciaInicial, 16), (MaCompetenciaFinal, 18), (MaTreeInicial, 20), (MaTreeFinal, 22),
+          (PonteiroFilial, 24),
+          (FiltroOrigem, 26, "selects by origin"),
+          (NaoVerificarFilialAtiva, 27, "non-zero: do not check that the branch is active"),
           (Lacuna28, 28))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoGGF : public T_NXDadosRegistro<_REG_GC_FILTRO_LANCAMENTOPS> {
@@ -188,12 +218,15 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoGGF : public T_NXDadosRegistro<_
     NX_FAIXA(MaTree)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS, "The parameters of a load of overhead postings from a standard cost.")
 struct _REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS {
     ULONG PonteiroCustoPadrao;
     REG_NXMA MaCompetencia;
     std::byte Lacuna6[2];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS, 8, (PonteiroCustoPadrao, 0), (MaCompetencia, 4), (Lacuna6, 6))
+NX_LAYOUT(_REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS, 8,
+          (PonteiroCustoPadrao, 0, "the standard cost loaded from (CNXDadosGC_CustoPadrao)"),
+          (MaCompetencia, 4), (Lacuna6, 6))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoGGFPadrao
     : public T_NXDadosRegistro<_REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS> {
@@ -202,6 +235,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoGGFPadrao
     NX_CAMPO(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTO_REALPS,
+         "The parameters of a load of the actual overhead postings of a branch and month.")
 struct _REG_GC_FILTRO_CARGA_LANCTO_REALPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -218,6 +253,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoGGFReal
 
 // ---- Hours --------------------------------------------------------------------------------------
 
+NX_SOBRE(_REG_GC_LANCAMENTO_HORAPS,
+         "An hour posting: the productive and idle hours of one cost centre in one branch and month.")
 struct _REG_GC_LANCAMENTO_HORAPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -233,10 +270,14 @@ struct _REG_GC_LANCAMENTO_HORAPS {
     BYTE Excluido;
     std::byte Lacuna54[2];
 };
-NX_LAYOUT(_REG_GC_LANCAMENTO_HORAPS, 56, (DmaHmsEmissao, 0), (DmaHmsGravacao, 8), (QuantHorasProducao, 16),
-          (QuantHorasOciosas, 24), (Chave, 32), (PonteiroCentroCustos, 36), (PonteiroUsuarioEmissao, 40),
-          (PonteiroUsuarioGravacao, 44), (MaCompetencia, 48), (PonteiroFilial, 50), (Origem, 52), (Excluido, 53),
-          (Lacuna54, 54))
+NX_LAYOUT(_REG_GC_LANCAMENTO_HORAPS, 56,
+          (DmaHmsEmissao, 0), (DmaHmsGravacao, 8),
+          (QuantHorasProducao, 16, "productive hours"),
+          (QuantHorasOciosas, 24, "idle hours"),
+          (Chave, 32), (PonteiroCentroCustos, 36), (PonteiroUsuarioEmissao, 40), (PonteiroUsuarioGravacao, 44),
+          (MaCompetencia, 48), (PonteiroFilial, 50),
+          (Origem, 52, "where the posting came from"),
+          (Excluido, 53), (Lacuna54, 54))
 
 class NXLDADOSGC_API CNXDadosGC_LancamentoHoras : public T_NXDadosRegistro<_REG_GC_LANCAMENTO_HORAPS> {
     NX_DADOS(CNXDadosGC_LancamentoHoras)
@@ -257,7 +298,9 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoHoras : public T_NXDadosRegistro<_REG_
     tagCY GetQuantHorasTotal() const { return Soma(GetQuantHorasProducao(), GetQuantHorasOciosas()); }
 };
 
-// The list does not check that its postings carry its own competence and branch.
+NX_SOBRE(_REG_GC_LISTA_LANCAMENTO_HORAPS,
+         "All hour postings of one branch and month in one record (Lancamento); the list does not check that its "
+         "postings carry its month and branch.")
 struct _REG_GC_LISTA_LANCAMENTO_HORAPS {
     NXQuantidade QuantidadeLancamento;
     REG_NXMA MaCompetencia;
@@ -276,6 +319,7 @@ class NXLDADOSGC_API CNXDadosGC_ListaLanctoHoras : public T_NXDadosRegistroComLi
     NX_FILHOS(NX_FILHO_LISTA(Lancamento))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_LANCAMENTO_HORAPS, "The query filter of hour postings.")
 struct _REG_GC_FILTRO_LANCAMENTO_HORAPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
@@ -288,9 +332,13 @@ struct _REG_GC_FILTRO_LANCAMENTO_HORAPS {
     BYTE FiltroOrigem;
     BYTE NaoVerificarFilialAtiva;
 };
-NX_LAYOUT(_REG_GC_FILTRO_LANCAMENTO_HORAPS, 24, (ChaveInicial, 0), (ChaveFinal, 4), (PonteiroCentroCustos, 8),
+NX_LAYOUT(_REG_GC_FILTRO_LANCAMENTO_HORAPS, 24,
+          (ChaveInicial, 0), (ChaveFinal, 4),
+          (PonteiroCentroCustos, 8, "selects a cost centre"),
           (MaCompetenciaInicial, 12), (MaCompetenciaFinal, 14), (MaTreeInicial, 16), (MaTreeFinal, 18),
-          (PonteiroFilial, 20), (FiltroOrigem, 22), (NaoVerificarFilialAtiva, 23))
+          (PonteiroFilial, 20),
+          (FiltroOrigem, 22, "selects by origin"),
+          (NaoVerificarFilialAtiva, 23, "non-zero: do not check that the branch is active"))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoHoras : public T_NXDadosRegistro<_REG_GC_FILTRO_LANCAMENTO_HORAPS> {
     NX_DADOS(CNXDadosGC_FiltroLancamentoHoras)
@@ -309,6 +357,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoHoras : public T_NXDadosRegistro
     NX_FAIXA(MaTree)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTOS_HORASPS, "The parameters of a load of the hour postings of a branch and month.")
 struct _REG_GC_FILTRO_CARGA_LANCTOS_HORASPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -323,13 +372,17 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctosHoras
     NX_CAMPO(PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS, "The parameters of a copy of a month's hour postings to another month.")
 struct _REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS {
     REG_NXMA MaOrigem;
     REG_NXMA MaDestino;
     WORD PonteiroFilialOrigem;
     std::byte Lacuna6[2];
 };
-NX_LAYOUT(_REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS, 8, (MaOrigem, 0), (MaDestino, 2), (PonteiroFilialOrigem, 4),
+NX_LAYOUT(_REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS, 8,
+          (MaOrigem, 0, "the month copied from"),
+          (MaDestino, 2, "the month copied to"),
+          (PonteiroFilialOrigem, 4, "the branch copied from"),
           (Lacuna6, 6))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroCopiaPeriodoLanctoHoras
@@ -342,7 +395,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCopiaPeriodoLanctoHoras
 
 // ---- Outsourcing --------------------------------------------------------------------------------
 
-// PonteiroProcesso_DEPRECATED keeps its place and accessors; new code leaves it zero.
+NX_SOBRE(_REG_GC_LANCTO_TERCEIRIZACAOPS,
+         "An outsourcing posting: the outsourcing cost of one product or service in one branch and month.")
 struct _REG_GC_LANCTO_TERCEIRIZACAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsEmissao;
@@ -358,10 +412,14 @@ struct _REG_GC_LANCTO_TERCEIRIZACAOPS {
     BYTE Origem;
     std::byte Lacuna62[10];
 };
-NX_LAYOUT(_REG_GC_LANCTO_TERCEIRIZACAOPS, 72, (PosicaoProdutoServico, 0), (DmaHmsEmissao, 16),
-          (DmaHmsGravacao, 24), (CustoTerceirizacao, 32), (Chave, 40), (PonteiroUsuarioEmissao, 44),
-          (PonteiroUsuarioGravacao, 48), (PonteiroProcesso_DEPRECATED, 52), (MaCompetencia, 56),
-          (PonteiroFilial, 58), (TipoProdutoServico, 60), (Origem, 61), (Lacuna62, 62))
+NX_LAYOUT(_REG_GC_LANCTO_TERCEIRIZACAOPS, 72,
+          (PosicaoProdutoServico, 0), (DmaHmsEmissao, 16), (DmaHmsGravacao, 24),
+          (CustoTerceirizacao, 32, "the outsourcing cost"),
+          (Chave, 40), (PonteiroUsuarioEmissao, 44), (PonteiroUsuarioGravacao, 48), (PonteiroProcesso_DEPRECATED, 52),
+          (MaCompetencia, 56), (PonteiroFilial, 58),
+          (TipoProdutoServico, 60, "kind of product or service"),
+          (Origem, 61, "where the posting came from"),
+          (Lacuna62, 62))
 
 class NXLDADOSGC_API CNXDadosGC_LancamentoTerceirizacao : public T_NXDadosRegistro<_REG_GC_LANCTO_TERCEIRIZACAOPS> {
     NX_DADOS(CNXDadosGC_LancamentoTerceirizacao)
@@ -380,7 +438,8 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoTerceirizacao : public T_NXDadosRegist
     NX_VISAO_CHAVE(KeyProdutoServico, PosicaoProdutoServico, TipoProdutoServico)
 };
 
-// NaoVerificarFilialAtiva is a plain char here, unlike the other filters' flags.
+NX_SOBRE(_REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS,
+         "The query filter of outsourcing postings; its member key is the product or service.")
 struct _REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG ChaveInicial;
@@ -397,10 +456,16 @@ struct _REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS {
     char NaoVerificarFilialAtiva;
     std::byte Lacuna50[6];
 };
-NX_LAYOUT(_REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS, 56, (KeyProdutoServico, 0), (ChaveInicial, 24), (ChaveFinal, 28),
-          (PonteiroProcesso_DEPRECATED, 32), (MaCompetenciaInicial, 36), (MaCompetenciaFinal, 38),
-          (MaTreeInicial, 40), (MaTreeFinal, 42), (PonteiroFilial, 44), (FiltroTipoProdutoServico, 46),
-          (FiltroOrigem, 47), (FiltrarProdutoServicoExato, 48), (NaoVerificarFilialAtiva, 49), (Lacuna50, 50))
+NX_LAYOUT(_REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS, 56,
+          (KeyProdutoServico, 0), (ChaveInicial, 24), (ChaveFinal, 28), (PonteiroProcesso_DEPRECATED, 32),
+          (MaCompetenciaInicial, 36), (MaCompetenciaFinal, 38), (MaTreeInicial, 40), (MaTreeFinal, 42),
+          (PonteiroFilial, 44),
+          (FiltroTipoProdutoServico, 46, "selects by kind of product or service"),
+          (FiltroOrigem, 47, "selects by origin"),
+          (FiltrarProdutoServicoExato, 48, "non-zero: that exact product or service only"),
+          (NaoVerificarFilialAtiva, 49, "non-zero: do not check that the branch is active; a plain char here, unlike "
+                                        "the other filters"),
+          (Lacuna50, 50))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoTerceirizacao
     : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS> {
@@ -424,6 +489,9 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoTerceirizacao
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS,
+         "The parameters of a copy of outsourcing cost postings from one month to another, for a set of product and "
+         "service classes (ProdutoClasse), with a projection adjustment.")
 struct _REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS {
     tagCY PercAjusteProjecao;
     NXQuantidade QuantidadeProdutoClasse;
@@ -435,8 +503,13 @@ struct _REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS {
     _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoClasse;
     std::byte Lacuna32[8];
 };
-NX_LAYOUT(_REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS, 40, (PercAjusteProjecao, 0), (QuantidadeProdutoClasse, 8),
-          (MaCompetenciaOrigem, 12), (MaCompetenciaDestino, 14), (PonteiroFilial, 16), (TipoProjecao, 18),
+NX_LAYOUT(_REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS, 40,
+          (PercAjusteProjecao, 0, "projection adjustment, a percentage"),
+          (QuantidadeProdutoClasse, 8),
+          (MaCompetenciaOrigem, 12, "the month copied from"),
+          (MaCompetenciaDestino, 14, "the month copied to"),
+          (PonteiroFilial, 16),
+          (TipoProjecao, 18, "kind of projection"),
           (Lacuna19, 19), (pProdutoClasse, 24), (Lacuna32, 32))
 
 class NXLDADOSGC_API CNXDadosGC_CopiarLanctosCustosTerceirizacao

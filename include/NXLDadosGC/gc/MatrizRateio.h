@@ -7,6 +7,9 @@
 
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_CLASSIFICACAO_CONTAPS,
+         "The classification of one ledger account: whether what it records is a cost or an expense, fixed or "
+         "variable.")
 struct _REG_GC_CLASSIFICACAO_CONTAPS {
     REG_NXDMAHMSUTC DmaHmsGravacao;
     ULONG Posicao;
@@ -17,9 +20,13 @@ struct _REG_GC_CLASSIFICACAO_CONTAPS {
     BYTE Excluido;
     std::byte Lacuna23[1];
 };
-NX_LAYOUT(_REG_GC_CLASSIFICACAO_CONTAPS, 24, (DmaHmsGravacao, 0), (Posicao, 8), (PonteiroContaContabil, 12),
-          (PonteiroUsuarioGravacao, 16), (TipoCustoDespesa, 20), (TipoFixoVariavel, 21), (Excluido, 22),
-          (Lacuna23, 23))
+NX_LAYOUT(_REG_GC_CLASSIFICACAO_CONTAPS, 24,
+          (DmaHmsGravacao, 0), (Posicao, 8),
+          (PonteiroContaContabil, 12, "the ledger account classified"),
+          (PonteiroUsuarioGravacao, 16),
+          (TipoCustoDespesa, 20, "cost or expense"),
+          (TipoFixoVariavel, 21, "fixed or variable"),
+          (Excluido, 22), (Lacuna23, 23))
 
 class NXLDADOSGC_API CNXDadosGC_ClassificacaoConta : public T_NXDadosRegistro<_REG_GC_CLASSIFICACAO_CONTAPS> {
     NX_DADOS(CNXDadosGC_ClassificacaoConta)
@@ -32,6 +39,7 @@ class NXLDADOSGC_API CNXDadosGC_ClassificacaoConta : public T_NXDadosRegistro<_R
     NX_CAMPO(Excluido)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_CLASSIFICACAO_CONTAPS, "The query filter of account classifications.")
 struct _REG_GC_FILTRO_CLASSIFICACAO_CONTAPS {
     ULONG PonteiroClassificacaoContas;
     ULONG PonteiroContaContabil;
@@ -39,8 +47,12 @@ struct _REG_GC_FILTRO_CLASSIFICACAO_CONTAPS {
     BYTE FiltroTipoFixoVariavel;
     std::byte Lacuna10[6];
 };
-NX_LAYOUT(_REG_GC_FILTRO_CLASSIFICACAO_CONTAPS, 16, (PonteiroClassificacaoContas, 0), (PonteiroContaContabil, 4),
-          (FiltroTipoCustoDespesa, 8), (FiltroTipoFixoVariavel, 9), (Lacuna10, 10))
+NX_LAYOUT(_REG_GC_FILTRO_CLASSIFICACAO_CONTAPS, 16,
+          (PonteiroClassificacaoContas, 0, "a classification (CNXDadosGC_ClassificacaoConta)"),
+          (PonteiroContaContabil, 4),
+          (FiltroTipoCustoDespesa, 8, "selects cost or expense"),
+          (FiltroTipoFixoVariavel, 9, "selects fixed or variable"),
+          (Lacuna10, 10))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroClassificacaoConta
     : public T_NXDadosRegistro<_REG_GC_FILTRO_CLASSIFICACAO_CONTAPS> {
@@ -51,16 +63,20 @@ class NXLDADOSGC_API CNXDadosGC_FiltroClassificacaoConta
     NX_CAMPO(FiltroTipoFixoVariavel)
 };
 
-// CaracteristicaCentroCustos: a cost-centre characteristic code (0 support, 1 productive,
-// 2 administrative), stored whatever the level it stands in.
+NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS,
+         "The share of one account of an allocation matrix allocated to one cost centre.")
 struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS {
     tagCY ValorRateio;
     ULONG PonteiroCentroCustos;
     BYTE CaracteristicaCentroCustos;
     std::byte Lacuna13[3];
 };
-NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS, 16, (ValorRateio, 0), (PonteiroCentroCustos, 8),
-          (CaracteristicaCentroCustos, 12), (Lacuna13, 13))
+NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS, 16,
+          (ValorRateio, 0, "the amount allocated to the cost centre"),
+          (PonteiroCentroCustos, 8),
+          (CaracteristicaCentroCustos, 12, "the cost centre's characteristic, whatever level it stands in",
+           "0 = support; 1 = productive; 2 = administrative"),
+          (Lacuna13, 13))
 
 class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustos
     : public T_NXDadosRegistro<_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS> {
@@ -70,6 +86,9 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustos
     NX_CAMPO(CaracteristicaCentroCustos)
 };
 
+NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CONTAPS,
+         "One account of an allocation matrix: the amount posted to it in the month and its allocation over cost "
+         "centres (CentroCustos).")
 struct _REG_GC_MATRIZ_RATEIO_CONTAPS {
     tagCY TotalRateio;
     tagCY ValorLancado;
@@ -80,9 +99,11 @@ struct _REG_GC_MATRIZ_RATEIO_CONTAPS {
     _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS* pCentroCustos;
     std::byte Lacuna40[8];
 };
-NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CONTAPS, 48, (TotalRateio, 0), (ValorLancado, 8), (QuantidadeCentroCustos, 16),
-          (PonteiroContaContabil, 20), (PonteiroContaGerencial, 24), (Lacuna28, 28), (pCentroCustos, 32),
-          (Lacuna40, 40))
+NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CONTAPS, 48,
+          (TotalRateio, 0, "the total allocated"),
+          (ValorLancado, 8, "the amount posted to the account in the month"),
+          (QuantidadeCentroCustos, 16), (PonteiroContaContabil, 20), (PonteiroContaGerencial, 24), (Lacuna28, 28),
+          (pCentroCustos, 32), (Lacuna40, 40))
 
 class NXLDADOSGC_API CNXDadosGC_MatrizRateioConta : public T_NXDadosRegistroComLista<_REG_GC_MATRIZ_RATEIO_CONTAPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_MatrizRateioConta)
@@ -94,6 +115,9 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioConta : public T_NXDadosRegistroComL
     NX_FILHOS(NX_FILHO_LISTA(CentroCustos))
 };
 
+NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS,
+         "The share of one support cost centre passed to one productive cost centre, split into fixed and variable "
+         "cost.")
 struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS {
     tagCY ValorRateio;
     tagCY CustoFixo;
@@ -102,8 +126,14 @@ struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS {
     BYTE CaracteristicaCentroCustos;
     std::byte Lacuna29[3];
 };
-NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS, 32, (ValorRateio, 0), (CustoFixo, 8),
-          (CustoVariavel, 16), (PonteiroCentroCustos, 24), (CaracteristicaCentroCustos, 28), (Lacuna29, 29))
+NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS, 32,
+          (ValorRateio, 0, "the amount passed on"),
+          (CustoFixo, 8, "fixed part of ValorRateio"),
+          (CustoVariavel, 16, "variable part of ValorRateio; the parts need not add up"),
+          (PonteiroCentroCustos, 24, "the productive cost centre"),
+          (CaracteristicaCentroCustos, 28, "the cost centre's characteristic, whatever level it stands in",
+           "0 = support; 1 = productive; 2 = administrative"),
+          (Lacuna29, 29))
 
 class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosProdutivo
     : public T_NXDadosRegistro<_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS> {
@@ -115,6 +145,9 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosProdutivo
     NX_CAMPO(CaracteristicaCentroCustos)
 };
 
+NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS,
+         "One support cost centre of an allocation matrix and how its amount passes to productive cost centres "
+         "(CentroCustosProdutivo).")
 struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS {
     tagCY TotalRateio;
     tagCY ValorLancado;
@@ -125,8 +158,13 @@ struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS {
     _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS* pCentroCustosProdutivo;
     std::byte Lacuna40[8];
 };
-NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS, 48, (TotalRateio, 0), (ValorLancado, 8),
-          (PonteiroCentroCustos, 16), (QuantidadeCentroCustosProdutivo, 20), (CaracteristicaCentroCustos, 24),
+NX_LAYOUT(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS, 48,
+          (TotalRateio, 0, "the total it passes on"),
+          (ValorLancado, 8, "the amount it holds"),
+          (PonteiroCentroCustos, 16, "the support cost centre"),
+          (QuantidadeCentroCustosProdutivo, 20),
+          (CaracteristicaCentroCustos, 24, "the cost centre's characteristic, whatever level it stands in",
+           "0 = support; 1 = productive; 2 = administrative"),
           (Lacuna25, 25), (pCentroCustosProdutivo, 32), (Lacuna40, 40))
 
 class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosApoio
@@ -140,6 +178,9 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosApoio
     NX_FILHOS(NX_FILHO_LISTA(CentroCustosProdutivo))
 };
 
+NX_SOBRE(_REG_GC_MATRIZ_RATEIOPS,
+         "The allocation matrix of one branch and month: how the accounts' amounts spread over cost centres (Conta) "
+         "and how support cost centres pass theirs on to productive ones (CentroCustosApoio).")
 struct _REG_GC_MATRIZ_RATEIOPS {
     REG_NXDMAHMSUTC DmaHmsGravacao;
     NXQuantidade QuantidadeConta;
@@ -156,8 +197,7 @@ NX_LAYOUT(_REG_GC_MATRIZ_RATEIOPS, 48, (DmaHmsGravacao, 0), (QuantidadeConta, 8)
           (PonteiroUsuarioGravacao, 16), (MaCompetencia, 20), (PonteiroFilial, 22), (Excluido, 24), (Lacuna25, 25),
           (pConta, 32), (pCentroCustosApoio, 40))
 
-// The matrix of one branch and competence. Its hooks take the support cost centres before the
-// accounts.
+// Its hooks take the support cost centres before the accounts.
 class NXLDADOSGC_API CNXDadosGC_MatrizRateio : public T_NXDadosRegistroComLista<_REG_GC_MATRIZ_RATEIOPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_MatrizRateio)
     NX_CAMPO(DmaHmsGravacao)
@@ -170,6 +210,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateio : public T_NXDadosRegistroComLista<
     NX_FILHOS(NX_FILHO_LISTA(CentroCustosApoio), NX_FILHO_LISTA(Conta))
 };
 
+NX_SOBRE(_REG_GC_FILTRO_MATRIZ_RATEIOPS, "The query filter of allocation matrices: a branch and month.")
 struct _REG_GC_FILTRO_MATRIZ_RATEIOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -183,6 +224,8 @@ class NXLDADOSGC_API CNXDadosGC_FiltroMatrizRateio : public T_NXDadosRegistro<_R
     NX_CAMPO(PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_MATRIZ_RATEIO_RELACIONAMENTOPS,
+         "The query filter of the matrix relations of one cost centre; the servers decide what else it selects.")
 struct _REG_GC_FILTRO_MATRIZ_RATEIO_RELACIONAMENTOPS {
     ULONG PonteiroCentroCustos;
     std::byte Lacuna4[4];
@@ -195,15 +238,18 @@ class NXLDADOSGC_API CNXDadosGC_FiltroMatrizRateioRelacionamento
     NX_CAMPO(PonteiroCentroCustos)
 };
 
-// EfetivarAlteracao non-zero asks the server to make the invalidation effective.
+NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS,
+         "The parameters of an invalidation of the allocation matrix of a branch and month.")
 struct _REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     BYTE EfetivarAlteracao;
     std::byte Lacuna5[3];
 };
-NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS, 8, (MaCompetencia, 0), (PonteiroFilial, 2),
-          (EfetivarAlteracao, 4), (Lacuna5, 5))
+NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS, 8,
+          (MaCompetencia, 0), (PonteiroFilial, 2),
+          (EfetivarAlteracao, 4, "non-zero: make the invalidation effective"),
+          (Lacuna5, 5))
 
 class NXLDADOSGC_API CNXDadosGC_ParametrosInvalidarMatrizRateio
     : public T_NXDadosRegistro<_REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS> {

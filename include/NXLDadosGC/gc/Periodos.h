@@ -7,6 +7,9 @@
 #include "NXLDadosGC/gc/Chaves.h"  // CNXDadosGC_KeyCompetencia
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_ENCERRAMENTO_CUSTOSPS,
+         "The closing of one month of a branch: who closed it and when, its state, whether it is locked, and what is "
+         "known of the month before.")
 struct _REG_GC_ENCERRAMENTO_CUSTOSPS {
     REG_NXDMAHMSUTC DmaHmsEncerramento;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -21,10 +24,16 @@ struct _REG_GC_ENCERRAMENTO_CUSTOSPS {
     BYTE Bloqueado;
     std::byte Lacuna36[4];
 };
-NX_LAYOUT(_REG_GC_ENCERRAMENTO_CUSTOSPS, 40, (DmaHmsEncerramento, 0), (DmaHmsGravacao, 8), (Chave, 16),
-          (PonteiroUsuarioEncerramento, 20), (PonteiroUsuarioGravacao, 24), (MaCompetencia, 28),
-          (PonteiroFilial, 30), (ExistePeriodoAnterior, 32), (SituacaoPeriodoAnterior, 33), (Situacao, 34),
-          (Bloqueado, 35), (Lacuna36, 36))
+NX_LAYOUT(_REG_GC_ENCERRAMENTO_CUSTOSPS, 40,
+          (DmaHmsEncerramento, 0, "when the month was closed"),
+          (DmaHmsGravacao, 8), (Chave, 16),
+          (PonteiroUsuarioEncerramento, 20, "the user who closed it"),
+          (PonteiroUsuarioGravacao, 24), (MaCompetencia, 28), (PonteiroFilial, 30),
+          (ExistePeriodoAnterior, 32, "flag: the month before exists"),
+          (SituacaoPeriodoAnterior, 33, "state of the month before"),
+          (Situacao, 34, "state of the closing"),
+          (Bloqueado, 35, "flag: locked"),
+          (Lacuna36, 36))
 
 class NXLDADOSGC_API CNXDadosGC_EncerramentoCustos : public T_NXDadosRegistro<_REG_GC_ENCERRAMENTO_CUSTOSPS> {
     NX_DADOS(CNXDadosGC_EncerramentoCustos)
@@ -42,6 +51,7 @@ class NXLDADOSGC_API CNXDadosGC_EncerramentoCustos : public T_NXDadosRegistro<_R
     NX_VISAO_CHAVE(KeyCompetencia, MaCompetencia, PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS, "The query filter of closings: a range of months of one branch.")
 struct _REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS {
     REG_NXMA MaCompetenciaInicial;
     REG_NXMA MaCompetenciaFinal;
@@ -49,8 +59,10 @@ struct _REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS {
     BYTE FiltroBloqueio;
     std::byte Lacuna7[1];
 };
-NX_LAYOUT(_REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS, 8, (MaCompetenciaInicial, 0), (MaCompetenciaFinal, 2),
-          (PonteiroFilial, 4), (FiltroBloqueio, 6), (Lacuna7, 7))
+NX_LAYOUT(_REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS, 8,
+          (MaCompetenciaInicial, 0), (MaCompetenciaFinal, 2), (PonteiroFilial, 4),
+          (FiltroBloqueio, 6, "selects by lock"),
+          (Lacuna7, 7))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroEncerramentoCustos
     : public T_NXDadosRegistro<_REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS> {
@@ -62,14 +74,18 @@ class NXLDADOSGC_API CNXDadosGC_FiltroEncerramentoCustos
     NX_FAIXA(MaCompetencia)
 };
 
+NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS,
+         "The parameters of an invalidation of the closing of a month of a branch.")
 struct _REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     BYTE EfetivarAlteracao;
     std::byte Lacuna5[3];
 };
-NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS, 8, (MaCompetencia, 0), (PonteiroFilial, 2),
-          (EfetivarAlteracao, 4), (Lacuna5, 5))
+NX_LAYOUT(_REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS, 8,
+          (MaCompetencia, 0), (PonteiroFilial, 2),
+          (EfetivarAlteracao, 4, "non-zero: make the invalidation effective"),
+          (Lacuna5, 5))
 
 class NXLDADOSGC_API CNXDadosGC_ParametrosInvalidarEncerramentoCustos
     : public T_NXDadosRegistro<_REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS> {
@@ -79,7 +95,9 @@ class NXLDADOSGC_API CNXDadosGC_ParametrosInvalidarEncerramentoCustos
     NX_CAMPO(EfetivarAlteracao)
 };
 
-// The record is 8-byte aligned; its last 8 bytes have no accessor and keep its size at 32.
+NX_SOBRE(_REG_GC_MESTREPS,
+         "The master record of the module: system version, installation figures, the months of implantation, cost "
+         "lock and visualisation, and its working options. It is 8-byte aligned; its last 8 bytes have no accessor.")
 struct alignas(8) _REG_GC_MESTREPS {
     WORD VersaoSistema;
     WORD QuantidadeTerminais;
@@ -99,11 +117,24 @@ struct alignas(8) _REG_GC_MESTREPS {
     BYTE TipoCargaDespesas;
     std::byte Lacuna24[8];
 };
-NX_LAYOUT(_REG_GC_MESTREPS, 32, (VersaoSistema, 0), (QuantidadeTerminais, 2), (SecaoUso, 4), (CodigoCliente, 6),
-          (CodigoClienteEscritorio, 8), (PossuiCustoIndustrial, 10), (Lacuna11, 11), (MaImplantacao, 12),
-          (MaBloqueioCustos, 14), (MaVisualizacao, 16), (UsaBloqueioVisualizacao, 18), (DigitosDataRelatorio, 19),
-          (TipoCargaLanctoCustosReal, 20), (TipoCargaLanctoHoraPadrao, 21), (UtilizaEficienciaRecurso, 22),
-          (TipoCargaDespesas, 23), (Lacuna24, 24))
+NX_LAYOUT(_REG_GC_MESTREPS, 32,
+          (VersaoSistema, 0, "system version"),
+          (QuantidadeTerminais, 2, "number of terminals"),
+          (SecaoUso, 4, "usage section"),
+          (CodigoCliente, 6, "the installation's customer code"),
+          (CodigoClienteEscritorio, 8, "the office's customer code"),
+          (PossuiCustoIndustrial, 10, "flag: industrial cost is in use"),
+          (Lacuna11, 11),
+          (MaImplantacao, 12, "the month of implantation"),
+          (MaBloqueioCustos, 14, "the cost lock month"),
+          (MaVisualizacao, 16, "the visualisation month"),
+          (UsaBloqueioVisualizacao, 18, "flag: the visualisation lock is in use"),
+          (DigitosDataRelatorio, 19, "digits of the dates in reports"),
+          (TipoCargaLanctoCustosReal, 20, "how actual cost postings are loaded"),
+          (TipoCargaLanctoHoraPadrao, 21, "how standard hour postings are loaded"),
+          (UtilizaEficienciaRecurso, 22, "flag: resource efficiency is in use"),
+          (TipoCargaDespesas, 23, "how expenses are loaded"),
+          (Lacuna24, 24))
 static_assert(alignof(_REG_GC_MESTREPS) == 8);
 
 class NXLDADOSGC_API CNXDadosGC_Mestre : public T_NXDadosRegistro<_REG_GC_MESTREPS> {
@@ -125,6 +156,8 @@ class NXLDADOSGC_API CNXDadosGC_Mestre : public T_NXDadosRegistro<_REG_GC_MESTRE
     NX_CAMPO(TipoCargaDespesas)
 };
 
+NX_SOBRE(_REG_GC_INFO_PERIODOSPS,
+         "The periods of a branch open for movement and for integration, as day ranges, and its lock months.")
 struct _REG_GC_INFO_PERIODOSPS {
     REG_NXDMA DmaMovimentacaoInferior;
     REG_NXDMA DmaMovimentacaoSuperior;
@@ -139,10 +172,16 @@ struct _REG_GC_INFO_PERIODOSPS {
     BYTE TemLUT;
     std::byte Lacuna29[3];
 };
-NX_LAYOUT(_REG_GC_INFO_PERIODOSPS, 32, (DmaMovimentacaoInferior, 0), (DmaMovimentacaoSuperior, 4),
-          (DmaIntegracaoInferior, 8), (DmaIntegracaoSuperior, 12), (MaBloqueio, 16), (MaBloqueioCustos, 18),
-          (MaBloqueioVisualizacao, 20), (MaBloqueioIntegracaoFilial, 22), (MaLUT, 24), (PonteiroFilial, 26),
-          (TemLUT, 28), (Lacuna29, 29))
+NX_LAYOUT(_REG_GC_INFO_PERIODOSPS, 32,
+          (DmaMovimentacaoInferior, 0, "first day open for movement"),
+          (DmaMovimentacaoSuperior, 4, "last day open for movement"),
+          (DmaIntegracaoInferior, 8, "first day open for integration"),
+          (DmaIntegracaoSuperior, 12, "last day open for integration"),
+          (MaBloqueio, 16, "the lock month"),
+          (MaBloqueioCustos, 18, "the cost lock month"),
+          (MaBloqueioVisualizacao, 20, "the visualisation lock month"),
+          (MaBloqueioIntegracaoFilial, 22, "the branch's integration lock month"),
+          (MaLUT, 24), (PonteiroFilial, 26), (TemLUT, 28), (Lacuna29, 29))
 
 class NXLDADOSGC_API CNXDadosGC_InfoPeriodos : public T_NXDadosRegistro<_REG_GC_INFO_PERIODOSPS> {
     NX_DADOS(CNXDadosGC_InfoPeriodos)

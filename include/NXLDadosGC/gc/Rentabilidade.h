@@ -6,12 +6,16 @@
 #include "NXLDadosGC/gc/Chaves.h"  // CNXDadosGC_KeyProdutoServico, CNXDadosGC_KeyRentabilidade
 #include "NXLDadosGC/gc/DadosGC.h"
 
+NX_SOBRE(_REG_GC_PRODUTO_SERVICO_CLASSEPS,
+         "A product or service, or a class of them, chosen by filters and parameters (its member key).")
 struct _REG_GC_PRODUTO_SERVICO_CLASSEPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServicoClasse;
     BYTE ConsiderarVariacoesGrades;
     std::byte Lacuna25[7];
 };
-NX_LAYOUT(_REG_GC_PRODUTO_SERVICO_CLASSEPS, 32, (KeyProdutoServicoClasse, 0), (ConsiderarVariacoesGrades, 24),
+NX_LAYOUT(_REG_GC_PRODUTO_SERVICO_CLASSEPS, 32,
+          (KeyProdutoServicoClasse, 0),
+          (ConsiderarVariacoesGrades, 24, "flag: include the product's grid variations"),
           (Lacuna25, 25))
 
 class NXLDADOSGC_API CNXDadosGC_ProdutoServicoClasse
@@ -22,6 +26,9 @@ class NXLDADOSGC_API CNXDadosGC_ProdutoServicoClasse
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServicoClasse))
 };
 
+NX_SOBRE(_REG_GC_RENTABILIDADEPS,
+         "One line of a profitability analysis, identified by its member key: unit and total costs, expenses and "
+         "prices, and the resulting profitability and profit margins.")
 struct _REG_GC_RENTABILIDADEPS {
     _REG_GC_KEY_RENTABILIDADEPS KeyRentabilidade;
     tagCY Quantidade;
@@ -45,12 +52,26 @@ struct _REG_GC_RENTABILIDADEPS {
     BYTE ModuloOrigem;
     std::byte Lacuna162[14];
 };
-NX_LAYOUT(_REG_GC_RENTABILIDADEPS, 176, (KeyRentabilidade, 0), (Quantidade, 24), (CustoUnitarioV8, 32),
-          (DespesaUnitariaV8, 40), (DespesaUnitariaEfetivaV8, 48), (PrecoUnitarioSugeridoV8, 56),
-          (PrecoUnitarioAplicadoV8, 64), (TotalCustos, 72), (TotalDespesas, 80), (TotalDespesasEfetiva, 88),
-          (TotalSugerido, 96), (TotalAplicado, 104), (Rentabilidade, 112), (Lucratividade, 120),
-          (LucratividadeEfetiva, 128), (PercRentabilidadeV8, 136), (PercLucratividadeV8, 144),
-          (PercLucratividadeEfetivaV8, 152), (TipoAgrupamento, 160), (ModuloOrigem, 161), (Lacuna162, 162))
+NX_LAYOUT(_REG_GC_RENTABILIDADEPS, 176,
+          (KeyRentabilidade, 0),
+          (Quantidade, 24, "quantity"),
+          (CustoUnitarioV8, 32, "unit cost"),
+          (DespesaUnitariaV8, 40, "unit expense"),
+          (DespesaUnitariaEfetivaV8, 48, "effective unit expense"),
+          (PrecoUnitarioSugeridoV8, 56, "suggested unit price"),
+          (PrecoUnitarioAplicadoV8, 64, "unit price applied"),
+          (TotalCustos, 72), (TotalDespesas, 80), (TotalDespesasEfetiva, 88),
+          (TotalSugerido, 96, "total at the suggested price"),
+          (TotalAplicado, 104, "total at the price applied"),
+          (Rentabilidade, 112),
+          (Lucratividade, 120, "profit margin"),
+          (LucratividadeEfetiva, 128, "effective profit margin"),
+          (PercRentabilidadeV8, 136, "profitability, a percentage"),
+          (PercLucratividadeV8, 144, "profit margin, a percentage"),
+          (PercLucratividadeEfetivaV8, 152, "effective profit margin, a percentage"),
+          (TipoAgrupamento, 160, "how the lines are grouped"),
+          (ModuloOrigem, 161, "the module the figures came from"),
+          (Lacuna162, 162))
 
 class NXLDADOSGC_API CNXDadosGC_Rentabilidade : public T_NXDadosRegistroComLista<_REG_GC_RENTABILIDADEPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_Rentabilidade)
@@ -77,6 +98,9 @@ class NXLDADOSGC_API CNXDadosGC_Rentabilidade : public T_NXDadosRegistroComLista
     NX_FILHOS(NX_FILHO_MEMBRO(KeyRentabilidade))
 };
 
+NX_SOBRE(_REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS,
+         "The profitability of one product or service (its member key) in a branch and month, against a market price "
+         "and term.")
 struct _REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY Quantidade;
@@ -97,11 +121,24 @@ struct _REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS {
     BYTE SituacaoRentabilidade;
     std::byte Lacuna116[4];
 };
-NX_LAYOUT(_REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS, 120, (KeyProdutoServico, 0), (Quantidade, 24),
-          (CustoPadraoV8, 32), (TotalDespesasV8, 40), (ValorIPIV8, 48), (LucroLiquidoV8, 56), (PrecoSugeridoV8, 64),
-          (PrecoMercadoV8, 72), (VPPrecoMercadoV8, 80), (RentabilidadeUnitariaV8, 88), (PercRentabilidadeV8, 96),
-          (PonteiroIndice, 104), (MaCompetencia, 108), (PonteiroFilial, 110), (PrazoMercado, 112),
-          (ConsiderarIPI, 114), (SituacaoRentabilidade, 115), (Lacuna116, 116))
+NX_LAYOUT(_REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS, 120,
+          (KeyProdutoServico, 0),
+          (Quantidade, 24, "quantity"),
+          (CustoPadraoV8, 32, "standard cost"),
+          (TotalDespesasV8, 40, "total expenses"),
+          (ValorIPIV8, 48, "IPI tax amount"),
+          (LucroLiquidoV8, 56, "net profit"),
+          (PrecoSugeridoV8, 64, "suggested price"),
+          (PrecoMercadoV8, 72, "market price"),
+          (VPPrecoMercadoV8, 80, "present value of the market price"),
+          (RentabilidadeUnitariaV8, 88, "unit profitability"),
+          (PercRentabilidadeV8, 96, "profitability, a percentage"),
+          (PonteiroIndice, 104, "the index set (CNXDadosGC_IndiceCustos)"),
+          (MaCompetencia, 108), (PonteiroFilial, 110),
+          (PrazoMercado, 112, "market term"),
+          (ConsiderarIPI, 114, "flag: include IPI"),
+          (SituacaoRentabilidade, 115, "state of the profitability"),
+          (Lacuna116, 116))
 
 class NXLDADOSGC_API CNXDadosGC_RentabilidadeProdutoServico
     : public T_NXDadosRegistroComLista<_REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS> {
@@ -126,7 +163,9 @@ class NXLDADOSGC_API CNXDadosGC_RentabilidadeProdutoServico
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
-// PonteiroCliente travels as a block of 32-bit customer references.
+NX_SOBRE(_REG_GC_FILTRO_RENTABILIDADEPS,
+         "The query filter of profitability: a range of days and of invoice numbers, an index set, a representative, "
+         "a state, customer categories, customers (PonteiroCliente) and products and services (ProdutoServico).")
 struct _REG_GC_FILTRO_RENTABILIDADEPS {
     REG_NXDMA DmaInicial;
     REG_NXDMA DmaFinal;
@@ -148,11 +187,23 @@ struct _REG_GC_FILTRO_RENTABILIDADEPS {
     ULONG* pPonteiroCliente;
     _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoServico;
 };
-NX_LAYOUT(_REG_GC_FILTRO_RENTABILIDADEPS, 72, (DmaInicial, 0), (DmaFinal, 4), (NrNFInicial, 8), (NrNFFinal, 12),
-          (PonteiroIndice, 16), (PonteiroRepresentante, 20), (PonteiroUF, 24), (PonteiroCategoria1, 28),
-          (PonteiroCategoria2, 32), (PonteiroCategoria3, 36), (QuantidadePonteiroCliente, 40),
-          (QuantidadeProdutoServico, 44), (PonteiroFilial, 48), (TipoAgrupamento, 50), (TipoPessoa, 51),
-          (SomenteTotais, 52), (Lacuna53, 53), (pPonteiroCliente, 56), (pProdutoServico, 64))
+NX_LAYOUT(_REG_GC_FILTRO_RENTABILIDADEPS, 72,
+          (DmaInicial, 0), (DmaFinal, 4),
+          (NrNFInicial, 8, "first invoice number"),
+          (NrNFFinal, 12, "last invoice number"),
+          (PonteiroIndice, 16, "the index set (CNXDadosGC_IndiceCustos)"),
+          (PonteiroRepresentante, 20),
+          (PonteiroUF, 24, "the state"),
+          (PonteiroCategoria1, 28, "customer category 1"),
+          (PonteiroCategoria2, 32, "customer category 2"),
+          (PonteiroCategoria3, 36, "customer category 3"),
+          (QuantidadePonteiroCliente, 40), (QuantidadeProdutoServico, 44), (PonteiroFilial, 48),
+          (TipoAgrupamento, 50, "how the lines are grouped"),
+          (TipoPessoa, 51, "kind of person"),
+          (SomenteTotais, 52, "flag: totals only"),
+          (Lacuna53, 53),
+          (pPonteiroCliente, 56, "the customers selected"),
+          (pProdutoServico, 64))
 
 class NXLDADOSGC_API CNXDadosGC_FiltroRentabilidade
     : public T_NXDadosRegistroComLista<_REG_GC_FILTRO_RENTABILIDADEPS> {
@@ -178,13 +229,18 @@ class NXLDADOSGC_API CNXDadosGC_FiltroRentabilidade
     NX_FILHOS(NX_FILHO_LISTA(PonteiroCliente), NX_FILHO_LISTA(ProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS,
+         "The sales of one product or service of a contribution margin on one day.")
 struct _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS {
     tagCY QuantidadeVendida;
     tagCY TotalVendido;
     REG_NXDMA Dma;
     std::byte Lacuna20[4];
 };
-NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS, 24, (QuantidadeVendida, 0), (TotalVendido, 8), (Dma, 16),
+NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS, 24,
+          (QuantidadeVendida, 0, "quantity sold"),
+          (TotalVendido, 8, "total sold"),
+          (Dma, 16, "the day"),
           (Lacuna20, 20))
 
 class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServData
@@ -195,6 +251,8 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServData
     NX_CAMPO(Dma)
 };
 
+NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS,
+         "One product or service of a contribution margin (its member key), with its sales by day (Data).")
 struct _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY PrecoUnitarioVendidoV8;
@@ -209,10 +267,16 @@ struct _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS {
     _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS* pData;
     std::byte Lacuna96[8];
 };
-NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS, 104, (KeyProdutoServico, 0), (PrecoUnitarioVendidoV8, 24),
-          (CustoVariavelUnitarioV8, 32), (ContribuicaoUnitariaV8, 40), (ContribuicaoTotal, 48),
-          (QuantidadeVendida, 56), (TotalVendido, 64), (PercentualContribuicaoUnitaria, 72), (QuantidadeData, 80),
-          (Lacuna84, 84), (pData, 88), (Lacuna96, 96))
+NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS, 104,
+          (KeyProdutoServico, 0),
+          (PrecoUnitarioVendidoV8, 24, "unit price sold at"),
+          (CustoVariavelUnitarioV8, 32, "variable unit cost"),
+          (ContribuicaoUnitariaV8, 40, "unit contribution"),
+          (ContribuicaoTotal, 48, "total contribution"),
+          (QuantidadeVendida, 56, "quantity sold"),
+          (TotalVendido, 64, "total sold"),
+          (PercentualContribuicaoUnitaria, 72, "unit contribution, a percentage"),
+          (QuantidadeData, 80), (Lacuna84, 84), (pData, 88), (Lacuna96, 96))
 
 class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServ
     : public T_NXDadosRegistroComLista<_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS> {
@@ -230,6 +294,8 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServ
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico), NX_FILHO_LISTA(Data))
 };
 
+NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS,
+         "One dated line of the break-even (PE) analysis of a contribution margin.")
 struct _REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS {
     tagCY GastoFixo;
     tagCY CustoVariavel;
@@ -241,8 +307,15 @@ struct _REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS {
     REG_NXDMA Dma;
     std::byte Lacuna60[4];
 };
-NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS, 64, (GastoFixo, 0), (CustoVariavel, 8), (Receita, 16),
-          (CustoVariavelAcumulado, 24), (GastoAcumulado, 32), (ReceitaAcumulada, 40), (SaldoPE, 48), (Dma, 56),
+NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS, 64,
+          (GastoFixo, 0, "fixed spending"),
+          (CustoVariavel, 8, "variable cost"),
+          (Receita, 16, "revenue"),
+          (CustoVariavelAcumulado, 24, "variable cost so far"),
+          (GastoAcumulado, 32, "spending so far"),
+          (ReceitaAcumulada, 40, "revenue so far"),
+          (SaldoPE, 48, "break-even balance"),
+          (Dma, 56, "the day"),
           (Lacuna60, 60))
 
 class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoPEDetalhe
@@ -258,6 +331,9 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoPEDetalhe
     NX_CAMPO(Dma)
 };
 
+NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAOPS,
+         "The contribution margin of a branch and month: its totals, its products and services (ProdutoServico) and "
+         "its dated break-even lines (DetalhePE).")
 struct _REG_GC_MARGEM_CONTRIBUICAOPS {
     tagCY TotalCustoFixo;
     tagCY TotalDespesaFixa;
@@ -272,10 +348,14 @@ struct _REG_GC_MARGEM_CONTRIBUICAOPS {
     _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS* pProdutoServico;
     _REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS* pDetalhePE;
 };
-NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAOPS, 72, (TotalCustoFixo, 0), (TotalDespesaFixa, 8), (TotalVendido, 16),
-          (TotalContribuicao, 24), (PrejuizoLucroBruto, 32), (QuantidadeProdutoServico, 40),
-          (QuantidadeDetalhePE, 44), (MaCompetencia, 48), (PonteiroFilial, 50), (Lacuna52, 52),
-          (pProdutoServico, 56), (pDetalhePE, 64))
+NX_LAYOUT(_REG_GC_MARGEM_CONTRIBUICAOPS, 72,
+          (TotalCustoFixo, 0, "total fixed cost"),
+          (TotalDespesaFixa, 8, "total fixed expense"),
+          (TotalVendido, 16, "total sold"),
+          (TotalContribuicao, 24, "total contribution"),
+          (PrejuizoLucroBruto, 32, "gross profit, or loss when negative"),
+          (QuantidadeProdutoServico, 40), (QuantidadeDetalhePE, 44), (MaCompetencia, 48), (PonteiroFilial, 50),
+          (Lacuna52, 52), (pProdutoServico, 56), (pDetalhePE, 64))
 
 class NXLDADOSGC_API CNXDadosGC_MargemContribuicao
     : public T_NXDadosRegistroComLista<_REG_GC_MARGEM_CONTRIBUICAOPS> {
@@ -292,6 +372,8 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicao
     NX_FILHOS(NX_FILHO_LISTA(ProdutoServico), NX_FILHO_LISTA(DetalhePE))
 };
 
+NX_SOBRE(_REG_GC_PARAMETROS_MARGEM_CONTRIBUICAOPS,
+         "The parameters of a contribution-margin analysis: a branch and month.")
 struct _REG_GC_PARAMETROS_MARGEM_CONTRIBUICAOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -306,6 +388,8 @@ class NXLDADOSGC_API CNXDadosGC_ParametrosMargemContribuicao
     NX_CAMPO(PonteiroFilial)
 };
 
+NX_SOBRE(_REG_GC_FORMACAO_PRECOPS,
+         "The cash and term selling prices formed for one product or service (its member key).")
 struct _REG_GC_FORMACAO_PRECOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY CustoPadraoV8;
@@ -318,9 +402,17 @@ struct _REG_GC_FORMACAO_PRECOPS {
     tagCY PercDespesasSemLucro;
     tagCY PercDespesasComLucro;
 };
-NX_LAYOUT(_REG_GC_FORMACAO_PRECOPS, 96, (KeyProdutoServico, 0), (CustoPadraoV8, 24), (LucroLiquidoV8, 32),
-          (TotalDespesasV8, 40), (PrecoVendaVistaV8, 48), (PrecoVendaPrazoV8, 56), (TaxaFinanceira, 64),
-          (PrazoMedio, 72), (PercDespesasSemLucro, 80), (PercDespesasComLucro, 88))
+NX_LAYOUT(_REG_GC_FORMACAO_PRECOPS, 96,
+          (KeyProdutoServico, 0),
+          (CustoPadraoV8, 24, "standard cost"),
+          (LucroLiquidoV8, 32, "net profit"),
+          (TotalDespesasV8, 40, "total expenses"),
+          (PrecoVendaVistaV8, 48, "cash selling price"),
+          (PrecoVendaPrazoV8, 56, "term selling price"),
+          (TaxaFinanceira, 64, "financial rate"),
+          (PrazoMedio, 72, "average term"),
+          (PercDespesasSemLucro, 80, "expenses without profit, a percentage"),
+          (PercDespesasComLucro, 88, "expenses with profit, a percentage"))
 
 class NXLDADOSGC_API CNXDadosGC_FormacaoPreco : public T_NXDadosRegistroComLista<_REG_GC_FORMACAO_PRECOPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_FormacaoPreco)
@@ -337,6 +429,9 @@ class NXLDADOSGC_API CNXDadosGC_FormacaoPreco : public T_NXDadosRegistroComLista
     NX_FILHOS(NX_FILHO_MEMBRO(KeyProdutoServico))
 };
 
+NX_SOBRE(_REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS,
+         "The parameters of a selling-price formation: an index set, an index-to-product relation, a branch and "
+         "month, and the product and service classes to price (ProdutoServicoClasse).")
 struct _REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS {
     ULONG PonteiroIndiceCustos;
     ULONG PonteiroRelacaoIndicesProdutos;
@@ -346,12 +441,12 @@ struct _REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS {
     _REG_GC_PRODUTO_SERVICO_CLASSEPS* pProdutoServicoClasse;
     std::byte Lacuna24[8];
 };
-NX_LAYOUT(_REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS, 32, (PonteiroIndiceCustos, 0),
-          (PonteiroRelacaoIndicesProdutos, 4), (QuantidadeProdutoServicoClasse, 8), (MaCompetencia, 12),
-          (PonteiroFilial, 14), (pProdutoServicoClasse, 16), (Lacuna24, 24))
+NX_LAYOUT(_REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS, 32,
+          (PonteiroIndiceCustos, 0, "the index set (CNXDadosGC_IndiceCustos)"),
+          (PonteiroRelacaoIndicesProdutos, 4, "the index-to-product relation (CNXDadosGC_RelacaoIndiceProduto)"),
+          (QuantidadeProdutoServicoClasse, 8), (MaCompetencia, 12), (PonteiroFilial, 14), (pProdutoServicoClasse, 16),
+          (Lacuna24, 24))
 
-// PonteiroIndiceCustos and PonteiroRelacaoIndicesProdutos: an index set and an index-to-product
-// relation.
 class NXLDADOSGC_API CNXDadosGC_ParametrosFormacaoPrecoVenda
     : public T_NXDadosRegistroComLista<_REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS> {
     NX_DADOS_COM_FILHOS(CNXDadosGC_ParametrosFormacaoPrecoVenda)
