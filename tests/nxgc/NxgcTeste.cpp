@@ -85,6 +85,24 @@ TEST(Nxgc, LayoutNosDeslocamentosDocumentados) {
     EXPECT_NE(matriz.saida.find("list Conta: QuantidadeConta x CNXDadosGC_MatrizRateioConta (48 bytes)"), std::string::npos);
 }
 
+// Where a class is declared and what its fields mean: record type, header, roles, codes.
+TEST(Nxgc, LayoutDizOQueCadaCampoE) {
+    const Json centro = Json::parse(Executar("layout --json CNXDadosGC_CentroCustos").saida);
+    EXPECT_EQ(centro["registro"], "_REG_GC_CENTRO_CUSTOSPS");
+    EXPECT_EQ(centro["cabecalho"], "NXLDadosGC/gc/CentroCustos.h");
+    const Json& campos = centro["campos"];
+    EXPECT_EQ(campos[4]["nome"], "PonteiroFilial");
+    EXPECT_EQ(campos[4]["papel"], "referencia");
+    EXPECT_EQ(campos[5]["codigos"][1], (Json{{"valor", 1}, {"significado", "productive"}}));
+    const Resultado tabela = Executar("layout CNXDadosGC_CentroCustos");
+    EXPECT_EQ(tabela.saida.rfind("CNXDadosGC_CentroCustos: 104-byte record _REG_GC_CENTRO_CUSTOSPS, "
+                                 "T_NXDadosRegistroComLista, in NXLDadosGC/gc/CentroCustos.h\n", 0), 0u)
+        << tabela.saida;
+    EXPECT_TRUE(std::regex_search(tabela.saida, std::regex("\n +22 +1 +CaracteristicaCC +u8 +number +.*"
+                                                            "codes: 0 = support, 1 = productive")));
+    EXPECT_TRUE(std::regex_search(tabela.saida, std::regex("\n +20 +2 +PonteiroFilial +u16 +reference\n")));
+}
+
 TEST(Nxgc, ClassesESchemaCobremOCatalogo) {
     const Resultado classes = Executar("classes --json");
     ASSERT_EQ(classes.status, 0) << classes.erros;
@@ -99,7 +117,10 @@ TEST(Nxgc, ClassesESchemaCobremOCatalogo) {
     }
     const Resultado schema = Executar("schema --json");
     ASSERT_EQ(schema.status, 0) << schema.erros;
-    EXPECT_EQ(Json::parse(schema.saida)["classes"].size(), NXDadosGC::Classes().size());
+    const Json esquema = Json::parse(schema.saida);
+    EXPECT_EQ(esquema["classes"].size(), NXDadosGC::Classes().size());
+    for (const Json& c : esquema["classes"])  // every record says what it is
+        EXPECT_FALSE(c.value("sobre", "").empty()) << c["classe"];
     const Resultado tabela = Executar("classes");
     EXPECT_TRUE(std::regex_search(tabela.saida, std::regex("CNXDadosGC_MatrizRateio +48 +T_NXDadosRegistroComLista +"
                                                             "CentroCustosApoio, Conta +- +-\n")))

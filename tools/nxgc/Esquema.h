@@ -1,5 +1,6 @@
 // The schema of the data classes as nxgc shows it: every class with its children, every record
-// field by field, as JSON for code in other languages or as text tables for people.
+// field by field with what it means, as JSON for code in other languages, as text tables for
+// people, and as the Markdown reference of docs/REFERENCIA.md.
 #ifndef NXGC_ESQUEMA_H
 #define NXGC_ESQUEMA_H
 
@@ -16,18 +17,23 @@ using Json = nlohmann::ordered_json;
 // "T_NXDadosRegistroComLista" for a class with children, else "T_NXDadosRegistro".
 const char* BaseDaClasse(const NXDadosGC::InfoClasse& info);
 
-// The class, its base and its children, for `nxgc classes --json`.
+// The class, its record type and header, its base and its children, for `nxgc classes --json`.
 Json DescreverClasse(const NXDadosGC::InfoClasse& info);
 
-// The class with every field (offset, width, kind and what it means), for `nxgc layout` and
-// `nxgc schema`.
+// The class, its record type, header and purpose, and every field (offset, width, type, role by
+// the naming conventions, meaning and codes), for `nxgc layout` and `nxgc schema`.
 Json DescreverLayout(const NXDadosGC::InfoClasse& info);
 
 // `nxgc classes`: one line per class (record size, base, lists, holders, member keys).
 void ImprimirClasses(const Json& classes, std::ostream& saida);
 
-// `nxgc layout`: a layout from DescreverLayout as a table of offset, width, field, type, notes.
+// `nxgc layout`: a layout from DescreverLayout as a table of offset, width, field, type, kind,
+// notes.
 void ImprimirLayout(const Json& layout, std::ostream& saida);
+
+// `nxgc schema --markdown`: the reference of every class (layouts from DescreverLayout), grouped
+// by header. docs/REFERENCIA.md is this output.
+void ImprimirReferencia(const Json& layouts, std::ostream& saida);
 
 }  // namespace nxgc::esquema
 

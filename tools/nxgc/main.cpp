@@ -2,7 +2,7 @@
 //
 //   nxgc classes [--json]                      every data class with its base and children
 //   nxgc layout <Class> [--json]               one record, byte by byte
-//   nxgc schema [--json]                       every record, for code in other languages
+//   nxgc schema [--json|--markdown]            every record, for programs or as docs/REFERENCIA.md
 //   nxgc dump <file> [-o <file>]               a packed tree as JSON
 //   nxgc pack [<Class>] <json-file> -o <file>  JSON back to a packed tree
 //   nxgc template <Class> [-o <file>]          a JSON document to fill in, for pack
@@ -112,9 +112,13 @@ void Layout(const std::string& nome, bool json) {
     else nxgc::esquema::ImprimirLayout(layout, std::cout);
 }
 
-void Schema(bool json) {
+void Schema(bool json, bool markdown) {
     Json classes = Json::array();
     for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) classes.push_back(nxgc::esquema::DescreverLayout(*info));
+    if (markdown) {
+        nxgc::esquema::ImprimirReferencia(classes, std::cout);
+        return;
+    }
     if (json) {
         std::cout << Json{{"versaoPacote", NXDadosGC::kVersaoPacote}, {"classes", classes}}.dump(2) << "\n";
         return;
@@ -176,7 +180,9 @@ int Executar(CLI::App& app, int argc, char** argv) {
     layout->add_flag("--json", json, "JSON instead of a table");
 
     auto* schema = app.add_subcommand("schema", "Every record layout, for code in other languages.");
+    bool markdown = false;
     schema->add_flag("--json", json, "JSON instead of tables");
+    schema->add_flag("--markdown", markdown, "The reference of every class, as docs/REFERENCIA.md")->excludes("--json");
 
     auto* dump = app.add_subcommand("dump", "Print a packed record tree as JSON.");
     dump->add_option("file", arquivo, "A packed record tree (- for standard input)")->required();
@@ -213,7 +219,7 @@ int Executar(CLI::App& app, int argc, char** argv) {
 
     if (*classes) Classes(json);
     else if (*layout) Layout(classe, json);
-    else if (*schema) Schema(json);
+    else if (*schema) Schema(json, markdown);
     else if (*dump) Dump(arquivo, saida);
     else if (*pack) Pack(argumentosPack, saida);
     else if (*modelo) Template(classe, saida);
