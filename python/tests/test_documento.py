@@ -1,0 +1,111 @@
+"""The JSON form and the command line, against nxgc: the same text for the same bytes, the same
+bytes for the same text, the same refusals."""
+
+import json
+import random
+import subprocess
+import sys
+from pathlib import Path
+
+import pytest
+
+import nxldadosgc as nx
+from nxldadosgc.documento import ErroJson, de_json, texto_json
+from conftest import arvore_aleatoria, nxgc_disponivel, rodar_nxgc
+from test_pacote import exemplo_do_documento
+
+ESQUEMA = Path(nx.__file__).with_name("esquema.json")
+
+
+def test_esquema_igual_ao_do_nxgc(nxgc):
+    r = nxgc("schema", "--json")
+    assert r.returncode == 0
+    assert r.stdout.decode() == ESQUEMA.read_text(encoding="utf-8"), "regenerate: nxgc schema --json > " + str(ESQUEMA)
+
+
+@pytest.mark.parametrize("nome", sorted(nx.LAYOUTS) + ["exemplo do documento"])
+def test_dump_e_pack_como_o_nxgc(nome, nxgc, tmp_path):
+    """A tree with every list, holder and member key filled: nxgc prints the JSON this package
+    prints for its bytes, and packs that JSON to exactly the bytes this package writes."""
+    if nome == "exemplo do documento":
+        dados = exemplo_do_documento()
+        arvore = nx.ler(dados)
+    else:
+        arvore = arvore_aleatoria(nx.LAYOUTS[nome], random.Random(nome))
+        dados = nx.escrever(arvore)
+    texto = texto_json(arvore)
+    pacote, documento, saida = tmp_path / "a.nxgc", tmp_path / "a.json", tmp_path / "b.nxgc"
+    pacote.write_bytes(dados)
+    documento.write_text(texto, encoding="utf-8")
+    r = nxgc("dump", str(pacote))
+    assert r.stderr == b"" and r.stdout.decode() == texto
+    r = nxgc("pack", type(arvore).layout.nome, str(documento), "-o", str(saida))
+    assert r.returncode == 0, r.stderr
+    assert saida.read_bytes() == dados
+
+
+# (class, "registro" of a document, the error: path and reason)
+RECUSADOS = [
+    ("CNXDadosGC_MatrizRateioConta", {"Foo": 1}, "registro.Foo: unknown field of CNXDadosGC_MatrizRateioConta"),
+    ("CNXDadosGC_MatrizRateioConta", {"QuantidadeCentroCustos": 1},
+     'registro.QuantidadeCentroCustos: is the count of list "CentroCustos"; give the list itself'),
+    ("CNXDadosGC_MatrizRateioConta", {"pCentroCustos": 0},
+     "registro.pCentroCustos: is a pointer field with no child behind it"),
+    ("CNXDadosGC_MatrizRateioConta", {"PonteiroContaContabil": 4294967296},
+     "registro.PonteiroContaContabil: 4294967296 is out of range 0..4294967295"),
+    ("CNXDadosGC_MatrizRateioConta", {"PonteiroContaContabil": True},
+     "registro.PonteiroContaContabil: expected an integer, got boolean"),
+    ("CNXDadosGC_MatrizRateioConta", {"CentroCustos": [{"ValorRateio": "1.23456"}]},
+     'registro.CentroCustos[0].ValorRateio: "1.23456" is not a currency value: more than four decimal places'),
+    ("CNXDadosGC_MatrizRateioConta", {"TotalRateio": "922337203685477.5808"},
+     'registro.TotalRateio: "922337203685477.5808" is not a currency value: out of range'),
+    ("CNXDadosGC_MatrizRateioConta", {"CentroCustos": {}}, "registro.CentroCustos: expected an array, got object"),
+    ("CNXDadosGC_MatrizRateioConta", {"Lacuna28": "0g000000"}, 'registro.Lacuna28: "0g000000" is not hex'),
+    ("CNXDadosGC_CustoProducaoResultado", {"Entrada": []},
+     "registro.Entrada: expected an object or null, got array"),
+    ("CNXDadosGC_CentroCustos", {"Codigo": "01234567890"}, "registro.Codigo: text of 11 bytes does not fit (at most 10)"),
+    ("CNXDadosGC_CentroCustos", {"Codigo": "\u65e5"}, "registro.Codigo: character U+65E5 has no code page 1252 byte"),
+    ("CNXDadosGC_CentroCustos", {"Codigo": {"texto": "b", "bytes": "6100000000000000000000"}},
+     'registro.Codigo: "texto" and "bytes" disagree'),
+    ("CNXDadosGC_MatrizRateio", {"MaCompetencia": {"valor": 1, "data": "2018-04"}},
+     'registro.MaCompetencia: "valor" 1 and "data" "2018-04" disagree'),
+    ("CNXDadosGC_MatrizRateio", {"MaCompetencia": "2018-13"},
+     'registro.MaCompetencia: "2018-13" is not a valid date like "2018-04"'),
+    ("CNXDadosGC_MatrizRateio", {"DmaHmsGravacao": {"valor": "12"}},
+     'registro.DmaHmsGravacao.valor: "12" is not a 64-bit hex value like "0x00f574014047fbb7"'),
+    ("CNXDadosGC_KeyCustoProducao", {"KeyProdutoServico": {"TipoProdutoServico": 256}},
+     "registro.KeyProdutoServico.TipoProdutoServico: 256 is out of range 0..255"),
+]
+
+
+@pytest.mark.parametrize("classe, registro, erro", RECUSADOS)
+def test_documentos_recusados(classe, registro, erro, tmp_path):
+    documento = json.dumps({"classe": classe, "registro": registro})
+    with pytest.raises(ErroJson) as e:
+        de_json(documento)
+    assert str(e.value) == erro
+    if nxgc_disponivel():
+        arquivo = tmp_path / "d.json"
+        arquivo.write_text(documento, encoding="utf-8")
+        r = rodar_nxgc("pack", classe, str(arquivo), "-o", str(tmp_path / "d.nxgc"))
+        assert (r.returncode, r.stderr.decode()) == (1, f"nxgc: {arquivo}: {erro}\n")
+
+
+def test_linha_de_comando(tmp_path):
+    """pack and dump through standard input and output; exit status 1 for refused input and 2
+    for a usage error."""
+    def rodar(*argumentos, entrada=b""):
+        return subprocess.run([sys.executable, "-m", "nxldadosgc", *argumentos], input=entrada, capture_output=True,
+                              cwd=Path(nx.__file__).parents[1], timeout=60)
+
+    dados = exemplo_do_documento()
+    texto = texto_json(nx.ler(dados)).encode()
+    assert rodar("dump", "-", entrada=dados).stdout == texto
+    assert rodar("pack", "-", "-o", "-", entrada=texto).stdout == dados
+    assert rodar("pack", "CNXDadosGC_MatrizRateioConta", "-", "-o", "-", entrada=texto).stdout == dados
+    r = rodar("pack", "CNXDadosGC_CentroCustos", "-", "-o", "-", entrada=texto)
+    assert (r.returncode, r.stderr) == (1, b'nxldadosgc: -: classe: the document must name class '
+                                           b'"CNXDadosGC_CentroCustos"\n')
+    r = rodar("dump", "-", entrada=dados[:-1])
+    assert r.returncode == 1 and b"the header gives a length of 136 bytes, the buffer has 135" in r.stderr
+    assert rodar("dump").returncode == 2
