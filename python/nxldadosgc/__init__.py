@@ -13,7 +13,7 @@ from .esquema import CLASSES, LAYOUTS, Registro
 from .pacote import ErroArvore, ErroEmpacotamento, escrever, ler
 from .valores import Competencia, Texto
 
-__all__ = ["ler", "escrever", "classe", "CLASSES", "Registro", "Competencia", "Texto", "ErroEmpacotamento",
+__all__ = ["ler", "escrever", "classe", "CLASSES", "LAYOUTS", "Registro", "Competencia", "Texto", "ErroEmpacotamento",
            "ErroArvore"]
 
 

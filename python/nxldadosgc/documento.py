@@ -196,7 +196,8 @@ def _sem_repetidas(j, caminho):
 
 
 def _inteiro(x, minimo, maximo, caminho):
-    if type(x) is not int:
+    # JSON integers are 64-bit, signed or not; a wider number is read as a floating-point one.
+    if type(x) is not int or not -(1 << 63) <= x < (1 << 64):
         _falha(caminho, f"expected an integer, got {_nome_tipo(x)}")
     if not minimo <= x <= maximo:
         _falha(caminho, f"{x} is out of range {minimo}..{maximo}")
@@ -206,8 +207,9 @@ def _inteiro(x, minimo, maximo, caminho):
 def _hex(x, n, caminho) -> bytes:
     if not isinstance(x, str):
         _falha(caminho, f"expected a string of {2 * n} hex digits")
-    if len(x) != 2 * n:
-        _falha(caminho, f"expected {2 * n} hex digits, got {len(x.encode('utf-8', 'surrogatepass'))}")
+    tamanho = len(x.encode("utf-8", "surrogatepass"))  # counted in bytes, as the C++ reader counts
+    if tamanho != 2 * n:
+        _falha(caminho, f"expected {2 * n} hex digits, got {tamanho}")
     if not all(c in "0123456789abcdefABCDEF" for c in x):
         _falha(caminho, f'"{x}" is not hex')
     return bytes.fromhex(x)
@@ -250,10 +252,12 @@ def _datado(tipo, x, caminho) -> int:
     if not isinstance(x, dict):
         return de_valor(x, caminho)
     _sem_repetidas(x, caminho)
-    for chave in x:
-        if chave not in ("valor", "data"):
+    valor = None
+    for chave, parte in x.items():  # in the document's order, which decides the error reported
+        if chave == "valor":
+            valor = de_valor(parte, caminho + ".valor")
+        elif chave != "data":
             _falha(caminho, f'unknown key "{chave}" (a date has "valor" and "data")')
-    valor = de_valor(x["valor"], caminho + ".valor") if "valor" in x else None
     if "data" in x:
         da_data = texto(x["data"], caminho + ".data")
         if valor is not None and da_data != valor:

@@ -59,6 +59,9 @@ class Texto(str):
 
     __hash__ = str.__hash__
 
+    def __getnewargs__(self):  # copies and pickles keep the bytes
+        return str(self), self.bytes
+
     def __repr__(self):
         return f"Texto({str.__repr__(self)}, bytes={self.bytes!r})"
 

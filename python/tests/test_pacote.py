@@ -1,6 +1,7 @@
 """The packed form: round trips of every class, the documented example, the faults the C++
 reader refuses (refused here with the same message), and a mutation sweep checked against nxgc."""
 
+import copy
 import random
 import re
 import struct
@@ -22,7 +23,7 @@ def test_ida_e_volta(nome):
     arvore = arvore_aleatoria(nx.LAYOUTS[nome], random.Random(nome))
     dados = nx.escrever(arvore)
     lida = nx.ler(dados)
-    assert lida == arvore
+    assert lida == arvore and copy.deepcopy(lida) == arvore
     assert nx.escrever(lida) == dados
     assert de_json(texto_json(lida)) == arvore
 
