@@ -8,7 +8,8 @@ writer appends blocks in that order; the reader insists on finding them exactly 
 import bisect
 import struct
 import zlib
-from operator import attrgetter
+from itertools import repeat
+from operator import attrgetter, itemgetter
 
 from .esquema import LAYOUTS, LIMITES, VERSAO_PACOTE, Layout, Registro
 from .valores import ErroValor
@@ -80,8 +81,11 @@ class _Plano:
         itens = self.itens = [c for c in layout.campos if c.sub is None]
         self.estrutura = struct.Struct("<" + "".join(c.codigo for c in layout.campos))
         indice = {c.deslocamento: i for i, c in enumerate(itens)}
-        # Reading: (struct index, attribute, raw -> value or None) of every field that is an attribute.
-        self.leitura = [(i, c.nome, c.de_bruto) for i, c in enumerate(itens) if c.lista is None and c.tipo != "ponteiro"]
+        # Reading: the struct items that are attributes, their names, and the conversions from raw.
+        lidos = [i for i, c in enumerate(itens) if c.lista is None and c.tipo != "ponteiro"]
+        self.lidos = itemgetter(*lidos) if len(lidos) > 1 else lambda v, i=tuple(lidos): tuple(v[k] for k in i)
+        self.nomes_lidos = [itens[i].nome for i in lidos]
+        self.de_bruto = [(i, itens[i].de_bruto) for i in lidos if itens[i].de_bruto is not None]
         # Writing: the attribute behind each struct item (a count and a pointer slot come from
         # their list or holder) and the conversions to raw that the struct does not do itself.
         nomes, self.conversoes = [], []
@@ -279,10 +283,11 @@ class _Leitor:
         """A new object with the fields of the record at pos (embedded records included, children
         not yet), and the raw values of its struct."""
         plano = layout.plano
-        valores = plano.estrutura.unpack_from(self.m, pos)
+        valores = list(plano.estrutura.unpack_from(self.m, pos))
+        for i, de_bruto in plano.de_bruto:
+            valores[i] = de_bruto(valores[i])
         objeto = layout.classe.__new__(layout.classe)
-        for i, nome, de_bruto in plano.leitura:
-            setattr(objeto, nome, de_bruto(valores[i]) if de_bruto else valores[i])
+        any(map(setattr, repeat(objeto), plano.nomes_lidos, plano.lidos(valores)))  # setattr gives None: all run
         for nome, sub, d in plano.embutidos:
             setattr(objeto, nome, self.campos(sub, pos + d)[0])
         return objeto, valores

@@ -101,7 +101,7 @@ _MIN64, _MAX64 = -(1 << 63), (1 << 63) - 1
 # Contexts of their own, so that the caller's decimal context (its precision, its rounding) has
 # no say: a 64-bit value has 19 digits, and a value with more decimal places is refused, not rounded.
 _AMPLO = Context(prec=40)
-_EXATO = Context(prec=80, traps=[Inexact, InvalidOperation])
+_EXATO = Context(prec=1000, traps=[Inexact, InvalidOperation])
 
 # bruto -> Decimal with exactly four decimal places: 1000000 -> Decimal("100.0000").
 moeda_de_bruto = partial(_AMPLO.multiply, Decimal("0.0001"))
@@ -111,6 +111,8 @@ def moeda_para_bruto(valor) -> int:
     if type(valor) is Decimal:
         if not valor.is_finite():
             raise ErroValor(f"{valor} is not a currency value")
+        if valor.adjusted() > 15:  # at least 10^16: out of range, and never scaled into a huge int
+            raise ErroValor(f"{valor} is outside the currency range")
         try:
             bruto = int(_EXATO.to_integral_exact(_EXATO.scaleb(valor, 4)))
         except Inexact:
