@@ -88,7 +88,7 @@ def _registro_para_json(layout: Layout, objeto) -> dict:
 def _elemento(f, k, x):
     try:
         if f.elemento is None:
-            return v._inteiro(x, 0, 0xFFFFFFFF)
+            return v.inteiro(x, 0, 0xFFFFFFFF)
         return _registro_para_json(f.elemento, x)
     except v.ErroValor as e:
         raise ErroArvore(str(e), [f"[{k}]"]) from None
@@ -204,10 +204,15 @@ def _inteiro(x, minimo, maximo, caminho):
     return x
 
 
+def _bytes_utf8(s: str) -> int:
+    """The length of a JSON string as the messages count it: in bytes of UTF-8."""
+    return len(s.encode("utf-8", "surrogatepass"))
+
+
 def _hex(x, n, caminho) -> bytes:
     if not isinstance(x, str):
         _falha(caminho, f"expected a string of {2 * n} hex digits")
-    tamanho = len(x.encode("utf-8", "surrogatepass"))  # counted in bytes, as the C++ reader counts
+    tamanho = _bytes_utf8(x)
     if tamanho != 2 * n:
         _falha(caminho, f"expected {2 * n} hex digits, got {tamanho}")
     if not all(c in "0123456789abcdefABCDEF" for c in x):
@@ -218,7 +223,7 @@ def _hex(x, n, caminho) -> bytes:
 def _hex64(x, caminho) -> int:
     if not isinstance(x, str):
         _falha(caminho, 'expected a hex string like "0x00f574014047fbb7"')
-    if not 3 <= len(x) <= 18 or x[0] != "0" or x[1] not in "xX":
+    if not 3 <= _bytes_utf8(x) <= 18 or x[0] != "0" or x[1] not in "xX":
         _falha(caminho, f'"{x}" is not a 64-bit hex value like "0x00f574014047fbb7"')
     if not all(c in "0123456789abcdefABCDEF" for c in x[2:]):
         _falha(caminho, f'"{x}" is not hex')

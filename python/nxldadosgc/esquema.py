@@ -38,7 +38,7 @@ def _para_bruto(campo):
     tipo, largura = campo.tipo, campo.largura
     if tipo in LIMITES:
         minimo, maximo = LIMITES[tipo]
-        return lambda x: v._inteiro(x, minimo, maximo)
+        return lambda x: v.inteiro(x, minimo, maximo)
     if tipo == "texto":
         return lambda x: v.texto_para_bruto(x, largura)
     if tipo in _BYTES:

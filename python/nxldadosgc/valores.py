@@ -199,7 +199,7 @@ def dia_para_bruto(valor) -> int:
         return 0
     if type(valor) is _dt.date:
         return _numero_dia(valor)
-    return _inteiro(valor, 0, 0xFFFFFFFF, "a datetime.date")
+    return inteiro(valor, 0, 0xFFFFFFFF, "a datetime.date")
 
 
 def texto_dia(bruto: int):
@@ -253,7 +253,7 @@ def competencia_para_bruto(valor) -> int:
         return 0
     if type(valor) is Competencia:
         return valor.valor
-    return _inteiro(valor, 0, 0xFFFF, "a Competencia")
+    return inteiro(valor, 0, 0xFFFF, "a Competencia")
 
 
 def texto_competencia(bruto: int):
@@ -325,7 +325,7 @@ def momento_para_bruto(valor) -> int:
             raise ErroValor(f"{valor}: a time stamp holds whole seconds")
         return _montar_momento(_numero_dia(valor.date()), valor.hour * 3600 + valor.minute * 60 + valor.second,
                                int(utc.total_seconds()))
-    return _inteiro(valor, _MIN64, _MAX64, "an aware datetime.datetime")
+    return inteiro(valor, _MIN64, _MAX64, "an aware datetime.datetime")
 
 
 def texto_momento(bruto: int):
@@ -354,7 +354,7 @@ def momento_de_texto(s: str):
 
 # ---- Integers and byte fields -----------------------------------------------------------------
 
-def _inteiro(valor, minimo: int, maximo: int, alternativa: str = "") -> int:
+def inteiro(valor, minimo: int, maximo: int, alternativa: str = "") -> int:
     if type(valor) is not int:
         ou = f" or {alternativa}" if alternativa else ""
         raise ErroValor(f"expected an int{ou}, got {type(valor).__name__}")
