@@ -139,20 +139,25 @@ def _nome_tipo(x) -> str:
 
 
 def _compacto(x) -> str:
-    return json.dumps(x, ensure_ascii=False, separators=(",", ":"))
+    """A value as the messages quote it: compact JSON, an object's keys in order."""
+    return json.dumps(x, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+
+
+def _corte(s: str, n: int = 40) -> str:
+    """At most the first n bytes (of UTF-8) of a text quoted in a message."""
+    return s.encode("utf-8", "surrogatepass")[:n].decode("utf-8", "ignore")
 
 
 class _Objeto(dict):
-    """A JSON object as parsed, with the keys it repeated (refused where the object is read)."""
+    """A JSON object as parsed, with its (key, value) pairs in the document's order, repeated
+    keys included: they are refused where they stand."""
 
-    repetidas = ()
+    pares = ()
 
 
 def _objeto(pares):
     o = _Objeto(pares)
-    if len(o) != len(pares):
-        vistas = set()
-        o.repetidas = [k for k, _ in pares if k in vistas or vistas.add(k)]
+    o.pares = pares
     return o
 
 
@@ -160,39 +165,70 @@ def _constante(nome):
     raise ValueError(f"{nome} is not JSON")
 
 
-def carregar(texto) -> dict:
-    """A JSON text parsed as documents are read: duplicate keys are remembered, NaN refused."""
-    return json.loads(texto, object_pairs_hook=_objeto, parse_constant=_constante)
+PROFUNDIDADE_MAXIMA_JSON = 64  # levels of objects and arrays, deeper than any record tree goes
+
+
+def carregar(texto):
+    """A JSON text parsed as documents are read: a key given twice in one object and nesting
+    deeper than PROFUNDIDADE_MAXIMA_JSON levels are refused with their path, as met in the
+    document."""
+    try:
+        valor = json.loads(texto, object_pairs_hook=_objeto, parse_constant=_constante)
+    except RecursionError:
+        _falha("(document)", f"nested deeper than {PROFUNDIDADE_MAXIMA_JSON} levels")
+    except ValueError as e:
+        _falha("(document)", f"not valid JSON: {e}")
+    _conferir_estrutura(valor, "", 1)
+    return valor
+
+
+def _conferir_estrutura(valor, caminho: str, nivel: int):
+    if not isinstance(valor, (dict, list)):
+        return
+    if nivel > PROFUNDIDADE_MAXIMA_JSON:
+        _falha(caminho or "(document)", f"nested deeper than {PROFUNDIDADE_MAXIMA_JSON} levels")
+    if isinstance(valor, list):
+        for k, x in enumerate(valor):
+            _conferir_estrutura(x, f"{caminho}[{k}]", nivel + 1)
+        return
+    vistas = set()
+    for chave, x in valor.pares:
+        aqui = f"{caminho}.{chave}" if caminho else chave
+        if chave in vistas:
+            _falha(aqui, "duplicate key")
+        vistas.add(chave)
+        _conferir_estrutura(x, aqui, nivel + 1)
+
+
+def _itens(j: dict):
+    """An object's items in the order the keys sort, which decides the error reported first."""
+    return sorted(j.items())
 
 
 def de_json(documento, classe: str = None) -> Registro:
-    """The record tree a document describes (a parsed dict, or its JSON text). The class comes
-    from its "classe"; when `classe` is given too they must agree. Raises ErroJson."""
+    """The record tree a document describes (its JSON text, or the value carregar() parsed).
+    The class comes from its "classe"; when `classe` is given too, they must be the same.
+    Raises ErroJson."""
     if isinstance(documento, (str, bytes)):
-        try:
-            documento = carregar(documento)
-        except (ValueError, RecursionError) as e:
-            raise ErroJson(f"(document): not valid JSON: {e}") from None
+        documento = carregar(documento)
     if not isinstance(documento, dict):
         _falha("(document)", f"expected an object, got {_nome_tipo(documento)}")
-    _sem_repetidas(documento, "(document)")
-    for chave in documento:
+    for chave, _ in _itens(documento):
         if chave not in ("classe", "registro"):
             _falha(chave, 'unknown key (a document has "classe" and "registro")')
-    nome = documento.get("classe")
-    if classe is not None and nome != classe:
-        _falha("classe", f'the document must name class "{classe}"')
-    layout = LAYOUTS.get(nome) if isinstance(nome, str) else None
+    if "classe" not in documento:
+        _falha("classe", 'missing (a document has "classe" and "registro")')
+    nome = documento["classe"]
+    if not isinstance(nome, str):
+        _falha("classe", f"expected a class name, got {_nome_tipo(nome)}")
+    layout = LAYOUTS.get(nome)
     if layout is None:
-        _falha("classe", f"unknown class {_compacto(nome)}" if "classe" in documento else 'missing "classe"')
+        _falha("classe", f'unknown class "{_corte(nome, 80)}"')
+    if classe is not None and nome != classe:
+        _falha("classe", f"the document holds a {nome}, not a {classe}")
     if "registro" not in documento:
-        _falha("(document)", 'missing "registro"')
+        _falha("registro", 'missing (a document has "classe" and "registro")')
     return _Montador().registro(layout, documento["registro"], "registro")
-
-
-def _sem_repetidas(j, caminho):
-    if getattr(j, "repetidas", ()):
-        _falha(caminho, f'duplicate key "{j.repetidas[0]}"')
 
 
 def _inteiro(x, minimo, maximo, caminho):
@@ -224,7 +260,7 @@ def _hex64(x, caminho) -> int:
     if not isinstance(x, str):
         _falha(caminho, 'expected a hex string like "0x00f574014047fbb7"')
     if not 3 <= _bytes_utf8(x) <= 18 or x[0] != "0" or x[1] not in "xX":
-        _falha(caminho, f'"{x}" is not a 64-bit hex value like "0x00f574014047fbb7"')
+        _falha(caminho, f'"{_corte(x)}" is not a 64-bit hex value like "0x00f574014047fbb7"')
     if not all(c in "0123456789abcdefABCDEF" for c in x[2:]):
         _falha(caminho, f'"{x}" is not hex')
     bruto = int(x[2:], 16)
@@ -249,39 +285,35 @@ def _datado(tipo, x, caminho) -> int:
             _falha(onde, f'expected a date text like "{exemplo}"')
         r = de_texto(t)
         if not r:
-            _falha(onde, f'"{t}" is not a valid date like "{exemplo}"')
+            _falha(onde, f'"{_corte(t)}" is not a valid date like "{exemplo}"')
         return r
 
     if isinstance(x, str):
         return texto(x, caminho)
     if not isinstance(x, dict):
         return de_valor(x, caminho)
-    _sem_repetidas(x, caminho)
-    valor = None
-    for chave, parte in x.items():  # in the document's order, which decides the error reported
-        if chave == "valor":
-            valor = de_valor(parte, caminho + ".valor")
-        elif chave != "data":
-            _falha(caminho, f'unknown key "{chave}" (a date has "valor" and "data")')
-    if "data" in x:
-        da_data = texto(x["data"], caminho + ".data")
-        if valor is not None and da_data != valor:
-            _falha(caminho, f'"valor" {_compacto(x["valor"])} and "data" {_compacto(x["data"])} disagree')
-        return da_data
-    if valor is None:
+    for chave, _ in _itens(x):
+        if chave not in ("valor", "data"):
+            _falha(f"{caminho}.{chave}", 'unknown key (a date has "valor" and "data")')
+    if "valor" not in x and "data" not in x:
         _falha(caminho, 'a date needs "valor" or "data"')
-    return valor
+    valor = de_valor(x["valor"], caminho + ".valor") if "valor" in x else None
+    if "data" not in x:
+        return valor
+    da_data = texto(x["data"], caminho + ".data")
+    if valor is not None and da_data != valor:
+        _falha(caminho, f'"valor" {_compacto(x["valor"])} and "data" {_compacto(x["data"])} disagree')
+    return da_data
 
 
 class _Montador:
     def registro(self, layout: Layout, j, caminho: str) -> Registro:
         if not isinstance(j, dict):
             _falha(caminho, f"expected an object, got {_nome_tipo(j)}")
-        _sem_repetidas(j, caminho)
         objeto = layout.classe()
         filhos = {f.nome: f for f in layout.filhos if f.tipo != "chave"}
         campos = {c.nome: c for c in layout.campos}
-        for chave, valor in j.items():
+        for chave, valor in _itens(j):
             aqui = f"{caminho}.{chave}"
             f = filhos.get(chave)
             if f is not None:
@@ -335,10 +367,9 @@ def _valor(c, x, caminho):
 
 def _texto(c, x, caminho):
     if isinstance(x, dict):
-        _sem_repetidas(x, caminho)
-        for chave in x:
+        for chave, _ in _itens(x):
             if chave not in ("texto", "bytes"):
-                _falha(caminho, f'unknown key "{chave}" (a text has "texto" and "bytes")')
+                _falha(f"{caminho}.{chave}", 'unknown key (a text has "texto" and "bytes")')
         if "bytes" not in x:
             _falha(caminho, 'the object form of a text needs "bytes"')
         campo = _hex(x["bytes"], c.largura, caminho + ".bytes")

@@ -141,7 +141,9 @@ def _digitos(s: str, de: int, n: int) -> int:
 def moeda_de_texto(s: str) -> int:
     """"-12.34" -> -123400: up to four decimal places, within the 64-bit range."""
     def ruim(porque):
-        raise ErroValor(f'"{s}" is not a currency value: {porque}')
+        mostrado = s.encode("utf-8", "surrogatepass")
+        mostrado = mostrado[:40].decode("utf-8", "ignore") + "..." if len(mostrado) > 40 else s
+        raise ErroValor(f'"{mostrado}" is not a currency value: {porque}')
 
     i, n = 0, len(s)
     negativo = n > 0 and s[0] == "-"

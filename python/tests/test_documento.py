@@ -91,21 +91,25 @@ def test_documentos_recusados(classe, registro, erro, tmp_path):
         assert (r.returncode, r.stderr.decode()) == (1, f"nxgc: {arquivo}: {erro}\n")
 
 
-def test_linha_de_comando(tmp_path):
+def test_linha_de_comando():
     """pack and dump through standard input and output; exit status 1 for refused input and 2
-    for a usage error."""
-    def rodar(*argumentos, entrada=b""):
-        return subprocess.run([sys.executable, "-m", "nxldadosgc", *argumentos], input=entrada, capture_output=True,
-                              cwd=Path(nx.__file__).parents[1], timeout=60)
-
+    for a usage error, with what was refused on stderr."""
     dados = exemplo_do_documento()
     texto = texto_json(nx.ler(dados)).encode()
-    assert rodar("dump", "-", entrada=dados).stdout == texto
-    assert rodar("pack", "-", "-o", "-", entrada=texto).stdout == dados
-    assert rodar("pack", "CNXDadosGC_MatrizRateioConta", "-", "-o", "-", entrada=texto).stdout == dados
-    r = rodar("pack", "CNXDadosGC_CentroCustos", "-", "-o", "-", entrada=texto)
-    assert (r.returncode, r.stderr) == (1, b'nxldadosgc: -: classe: the document must name class '
-                                           b'"CNXDadosGC_CentroCustos"\n')
-    r = rodar("dump", "-", entrada=dados[:-1])
-    assert r.returncode == 1 and b"the header gives a length of 136 bytes, the buffer has 135" in r.stderr
-    assert rodar("dump").returncode == 2
+    casos = [  # arguments, standard input, exit status, standard output or the end of stderr
+        (["dump", "-"], dados, 0, texto),
+        (["pack", "-", "-o", "-"], texto, 0, dados),
+        (["pack", "CNXDadosGC_MatrizRateioConta", "-", "-o", "-"], texto, 0, dados),
+        (["pack", "CNXDadosGC_CentroCustos", "-", "-o", "-"], texto, 1,
+         b"standard input: classe: the document holds a CNXDadosGC_MatrizRateioConta, not a CNXDadosGC_CentroCustos\n"),
+        (["dump", "-"], dados[:-1], 1,
+         b"standard input: packed tree, byte 16: the header gives a length of 136 bytes, the buffer has 135\n"),
+        (["dump", "-"], b"", 1, b"standard input: the file is empty\n"),
+        (["pack", "CNXDadosGC_Nada", "-", "-o", "-"], texto, 2, b'unknown class "CNXDadosGC_Nada"\n'),
+        (["dump"], b"", 2, b"the following arguments are required: file\n"),
+    ]
+    for argumentos, entrada, status, saida in casos:
+        r = subprocess.run([sys.executable, "-m", "nxldadosgc", *argumentos], input=entrada, capture_output=True,
+                           cwd=Path(nx.__file__).parents[1], timeout=60)
+        assert r.returncode == status, argumentos
+        assert r.stdout == saida if status == 0 else r.stderr.endswith(saida), (argumentos, r.stderr)
