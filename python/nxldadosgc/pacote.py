@@ -308,17 +308,15 @@ def ler(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_maximos
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
-    def __init__(self, profundidade_maxima, blocos_maximos):
+    def __init__(self):
         self.saida = bytearray()
         self.blocos = 0
-        self.profundidade_maxima, self.blocos_maximos = profundidade_maxima, blocos_maximos
+        self.profundidade = 0  # the deepest level of blocks below the root
 
     def anexar(self, tamanho: int) -> int:
         """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
         desloc = len(self.saida)
         self.blocos += 1
-        if self.blocos > self.blocos_maximos:
-            raise ErroArvore(f"the tree has more than {self.blocos_maximos} blocks, the limit")
         self.saida += bytes(_alinhar8(tamanho))
         return desloc
 
@@ -345,8 +343,10 @@ class _Escritor:
                 continue
             else:
                 elementos = (filho,)
-            if profundidade + 1 > self.profundidade_maxima:
-                raise ErroArvore(f"blocks nested deeper than {self.profundidade_maxima} levels, the limit", [f.nome])
+            if profundidade >= self.profundidade:
+                self.profundidade = profundidade + 1
+            if len(elementos) > 0xFFFFFFFF:
+                raise ErroArvore(f"a list of {len(elementos)} elements, more than a 32-bit count holds", [f.nome])
             desloc = self.anexar(len(elementos) * f.tamanho)
             _U64.pack_into(self.saida, pos + f.ponteiro, desloc)
             if f.elemento is None:
@@ -403,14 +403,14 @@ def _erro_de_campo(plano: _Plano, objeto, i, erro) -> ErroArvore:
 def escrever(arvore: Registro, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
              blocos_maximos: int = BLOCOS_MAXIMOS, bytes_maximos: int = BYTES_MAXIMOS) -> bytes:
     """The packed form of a record tree: deterministic, so equal trees give identical bytes.
-    Raises ErroArvore for a value that its field cannot hold and for a tree that a reader with
+    Raises ErroArvore for a value that its field cannot hold, and for a tree that a reader with
     these limits would refuse."""
     layout = getattr(type(arvore), "layout", None)
     if layout is None or layout.nome is None or LAYOUTS.get(layout.nome) is not layout:
         raise TypeError(f"not a record of a data class: {type(arvore).__name__}")
     nome = layout.nome.encode("ascii")
     cabecalho = tamanho_cabecalho(len(nome))
-    e = _Escritor(profundidade_maxima, blocos_maximos)
+    e = _Escritor()
     e.saida += bytes(cabecalho)
     e.saida[_NOME:_NOME + len(nome)] = nome
     raiz = e.anexar(layout.tamanho)
@@ -419,9 +419,13 @@ def escrever(arvore: Registro, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
-    if len(e.saida) > bytes_maximos:
-        raise ErroArvore(f"the packed tree would have {len(e.saida)} bytes, more than the limit of {bytes_maximos}",
-                         [layout.nome])
+    for valor, limite, medida, opcao in (
+            (e.blocos, blocos_maximos, f"the tree has {e.blocos} blocks", "blocos_maximos"),
+            (e.profundidade, profundidade_maxima, f"blocks nested {e.profundidade} levels below the root",
+             "profundidade_maxima"),
+            (len(e.saida), bytes_maximos, f"the packed tree would take {len(e.saida)} bytes", "bytes_maximos")):
+        if valor > limite:
+            raise ErroArvore(f"cannot pack: {medida}, more than the limit of {limite} ({opcao})")
     _CABECALHO.pack_into(e.saida, 0, MAGICO, VERSAO_PACOTE, 0, len(e.saida), layout.tamanho, e.blocos, cabecalho,
                          len(nome))
     struct.pack_into("<I", e.saida, _CRC, crc_do_pacote(e.saida))
