@@ -44,6 +44,18 @@ def test_dump_e_pack_como_o_nxgc(nome, nxgc, tmp_path):
     assert saida.read_bytes() == dados
 
 
+@pytest.mark.parametrize("nome", sorted(nx.LAYOUTS))
+def test_modelo_do_nxgc(nome, nxgc, tmp_path):
+    """nxgc's template of a class (every field zero, one element in every list and holder)
+    packs here to the bytes nxgc packs it to."""
+    modelo = nxgc("template", nome)
+    if modelo.returncode != 0:
+        pytest.skip("this nxgc has no template command")
+    r = nxgc("pack", "-", "-o", "-", entrada=modelo.stdout)
+    assert r.returncode == 0, r.stderr
+    assert nx.escrever(de_json(modelo.stdout.decode())) == r.stdout
+
+
 # (class, "registro" of a document, the error: path and reason)
 RECUSADOS = [
     ("CNXDadosGC_MatrizRateioConta", {"Foo": 1}, "registro.Foo: unknown field of CNXDadosGC_MatrizRateioConta"),
