@@ -16,6 +16,16 @@
 #endif
 #endif
 
+namespace {
+
+// Plain integers: the benchmarks run on one thread, and these must work before any
+// constructor has run (the loader allocates before main).
+std::int64_t g_blocos = 0;
+std::int64_t g_vivos = 0;
+std::int64_t g_pico = 0;
+
+}  // namespace
+
 #ifndef NXBENCH_SEM_CONTAGEM
 extern "C" {
 void* __libc_malloc(std::size_t);
@@ -26,12 +36,6 @@ void __libc_free(void*);
 }
 
 namespace {
-
-// Plain integers: the benchmarks run on one thread, and these must work before any
-// constructor has run (the loader allocates before main).
-std::int64_t g_blocos = 0;
-std::int64_t g_vivos = 0;
-std::int64_t g_pico = 0;
 
 inline void* Ganhou(void* p) {
     if (p) {

@@ -1,23 +1,32 @@
-// Packing and unpacking of record trees. Both directions walk the same thing: a record, then
+// Packing and unpacking of record trees. Both directions lay out the same thing: a record, then
 // for each child slot in record order its block and, depth first, the blocks below it. The
-// writer appends blocks in that order; the reader insists on finding them exactly there, which
-// rules out gaps, overlaps, blocks referenced twice and trailing bytes with one comparison.
+// writer (core/Empacotavel.h) writes the blocks in that order straight from the objects; the
+// reader insists on finding them exactly there, which rules out gaps, overlaps, blocks
+// referenced twice and trailing bytes with one comparison, and then builds the objects straight
+// from the checked buffer.
 #include "NXLDadosGC/motor/Empacotamento.h"
 
-#include <algorithm>  // std::sort, std::binary_search
-#include <array>      // std::array
+#include <algorithm>  // std::stable_sort, std::binary_search, std::min
 #include <bit>        // std::endian
 #include <cstdio>     // std::snprintf
-#include <cstring>    // std::memcpy, std::memcmp
+#include <cstring>    // std::memcpy, std::memcmp, std::memset
 #include <deque>      // std::deque
+#include <limits>     // std::numeric_limits
+#include <map>        // std::map
+#include <new>        // std::bad_alloc
 #include <string_view>
+#include <typeinfo>   // typeid
 
-#include "NXLDadosGC/motor/Classes.h"  // ClassePorNome
+#include "NXLDadosGC/motor/Classes.h"      // Classes, ClassePorNome, NomeDoCampoEm, FilhoEm
+#include "NXLDadosGC/motor/Crc32.h"        // Crc32
+#include "NXLDadosGC/platform/Excecoes.h"  // CMemoryException
 
 static_assert(std::endian::native == std::endian::little, "the packed format is little-endian");
 
 namespace NXDadosGC {
 namespace {
+
+using detail::Alinhar8;
 
 // ---- Header ---------------------------------------------------------------------------------
 
@@ -26,169 +35,138 @@ constexpr std::size_t kMagico = 0, kVersao = 8, kCrc = 12, kComprimento = 16, kT
                       kBlocos = 28, kCabecalho = 32, kComprimentoNome = 36, kNome = 40;
 constexpr std::size_t kNomeMaximo = 255;
 
-constexpr std::uint64_t Alinhar8(std::uint64_t n) { return (n + 7) & ~std::uint64_t{7}; }
-
 std::uint64_t TamanhoCabecalho(std::size_t nome) { return Alinhar8(kNome + nome + 1); }
 
-// CRC-32 as zlib computes it (reflected polynomial 0xEDB88320), so that any language can check it.
-std::uint32_t Crc32(const unsigned char* p, std::size_t n, std::uint32_t crc = 0) {
-    static const auto tabela = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (std::size_t i = 0; i < n; ++i) crc = tabela[(crc ^ p[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-// The CRC of a whole buffer, its own four bytes counted as zero.
-std::uint32_t CrcDoPacote(const unsigned char* p, std::size_t n) {
-    static constexpr unsigned char kZeros[4] = {};
-    std::uint32_t crc = Crc32(p, kCrc);
-    crc = Crc32(kZeros, 4, crc);
-    return Crc32(p + kCrc + 4, n - kCrc - 4, crc);
-}
-
 template <class T>
-T Ler(const unsigned char* base, std::size_t desloc) {
+T Ler(const unsigned char* base, std::uint64_t desloc) {
     T v;
     std::memcpy(&v, base + desloc, sizeof v);
     return v;
 }
 template <class T>
-void Gravar(unsigned char* base, std::size_t desloc, T v) {
+void Gravar(unsigned char* base, std::uint64_t desloc, T v) {
     std::memcpy(base + desloc, &v, sizeof v);
 }
 
-// ---- The walk both directions share -----------------------------------------------------------
+std::string Num(std::uint64_t n) { return std::to_string(n); }
 
-// A class's children in the order of their slots in the record (a member key by its area).
-// Small per-call cache: the same few classes recur thousands of times in a large tree.
-class Ordem {
-public:
-    const std::vector<const InfoFilho*>& De(const InfoClasse& info) {
-        for (auto& [classe, filhos] : m_Cache)
-            if (classe == &info) return filhos;
-        std::vector<const InfoFilho*> filhos;
-        for (const InfoFilho& f : info.filhos) filhos.push_back(&f);
-        std::sort(filhos.begin(), filhos.end(), [](auto* a, auto* b) { return a->ponteiro < b->ponteiro; });
-        return m_Cache.emplace_back(&info, std::move(filhos)).second;
+// ---- CRC --------------------------------------------------------------------------------------
+
+std::uint32_t Crc(const unsigned char* p, std::size_t n, std::uint32_t crc) {
+    return Crc32(std::span(reinterpret_cast<const std::byte*>(p), n), crc);
+}
+
+// The CRC of a whole buffer of n >= kNome bytes, its own four bytes counted as zero. With
+// `copia`, the bytes are also copied there in the same pass.
+std::uint32_t CrcDoPacote(const unsigned char* p, std::size_t n, unsigned char* copia = nullptr) {
+    unsigned char cabeca[16];
+    std::memcpy(cabeca, p, sizeof cabeca);
+    std::memset(cabeca + kCrc, 0, 4);
+    detail::CrcFluxo crc(Crc(cabeca, sizeof cabeca, 0));
+    const unsigned char* q = p + sizeof cabeca;
+    const std::size_t resto = n - sizeof cabeca;
+    std::size_t feito;
+    if (copia) {
+        std::memcpy(copia, p, sizeof cabeca);
+        feito = crc.ConsumirCopiando(copia + sizeof cabeca, q, resto);
+        std::memcpy(copia + sizeof cabeca + feito, q + feito, resto - feito);
+    } else {
+        feito = crc.Consumir(q, resto);
     }
+    return crc.Terminar(q + feito, resto - feito);
+}
 
-private:
-    // A deque: the walk recurses while holding references into it.
-    std::deque<std::pair<const InfoClasse*, std::vector<const InfoFilho*>>> m_Cache;
+// ---- What to check in each record ---------------------------------------------------------------
+
+struct Plano;
+
+// One check on a record, at an offset from the record's start.
+struct Verificacao {
+    enum class Tipo : std::uint8_t { Texto, Ponteiro, Filho };
+    Tipo tipo;
+    bool lista;                  // Filho: a (count, pointer) pair, else a holder
+    std::uint32_t desloc;        // Texto: its last byte; Ponteiro: the field; Filho: its pointer slot
+    std::uint32_t largura;       // Ponteiro: the field's width
+    std::uint32_t quantidade;    // Filho of a list: its count
+    std::uint32_t tamanho;       // Filho: one element's record size
+    const Plano* elemento;       // Filho: the checks of each element; null for numbers
+    const InfoClasse* dono;      // the class the field belongs to, and the field, for messages
+    const char* campo;
+    const char* campoQuantidade;
 };
 
-bool EhSlotDeFilho(const InfoClasse& info, std::size_t desloc) {
-    for (const InfoFilho& f : info.filhos)
-        if (f.ponteiro == desloc && f.tipo != TipoFilho::Membro) return true;
-    return false;
-}
-bool EhAreaDeMembro(const InfoClasse& info, std::size_t desloc) {
-    for (const InfoFilho& f : info.filhos)
-        if (f.ponteiro == desloc && f.tipo == TipoFilho::Membro) return true;
-    return false;
-}
+// Everything that can be wrong in one record of a class, in the order the reader checks it: its
+// text terminators and pointer fields that are not child slots (embedded records' fields
+// included), then each child in slot order (a member key's checks, its children's included, at
+// its area's place). Records of most classes have no texts and no children: their blocks cost a
+// bounds check and nothing per record.
+struct Plano {
+    std::vector<Verificacao> verificacoes;
+};
 
-const char* NomeDoCampo(TabelaCampos campos, std::size_t desloc) {
-    for (const CampoInfo& c : campos)
-        if (c.deslocamento == desloc) return c.nome;
-    return "?";
-}
-
-// Calls f(campo, deslocamento, ehFilho) for every field of a record of `info`, descending into
-// embedded records that are not member keys (a member key's area is a record of its own class,
-// visited as such). ehFilho tells a child's pointer slot from any other pointer field.
-template <class F>
-void ParaCadaCampo(const InfoClasse& info, TabelaCampos campos, std::size_t base, bool topo, F&& f) {
-    for (const CampoInfo& c : campos) {
-        const std::size_t desloc = base + c.deslocamento;
-        if (c.tipo == TipoCampo::Registro && c.sub && !(topo && EhAreaDeMembro(info, desloc)))
-            ParaCadaCampo(info, c.sub(), desloc, false, f);
-        else
-            f(c, desloc, topo && c.tipo == TipoCampo::Ponteiro && EhSlotDeFilho(info, desloc));
-    }
-}
-template <class F>
-void ParaCadaCampo(const InfoClasse& info, F&& f) {
-    ParaCadaCampo(info, info.campos(), 0, true, f);
-}
-
-// ---- Writer ---------------------------------------------------------------------------------
-
-class Escritor {
+// The checks of every class, built once from the class descriptions.
+class Planos {
 public:
-    std::vector<std::byte> Empacotar(const InfoClasse& info, const void* registro) {
-        const std::string_view nome = info.nome;
-        if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
-        const std::size_t cabecalho = TamanhoCabecalho(nome.size());
-        m_Saida.assign(cabecalho, std::byte{0});
-        std::memcpy(D() + kMagico, kMagicoPacote, sizeof kMagicoPacote);
-        Gravar<std::uint32_t>(D(), kVersao, kVersaoPacote);
-        Gravar<std::uint32_t>(D(), kTamanhoRegistro, static_cast<std::uint32_t>(info.tamanhoRegistro));
-        Gravar<std::uint32_t>(D(), kCabecalho, static_cast<std::uint32_t>(cabecalho));
-        Gravar<std::uint32_t>(D(), kComprimentoNome, static_cast<std::uint32_t>(nome.size()));
-        std::memcpy(D() + kNome, nome.data(), nome.size());
-
-        const std::size_t raiz = Anexar(registro, info.tamanhoRegistro);
-        Registro(info, raiz, static_cast<const unsigned char*>(registro));
-
-        Gravar<std::uint64_t>(D(), kComprimento, m_Saida.size());
-        Gravar<std::uint32_t>(D(), kBlocos, m_Blocos);
-        Gravar<std::uint32_t>(D(), kCrc, CrcDoPacote(D(), m_Saida.size()));
-        return std::move(m_Saida);
+    Planos() {
+        for (const InfoClasse* info : Classes()) De(*info);
     }
+    const Plano& Para(const InfoClasse& info) const { return *m_Mapa.at(&info); }
 
 private:
-    unsigned char* D() { return reinterpret_cast<unsigned char*>(m_Saida.data()); }
-
-    // Appends a block at the next 8-byte boundary, zero-padded; returns its offset.
-    std::size_t Anexar(const void* bloco, std::size_t bytes) {
-        const std::size_t desloc = m_Saida.size();
-        m_Saida.resize(Alinhar8(desloc + bytes), std::byte{0});
-        std::memcpy(D() + desloc, bloco, bytes);
-        ++m_Blocos;
-        return desloc;
+    const Plano& De(const InfoClasse& info) {
+        if (auto it = m_Mapa.find(&info); it != m_Mapa.end()) return *it->second;
+        Plano& p = m_Planos.emplace_back();
+        m_Mapa.emplace(&info, &p);
+        std::vector<Verificacao> v;
+        Registro(info, 0, v);
+        p.verificacoes = std::move(v);
+        return p;
     }
 
-    // The record at `pos` in the output was copied from `origem`: replace its child pointers by
-    // offsets, appending their blocks depth first, and clear any other pointer field.
-    void Registro(const InfoClasse& info, std::size_t pos, const unsigned char* origem) {
-        ParaCadaCampo(info, [&](const CampoInfo& c, std::size_t desloc, bool filho) {
-            if (c.tipo == TipoCampo::Ponteiro && !filho) std::memset(D() + pos + desloc, 0, c.largura);
-        });
-        for (const InfoFilho* f : m_Ordem.De(info)) {
-            const InfoClasse* classe = f->classe ? f->classe() : nullptr;
+    void Registro(const InfoClasse& info, std::uint32_t base, std::vector<Verificacao>& v) {
+        Campos(info, info.campos(), base, true, v);
+        std::vector<const InfoFilho*> filhos;
+        for (const InfoFilho& f : info.filhos) filhos.push_back(&f);
+        std::stable_sort(filhos.begin(), filhos.end(), [](auto* a, auto* b) { return a->ponteiro < b->ponteiro; });
+        for (const InfoFilho* f : filhos) {
+            const auto slot = static_cast<std::uint32_t>(base + f->ponteiro);
             if (f->tipo == TipoFilho::Membro) {
-                Registro(*classe, pos + f->ponteiro, origem + f->ponteiro);
+                Registro(*f->classe(), slot, v);
                 continue;
             }
-            const auto* bloco = Ler<const unsigned char*>(origem, f->ponteiro);
-            std::uint32_t n = 1;
-            if (f->tipo == TipoFilho::Lista) n = bloco ? Ler<std::uint32_t>(origem, f->quantidade) : 0;
-            if (!bloco || n == 0) {
-                Gravar<std::uint64_t>(D(), pos + f->ponteiro, 0);
-                if (f->tipo == TipoFilho::Lista) Gravar<std::uint32_t>(D(), pos + f->quantidade, 0);
-                continue;
-            }
-            const std::size_t desloc = Anexar(bloco, std::size_t{n} * f->tamanhoRegistro);
-            Gravar<std::uint64_t>(D(), pos + f->ponteiro, desloc);
-            if (classe)
-                for (std::size_t i = 0; i < n; ++i)
-                    Registro(*classe, desloc + i * f->tamanhoRegistro, bloco + i * f->tamanhoRegistro);
+            const bool lista = f->tipo == TipoFilho::Lista;
+            v.push_back({Verificacao::Tipo::Filho, lista, slot, 0,
+                         lista ? static_cast<std::uint32_t>(base + f->quantidade) : 0,
+                         static_cast<std::uint32_t>(f->tamanhoRegistro), f->classe ? &De(*f->classe()) : nullptr, &info,
+                         NomeDoCampoEm(info.campos(), f->ponteiro),
+                         lista ? NomeDoCampoEm(info.campos(), f->quantidade) : ""});
         }
     }
 
-    std::vector<std::byte> m_Saida;
-    std::uint32_t m_Blocos = 0;
-    Ordem m_Ordem;
+    // The fields of `campos` at `base`; `topo` when they are info's own, whose pointer fields may
+    // be child slots and whose embedded records may be member keys (checked as such above).
+    static void Campos(const InfoClasse& info, TabelaCampos campos, std::uint32_t base, bool topo,
+                       std::vector<Verificacao>& v) {
+        for (const CampoInfo& c : campos) {
+            const std::uint32_t desloc = base + c.deslocamento;
+            if (c.tipo == TipoCampo::Registro && c.sub) {
+                if (!(topo && FilhoEm(&info, c.deslocamento, true))) Campos(info, c.sub(), desloc, false, v);
+            } else if (c.tipo == TipoCampo::Texto) {
+                v.push_back({Verificacao::Tipo::Texto, false, desloc + c.largura - 1, 0, 0, 0, nullptr, &info, c.nome, ""});
+            } else if (c.tipo == TipoCampo::Ponteiro && !(topo && FilhoEm(&info, c.deslocamento, false))) {
+                v.push_back({Verificacao::Tipo::Ponteiro, false, desloc, c.largura, 0, 0, nullptr, &info, c.nome, ""});
+            }
+        }
+    }
+
+    std::deque<Plano> m_Planos;  // a deque: plans point to one another
+    std::map<const InfoClasse*, const Plano*> m_Mapa;
 };
+
+const Plano& PlanoDe(const InfoClasse& info) {
+    static const Planos planos;
+    return planos.Para(info);
+}
 
 // ---- Reader ---------------------------------------------------------------------------------
 
@@ -206,35 +184,53 @@ std::string Printavel(std::string_view s) {
     return r;
 }
 
-std::string Num(std::uint64_t n) { return std::to_string(n); }
+[[noreturn]] void Falha(std::uint64_t desloc, const std::string& motivo, const InfoClasse* info = nullptr,
+                        std::string campo = {}) {
+    throw ErroEmpacotamento(desloc, info ? info->nome : "", std::move(campo), motivo);
+}
+[[noreturn]] void Falha(std::uint64_t desloc, const std::string& motivo, const InfoClasse& info, std::string campo) {
+    Falha(desloc, motivo, &info, std::move(campo));
+}
 
-// Checks a buffer already copied into aligned memory `m` of length `n`, fixing up its pointers
-// as it goes. Every read is preceded by a range check against n.
+void ConferirTamanho(std::size_t n, const OpcoesDesempacotamento& opcoes) {
+    if (n > opcoes.bytesMaximos)
+        Falha(0, "the buffer has " + Num(n) + " bytes, more than the limit of " + Num(opcoes.bytesMaximos));
+}
+
+// The first fields of the header, which say whether this is a packed tree of this version at all.
+void ConferirInicio(const unsigned char* m, std::uint64_t n) {
+    if (n < kNome) Falha(0, "truncated: " + Num(n) + " bytes, a header needs at least " + Num(kNome));
+    if (std::memcmp(m + kMagico, kMagicoPacote, sizeof kMagicoPacote) != 0)
+        Falha(kMagico, "not a packed record tree (wrong magic number)");
+    const auto versao = Ler<std::uint32_t>(m, kVersao);
+    if (versao != kVersaoPacote)
+        Falha(kVersao, "format version " + Num(versao) + " is not supported (this library reads version " +
+                           Num(kVersaoPacote) + ")");
+    const auto comprimento = Ler<std::uint64_t>(m, kComprimento);
+    if (comprimento != n)
+        Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, the buffer has " + Num(n));
+}
+
+void ConferirCrc(const unsigned char* m, std::uint32_t calculado) {
+    const auto crc = Ler<std::uint32_t>(m, kCrc);
+    if (crc != calculado) {
+        char b[96];
+        std::snprintf(b, sizeof b, "CRC-32 mismatch: the header says %08x, the bytes give %08x", crc, calculado);
+        Falha(kCrc, b);
+    }
+}
+
+// Checks the rest of a buffer of length n whose first fields passed ConferirInicio and whose CRC
+// was compared, in 8-byte-aligned memory m. With `corrigir` (m itself, writable), each child
+// slot is replaced by a pointer to its block as soon as the block is checked. Every read is
+// preceded by a range check against n.
 class Verificador {
 public:
-    Verificador(unsigned char* m, std::uint64_t n, const OpcoesDesempacotamento& opcoes)
-        : m_M(m), m_N(n), m_Opcoes(opcoes) {}
+    Verificador(const unsigned char* m, std::uint64_t n, const OpcoesDesempacotamento& opcoes, unsigned char* corrigir)
+        : m_M(m), m_N(n), m_Opcoes(opcoes), m_Corrigir(corrigir) {}
 
-    // The header; returns the class.
-    const InfoClasse& Cabecalho() {
-        if (m_N < kNome) Falha(0, "truncated: " + Num(m_N) + " bytes, a header needs at least " + Num(kNome));
-        if (std::memcmp(m_M + kMagico, kMagicoPacote, sizeof kMagicoPacote) != 0)
-            Falha(kMagico, "not a packed record tree (wrong magic number)");
-        const auto versao = Ler<std::uint32_t>(m_M, kVersao);
-        if (versao != kVersaoPacote)
-            Falha(kVersao, "format version " + Num(versao) + " is not supported (this library reads version " +
-                               Num(kVersaoPacote) + ")");
-        const auto comprimento = Ler<std::uint64_t>(m_M, kComprimento);
-        if (comprimento != m_N)
-            Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, the buffer has " + Num(m_N));
-        if (m_Opcoes.conferirCrc) {
-            const auto crc = Ler<std::uint32_t>(m_M, kCrc), calculado = CrcDoPacote(m_M, m_N);
-            if (crc != calculado) {
-                char b[96];
-                std::snprintf(b, sizeof b, "CRC-32 mismatch: the header says %08x, the bytes give %08x", crc, calculado);
-                Falha(kCrc, b);
-            }
-        }
+    // The rest of the header; returns the class.
+    const InfoClasse& Classe() {
         const auto nome = Ler<std::uint32_t>(m_M, kComprimentoNome);
         if (nome == 0 || nome > kNomeMaximo)
             Falha(kComprimentoNome, "class name length " + Num(nome) + " is outside 1.." + Num(kNomeMaximo));
@@ -255,6 +251,7 @@ public:
         if (m_BlocosDeclarados > m_Opcoes.blocosMaximos)
             Falha(kBlocos, "the header announces " + Num(m_BlocosDeclarados) + " blocks, more than the limit of " +
                                Num(m_Opcoes.blocosMaximos));
+        m_Inicios.reserve(std::min<std::uint64_t>(m_BlocosDeclarados, m_N / 8));
         m_Cursor = cabecalho;
         return *info;
     }
@@ -263,7 +260,7 @@ public:
     // the root's offset.
     std::uint64_t Arvore(const InfoClasse& info) {
         const std::uint64_t raiz = Bloco(m_Cursor, 1, info.tamanhoRegistro, kTamanhoRegistro, info, "");
-        Registro(info, raiz, 0);
+        Registro(PlanoDe(info), raiz, 0);
         if (m_Cursor != m_N) Falha(m_Cursor, Num(m_N - m_Cursor) + " bytes after the last block belong to no block");
         if (m_Inicios.size() != m_BlocosDeclarados)
             Falha(kBlocos, "the header announces " + Num(m_BlocosDeclarados) + " blocks, the tree has " +
@@ -274,17 +271,8 @@ public:
     std::size_t Blocos() const { return m_Inicios.size(); }
 
 private:
-    [[noreturn]] static void Falha(std::uint64_t desloc, const std::string& motivo, const InfoClasse* info = nullptr,
-                                   std::string campo = {}) {
-        throw ErroEmpacotamento(desloc, info ? info->nome : "", std::move(campo), motivo);
-    }
-    [[noreturn]] static void Falha(std::uint64_t desloc, const std::string& motivo, const InfoClasse& info,
-                                   std::string campo) {
-        Falha(desloc, motivo, &info, std::move(campo));
-    }
-
     void ZerosAte(std::uint64_t de, std::uint64_t ate, const char* onde, const InfoClasse* info = nullptr,
-                  const std::string& campo = {}) const {
+                  const char* campo = "") const {
         for (std::uint64_t i = de; i < ate; ++i)
             if (m_M[i] != 0) Falha(i, std::string("non-zero padding byte ") + onde, info, campo);
     }
@@ -293,7 +281,7 @@ private:
     // previous block ended. `slot` is where its offset was read, `dono` and `campo` the record
     // and field that point to it (all three for error messages). Returns desloc.
     std::uint64_t Bloco(std::uint64_t desloc, std::uint64_t n, std::size_t tamanho, std::uint64_t slot,
-                        const InfoClasse& dono, const std::string& campo) {
+                        const InfoClasse& dono, const char* campo) {
         if (m_Inicios.size() >= m_Opcoes.blocosMaximos)
             Falha(slot, "more than " + Num(m_Opcoes.blocosMaximos) + " blocks", dono, campo);
         if (desloc % 8 != 0) Falha(slot, "block offset " + Num(desloc) + " is not a multiple of 8", dono, campo);
@@ -320,51 +308,135 @@ private:
         return desloc;
     }
 
-    // The record at `pos` (inside a checked block): its fields, then its children in slot order.
-    void Registro(const InfoClasse& info, std::uint64_t pos, std::size_t profundidade) {
-        ParaCadaCampo(info, [&](const CampoInfo& c, std::size_t desloc, bool filho) {
-            const std::uint64_t p = pos + desloc;
-            if (c.tipo == TipoCampo::Texto && m_M[p + c.largura - 1] != 0)
-                Falha(p + c.largura - 1, "text without its terminating zero", info, c.nome);
-            if (c.tipo == TipoCampo::Ponteiro && !filho)
-                for (std::uint32_t i = 0; i < c.largura; ++i)
-                    if (m_M[p + i] != 0) Falha(p, "non-zero bytes in a pointer field that is not a child pointer", info, c.nome);
-        });
-        for (const InfoFilho* f : m_Ordem.De(info)) {
-            const InfoClasse* classe = f->classe ? f->classe() : nullptr;
-            if (f->tipo == TipoFilho::Membro) {
-                Registro(*classe, pos + f->ponteiro, profundidade);
-                continue;
+    // The record at `pos` (inside a checked block) at block level `profundidade`.
+    void Registro(const Plano& plano, std::uint64_t pos, std::size_t profundidade) {
+        for (const Verificacao& v : plano.verificacoes) {
+            const std::uint64_t p = pos + v.desloc;
+            switch (v.tipo) {
+            case Verificacao::Tipo::Texto:
+                if (m_M[p] != 0) Falha(p, "text without its terminating zero", *v.dono, v.campo);
+                break;
+            case Verificacao::Tipo::Ponteiro:
+                for (std::uint32_t i = 0; i < v.largura; ++i)
+                    if (m_M[p + i] != 0)
+                        Falha(p, "non-zero bytes in a pointer field that is not a child pointer", *v.dono, v.campo);
+                break;
+            case Verificacao::Tipo::Filho:
+                Filho(v, pos, profundidade);
+                break;
             }
-            const std::string campo = NomeDoCampo(info.campos(), f->ponteiro);
-            const std::uint64_t slot = pos + f->ponteiro;
-            const auto desloc = Ler<std::uint64_t>(m_M, slot);
-            std::uint64_t n = 1;
-            if (f->tipo == TipoFilho::Lista) {
-                n = Ler<std::uint32_t>(m_M, pos + f->quantidade);
-                if (desloc == 0 && n != 0)
-                    Falha(pos + f->quantidade, "count " + Num(n) + " with a null pointer", info,
-                          NomeDoCampo(info.campos(), f->quantidade));
-                if (desloc != 0 && n == 0) Falha(slot, "pointer to offset " + Num(desloc) + " with a count of 0", info, campo);
-            }
-            if (desloc == 0) continue;
-            if (profundidade + 1 > m_Opcoes.profundidadeMaxima)
-                Falha(slot, "blocks nested deeper than " + Num(m_Opcoes.profundidadeMaxima) + " levels", info, campo);
-            Bloco(desloc, n, f->tamanhoRegistro, slot, info, campo);
-            Gravar<const unsigned char*>(m_M, slot, m_M + desloc);
-            if (classe)
-                for (std::uint64_t i = 0; i < n; ++i) Registro(*classe, desloc + i * f->tamanhoRegistro, profundidade + 1);
         }
     }
 
-    unsigned char* m_M;
+    // The child at slot v of the record at `pos`: its pair, its block, then its records.
+    void Filho(const Verificacao& v, std::uint64_t pos, std::size_t profundidade) {
+        const std::uint64_t slot = pos + v.desloc;
+        const auto desloc = Ler<std::uint64_t>(m_M, slot);
+        std::uint64_t n = 1;
+        if (v.lista) {
+            n = Ler<std::uint32_t>(m_M, pos + v.quantidade);
+            if (desloc == 0 && n != 0)
+                Falha(pos + v.quantidade, "count " + Num(n) + " with a null pointer", *v.dono, v.campoQuantidade);
+            if (desloc != 0 && n == 0)
+                Falha(slot, "pointer to offset " + Num(desloc) + " with a count of 0", *v.dono, v.campo);
+        }
+        if (desloc == 0) return;
+        if (profundidade + 1 > m_Opcoes.profundidadeMaxima)
+            Falha(slot, "blocks nested deeper than " + Num(m_Opcoes.profundidadeMaxima) + " levels", *v.dono, v.campo);
+        Bloco(desloc, n, v.tamanho, slot, *v.dono, v.campo);
+        if (m_Corrigir) Gravar<const unsigned char*>(m_Corrigir, slot, m_Corrigir + desloc);
+        if (v.elemento && !v.elemento->verificacoes.empty())
+            for (std::uint64_t i = 0; i < n; ++i) Registro(*v.elemento, desloc + i * v.tamanho, profundidade + 1);
+    }
+
+    const unsigned char* m_M;
     std::uint64_t m_N;
     const OpcoesDesempacotamento& m_Opcoes;
+    unsigned char* m_Corrigir;
     std::uint64_t m_Cursor = 0;
     std::uint32_t m_BlocosDeclarados = 0;
     std::vector<std::uint64_t> m_Inicios;  // block offsets, ascending by construction
-    Ordem m_Ordem;
 };
+
+// A checked buffer in 8-byte-aligned memory: the caller's own bytes when they are aligned,
+// else a copy.
+struct Conferido {
+    std::unique_ptr<std::uint64_t[]> copia;
+    const unsigned char* bytes = nullptr;
+    const InfoClasse* info = nullptr;
+    std::uint64_t raiz = 0;
+};
+
+Conferido Conferir(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
+    const std::size_t n = pacote.size();
+    ConferirTamanho(n, opcoes);
+    const auto* p = reinterpret_cast<const unsigned char*>(pacote.data());
+    ConferirInicio(p, n);
+    Conferido c;
+    c.bytes = p;
+    std::uint32_t crc = 0;
+    if (reinterpret_cast<std::uintptr_t>(p) % 8 != 0) {
+        c.copia.reset(new std::uint64_t[Alinhar8(n) / 8]);
+        auto* copia = reinterpret_cast<unsigned char*>(c.copia.get());
+        if (opcoes.conferirCrc) crc = CrcDoPacote(p, n, copia);
+        else std::memcpy(copia, p, n);
+        c.bytes = copia;
+    } else if (opcoes.conferirCrc) {
+        crc = CrcDoPacote(p, n);
+    }
+    if (opcoes.conferirCrc) ConferirCrc(c.bytes, crc);
+    Verificador v(c.bytes, n, opcoes, nullptr);
+    c.info = &v.Classe();
+    c.raiz = v.Arvore(*c.info);
+    return c;
+}
+
+// A new object of c's class built from it; the framework's memory exception becomes
+// std::bad_alloc.
+std::unique_ptr<TNXBaseParaDados> Construir(const Conferido& c) {
+    try {
+        std::unique_ptr<TNXBaseParaDados> objeto(c.info->criar());
+        c.info->lerPacote(*objeto, c.bytes, c.raiz);
+        return objeto;
+    } catch (CMemoryException* e) {
+        e->Delete();
+        throw std::bad_alloc();
+    }
+}
+
+// ---- Writer ---------------------------------------------------------------------------------
+
+// Bytes checksummed per look at the mark; the window empties when it holds this many more.
+constexpr std::size_t kPassoCrc = 1024, kDescarga = 8 << 10;
+constexpr std::size_t kJanela = kDescarga + kPassoCrc + detail::kEscritaEntreMarcos + 128;
+
+// The writer's side of the walk's window: the running CRC of the bytes up to `feito`, and, when
+// the window is a small buffer of its own, the vector it empties into.
+struct Saida : detail::SaidaPacote {
+    detail::CrcFluxo crc;
+    unsigned char* feito;
+    unsigned char* fim;             // of the window
+    std::vector<std::byte>* vetor;  // null when the window is the whole output
+};
+
+void Marcar(Saida& s) { s.marco = static_cast<std::size_t>(s.fim - s.cursor) > kPassoCrc ? s.cursor + kPassoCrc : s.fim; }
+
+void Avancar(detail::SaidaPacote& saida) {
+    auto& s = static_cast<Saida&>(saida);
+    s.feito += s.crc.Consumir(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
+    if (s.vetor && static_cast<std::size_t>(s.feito - s.janela) >= kDescarga) {
+        // What is checksummed goes to the vector (its room was reserved: this cannot fail); the
+        // few bytes the CRC has not taken yet move to the window's start.
+        const auto* de = reinterpret_cast<const std::byte*>(s.janela);
+        s.vetor->insert(s.vetor->end(), de, de + (s.feito - s.janela));
+        const auto resto = static_cast<std::size_t>(s.cursor - s.feito);
+        std::memmove(s.janela, s.feito, resto);
+        s.inicioJanela += static_cast<std::uint64_t>(s.feito - s.janela);
+        s.feito = s.janela;
+        s.cursor = s.janela + resto;
+    }
+    Marcar(s);
+}
 
 const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
     CRuntimeClass* rc = objeto.GetRuntimeClass();
@@ -373,6 +445,91 @@ const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
         throw std::invalid_argument(std::string("not a data class of this library: ") +
                                     (rc ? rc->m_lpszClassName : "(unknown)"));
     return *info;
+}
+
+[[noreturn]] void AlemDoLimite(const std::string& oQue, std::uint64_t limite, const char* campo) {
+    throw std::invalid_argument("cannot pack: " + oQue + ", more than the limit of " + Num(limite) + " (" + campo + ")");
+}
+
+// Per thread, so that packing again allocates nothing: the sizes the sizing walk finds, and the
+// window the bytes go through when the output vector is not large enough to be written in place.
+thread_local std::vector<std::uint64_t> t_Abaixo;
+thread_local std::vector<unsigned char> t_Janela;
+
+// The header of a tree of `blocos` blocks and `total` bytes, at d.
+void GravarCabecalho(unsigned char* d, const InfoClasse& info, std::uint64_t total, std::uint64_t blocos) {
+    const std::string_view nome = info.nome;
+    const std::uint64_t cabecalho = TamanhoCabecalho(nome.size());
+    std::memcpy(d + kMagico, kMagicoPacote, sizeof kMagicoPacote);
+    Gravar<std::uint32_t>(d, kVersao, kVersaoPacote);
+    Gravar<std::uint32_t>(d, kCrc, 0);  // counted as zero; the CRC goes here at the end
+    Gravar<std::uint64_t>(d, kComprimento, total);
+    Gravar<std::uint32_t>(d, kTamanhoRegistro, static_cast<std::uint32_t>(info.tamanhoRegistro));
+    Gravar<std::uint32_t>(d, kBlocos, static_cast<std::uint32_t>(blocos));
+    Gravar<std::uint32_t>(d, kCabecalho, static_cast<std::uint32_t>(cabecalho));
+    Gravar<std::uint32_t>(d, kComprimentoNome, static_cast<std::uint32_t>(nome.size()));
+    std::memcpy(d + kNome, nome.data(), nome.size());
+    std::memset(d + kNome + nome.size(), 0, cabecalho - kNome - nome.size());
+}
+
+void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vector<std::byte>& saida,
+              const OpcoesDesempacotamento& limites) {
+    const std::string_view nome = info.nome;
+    if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
+
+    std::vector<std::uint64_t>& abaixo = t_Abaixo;
+    abaixo.clear();
+    detail::MedidaPacote medida;
+    medida.abaixo = &abaixo;
+    info.medirPacote(objeto, medida);
+    const std::uint64_t cabecalho = TamanhoCabecalho(nome.size());
+    const std::uint64_t total = cabecalho + Alinhar8(info.tamanhoRegistro) + medida.bytes;
+    const std::uint64_t blocos = 1 + medida.blocos;
+    constexpr auto kU32 = std::numeric_limits<std::uint32_t>::max();
+    if (medida.maiorLista > kU32)
+        throw std::invalid_argument("cannot pack: a list of " + Num(medida.maiorLista) +
+                                    " elements, more than a count field holds (" + Num(kU32) + ")");
+    if (blocos > limites.blocosMaximos)
+        AlemDoLimite("the tree has " + Num(blocos) + " blocks", limites.blocosMaximos, "blocosMaximos");
+    if (blocos > kU32) AlemDoLimite("the tree has " + Num(blocos) + " blocks", kU32, "the header's block count");
+    if (medida.profundidade > limites.profundidadeMaxima)
+        AlemDoLimite("blocks nested " + Num(medida.profundidade) + " levels below the root", limites.profundidadeMaxima,
+                     "profundidadeMaxima");
+    if (total > limites.bytesMaximos)
+        AlemDoLimite("the packed tree would take " + Num(total) + " bytes", limites.bytesMaximos, "bytesMaximos");
+
+    // A vector already as long is written in place. Any other is filled through the window:
+    // growing it first would zero every byte only for the walk to write it again.
+    Saida s;
+    s.abaixo = abaixo.data();
+    s.avancar = &Avancar;
+    s.inicioJanela = 0;
+    if (saida.size() >= total) {
+        saida.resize(total);
+        s.janela = reinterpret_cast<unsigned char*>(saida.data());
+        s.fim = s.janela + total;
+        s.vetor = nullptr;
+    } else {
+        if (t_Janela.size() < kJanela) t_Janela.resize(kJanela);
+        if (saida.capacity() < total) saida.reserve(total);
+        saida.clear();
+        s.janela = t_Janela.data();
+        s.fim = s.janela + t_Janela.size();
+        s.vetor = &saida;
+    }
+    GravarCabecalho(s.janela, info, total, blocos);
+    s.cursor = s.janela + cabecalho;
+    s.feito = s.janela;
+    Marcar(s);
+    info.escreverPacote(objeto, s);
+    const std::uint32_t crc = s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
+    if (s.vetor) {
+        const auto* de = reinterpret_cast<const std::byte*>(s.janela);
+        saida.insert(saida.end(), de, de + (s.cursor - s.janela));
+    }
+    Gravar<std::uint32_t>(reinterpret_cast<unsigned char*>(saida.data()), kCrc, crc);
+    // A rare huge tree does not keep its sizes for the life of the thread.
+    if (abaixo.capacity() > (std::size_t{1} << 16)) std::vector<std::uint64_t>().swap(abaixo);
 }
 
 }  // namespace
@@ -400,36 +557,45 @@ ErroEmpacotamento::~ErroEmpacotamento() = default;
 ArvoreVerificada::~ArvoreVerificada() = default;
 
 const void* ArvoreVerificada::Registro() const {
-    return reinterpret_cast<const unsigned char*>(m_Memoria.data()) + m_Raiz;
+    return reinterpret_cast<const unsigned char*>(m_Memoria.get()) + m_Raiz;
 }
 
-std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro) {
-    return Escritor().Empacotar(info, registro);
+void Empacotar(const TNXBaseParaDados& objeto, std::vector<std::byte>& saida, const OpcoesDesempacotamento& limites) {
+    Escrever(ClasseDoObjeto(objeto), objeto, saida, limites);
 }
 
-std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto) {
-    const InfoClasse& info = ClasseDoObjeto(objeto);
-    std::vector<std::uint64_t> registro(Alinhar8(info.tamanhoRegistro) / 8);
-    // The tree CopiarPara writes is ours until packed; a half-written one is released too.
-    struct Liberar {
-        const InfoClasse& info;
-        void* registro;
-        ~Liberar() { info.liberarCopiarPara(registro); }
-    } liberar{info, registro.data()};
-    info.copiarPara(objeto, registro.data());
-    return EmpacotarRegistro(info, registro.data());
+std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto, const OpcoesDesempacotamento& limites) {
+    std::vector<std::byte> saida;
+    Empacotar(objeto, saida, limites);
+    return saida;
+}
+
+std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro,
+                                         const OpcoesDesempacotamento& limites) {
+    std::unique_ptr<TNXBaseParaDados> objeto(info.criar());
+    try {
+        info.copiarDe(*objeto, registro);
+    } catch (CMemoryException* e) {
+        e->Delete();
+        throw std::bad_alloc();
+    }
+    std::vector<std::byte> saida;
+    Escrever(info, *objeto, saida, limites);
+    return saida;
 }
 
 ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
-    if (pacote.size() > opcoes.bytesMaximos)
-        throw ErroEmpacotamento(0, "", "", "the buffer has " + std::to_string(pacote.size()) +
-                                               " bytes, more than the limit of " + std::to_string(opcoes.bytesMaximos));
+    const std::size_t n = pacote.size();
+    ConferirTamanho(n, opcoes);
+    const auto* p = reinterpret_cast<const unsigned char*>(pacote.data());
+    ConferirInicio(p, n);
     ArvoreVerificada arvore;
-    arvore.m_Memoria.resize(Alinhar8(pacote.size()) / 8);
-    auto* m = reinterpret_cast<unsigned char*>(arvore.m_Memoria.data());
-    if (!pacote.empty()) std::memcpy(m, pacote.data(), pacote.size());
-    Verificador v(m, pacote.size(), opcoes);
-    const InfoClasse& info = v.Cabecalho();
+    arvore.m_Memoria.reset(new std::uint64_t[Alinhar8(n) / 8]);
+    auto* m = reinterpret_cast<unsigned char*>(arvore.m_Memoria.get());
+    if (opcoes.conferirCrc) ConferirCrc(p, CrcDoPacote(p, n, m));
+    else std::memcpy(m, p, n);
+    Verificador v(m, n, opcoes, m);
+    const InfoClasse& info = v.Classe();
     arvore.m_Raiz = v.Arvore(info);
     arvore.m_Classe = &info;
     arvore.m_Blocos = v.Blocos();
@@ -437,23 +603,48 @@ ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesemp
 }
 
 std::unique_ptr<TNXBaseParaDados> Desempacotar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
-    const ArvoreVerificada arvore = Verificar(pacote, opcoes);
-    std::unique_ptr<TNXBaseParaDados> objeto(arvore.Classe().criar());
-    arvore.Classe().copiarDe(*objeto, arvore.Registro());
-    return objeto;
+    return Construir(Conferir(pacote, opcoes));
+}
+
+std::unique_ptr<TNXBaseParaDados> detail::DesempacotarClasse(std::span<const std::byte> pacote,
+                                                             const OpcoesDesempacotamento& opcoes,
+                                                             CRuntimeClass* esperada) {
+    const Conferido c = Conferir(pacote, opcoes);
+    if (!c.info->classe()->IsDerivedFrom(esperada))
+        throw ErroEmpacotamento(kNome, c.info->nome, "",
+                                std::string("the buffer holds a ") + c.info->nome + ", not a " +
+                                    esperada->m_lpszClassName);
+    return Construir(c);
 }
 
 void DesempacotarEm(TNXBaseParaDados& destino, std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
-    const ArvoreVerificada arvore = Verificar(pacote, opcoes);
-    const InfoClasse& info = arvore.Classe();
+    const Conferido c = Conferir(pacote, opcoes);
     CRuntimeClass* rc = destino.GetRuntimeClass();
-    if (rc != info.classe())
-        throw ErroEmpacotamento(kNome, info.nome, "",
-                                std::string("the buffer holds a ") + info.nome + ", the target is a " +
+    if (rc != c.info->classe())
+        throw ErroEmpacotamento(kNome, c.info->nome, "",
+                                std::string("the buffer holds a ") + c.info->nome + ", the target is a " +
                                     (rc ? rc->m_lpszClassName : "(unknown)"));
-    std::unique_ptr<TNXBaseParaDados> novo(info.criar());
-    info.copiarDe(*novo, arvore.Registro());
-    destino.Copiar(novo.get());
+    const std::unique_ptr<TNXBaseParaDados> novo = Construir(c);
+    if (typeid(destino) == typeid(*novo)) {
+        // Objects move as raw memory (lists relocate them so): trading the bytes of two objects
+        // of one class trades their contents, and cannot fail.
+        auto* a = reinterpret_cast<unsigned char*>(&destino);
+        auto* b = reinterpret_cast<unsigned char*>(novo.get());
+        unsigned char troca[256];
+        for (std::size_t i = 0, n = static_cast<std::size_t>(rc->m_nObjectSize); i < n; i += sizeof troca) {
+            const std::size_t k = std::min(sizeof troca, n - i);
+            std::memcpy(troca, a + i, k);
+            std::memcpy(a + i, b + i, k);
+            std::memcpy(b + i, troca, k);
+        }
+        return;
+    }
+    try {
+        destino.Copiar(novo.get());
+    } catch (CMemoryException* e) {
+        e->Delete();
+        throw std::bad_alloc();
+    }
 }
 
 }  // namespace NXDadosGC

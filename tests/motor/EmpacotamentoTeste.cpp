@@ -1,6 +1,7 @@
 // The packed form: round trips of random trees of every class, determinism, the exact bytes of
-// a small tree, one table of hand-made faults, and a mutation sweep over rich trees in which
-// every result must be a clear error or a tree that packs back to exactly the bytes read.
+// a small tree, one table of hand-made faults, the limits both ways, running out of memory while
+// unpacking, and a mutation sweep over rich trees in which every result must be a clear error or
+// a tree that packs back to exactly the bytes read.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +13,9 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "NXLDadosGC/motor/Crc32.h"
 #include "NXLDadosGC/motor/Empacotamento.h"
+#include "support/Alocacoes.h"
 #include "support/Arvore.h"
 #include "support/Bytes.h"
 
@@ -78,7 +81,13 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
         EXPECT_EQ(NXDadosGC::EmpacotarRegistro(info, origem.dados()), pacote) << "flat tree and object differ";
         std::unique_ptr<TNXBaseParaDados> copia(info.criar());
         copia->Copiar(objeto.get());
-        EXPECT_EQ(NXDadosGC::Empacotar(*copia), pacote) << "equal objects, different bytes";
+        // Into a vector that already holds other bytes, longer or shorter.
+        Bytes reusado(pacote.size() + (rodada % 3 == 0 ? 9 : 0) - (rodada % 3 == 1 ? pacote.size() / 2 : 0), std::byte{0xA5});
+        NXDadosGC::Empacotar(*copia, reusado);
+        EXPECT_EQ(reusado, pacote) << "equal objects, different bytes";
+        Bytes semCrc = pacote;
+        std::memset(semCrc.data() + 12, 0, 4);
+        EXPECT_EQ(NXDadosGC::Crc32(semCrc), Ler<std::uint32_t>(pacote, 12));
 
         const auto arvore = NXDadosGC::Verificar(pacote);
         EXPECT_EQ(&arvore.Classe(), &info);
@@ -88,6 +97,10 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
         auto volta = NXDadosGC::Desempacotar(pacote);
         EXPECT_TRUE(volta->Igual(objeto.get()));
         EXPECT_EQ(volta->GetRuntimeClass(), info.classe());
+        // From bytes that do not start at an 8-byte boundary.
+        Bytes torto(pacote.size() + 1);
+        std::memcpy(torto.data() + 1, pacote.data(), pacote.size());
+        EXPECT_TRUE(NXDadosGC::Desempacotar(std::span(torto).subspan(1))->Igual(objeto.get()));
 
         std::unique_ptr<TNXBaseParaDados> destino(info.criar());
         NXDadosGC::DesempacotarEm(*destino, pacote);
@@ -100,9 +113,9 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
     EXPECT_TRUE(NXDadosGC::Desempacotar(NXDadosGC::Empacotar(*vazio))->EstaVazio());
 }
 
-// The packer clears every pointer field that is not a child's and the reader rejects one that
-// is not zero: both are only right if no record has such a field. A pointer nobody describes
-// would otherwise leak an address into the bytes, or lose its block.
+// The packer writes records as the objects hold them and the reader rejects a pointer field that
+// is not a child's slot unless it is zero: both are only right if no record has such a field. A
+// pointer nobody describes would otherwise leak an address into the bytes, or lose its block.
 TEST_P(PorClasse, CadaPonteiroEhDeUmFilho) {
     for (const auto& c : info.campos()) {
         if (c.tipo != NXDadosGC::TipoCampo::Ponteiro) continue;
@@ -259,21 +272,70 @@ TEST(Empacotamento, TextoSemZeroFinal) {
     EXPECT_EQ(e.Deslocamento(), registro + 34);
 }
 
+// Each limit, just below and at what the matrix needs, on both sides: the reader refuses the
+// buffer and the writer refuses to write it, each naming the limit.
 TEST(Empacotamento, Limites) {
-    const Bytes b = NXDadosGC::Empacotar(Matriz());
+    const CNXDadosGC_MatrizRateio matriz = Matriz();
+    const Bytes b = NXDadosGC::Empacotar(matriz);
     const struct {
-        OpcoesDesempacotamento opcoes;
-        const char* trecho;
+        OpcoesDesempacotamento abaixo, justo;
+        const char* leitor;
+        const char* escritor;
     } casos[] = {
-        {{.profundidadeMaxima = 1}, "nested deeper than 1 levels"},
-        {{.blocosMaximos = 4}, "announces 5 blocks, more than the limit of 4"},
-        {{.bytesMaximos = 367}, "more than the limit of 367"},
+        {{.profundidadeMaxima = 1}, {.profundidadeMaxima = 2}, "nested deeper than 1 levels",
+         "blocks nested 2 levels below the root, more than the limit of 1 (profundidadeMaxima)"},
+        {{.blocosMaximos = 4}, {.blocosMaximos = 5}, "announces 5 blocks, more than the limit of 4",
+         "the tree has 5 blocks, more than the limit of 4 (blocosMaximos)"},
+        {{.bytesMaximos = kFim - 1}, {.bytesMaximos = kFim}, "more than the limit of 367",
+         "would take 368 bytes, more than the limit of 367 (bytesMaximos)"},
     };
     for (const auto& caso : casos) {
-        const auto e = Recusa([&] { NXDadosGC::Desempacotar(b, caso.opcoes); });
-        EXPECT_TRUE(Contem(e, caso.trecho)) << e.what();
+        const auto e = Recusa([&] { NXDadosGC::Desempacotar(b, caso.abaixo); });
+        EXPECT_TRUE(Contem(e, caso.leitor)) << e.what();
+        try {
+            NXDadosGC::Empacotar(matriz, caso.abaixo);
+            ADD_FAILURE() << "packed beyond " << caso.escritor;
+        } catch (const std::invalid_argument& erro) {
+            EXPECT_NE(std::string(erro.what()).find(caso.escritor), std::string::npos) << erro.what();
+        }
+        EXPECT_NO_THROW(NXDadosGC::Desempacotar(b, caso.justo));
+        EXPECT_EQ(NXDadosGC::Empacotar(matriz, caso.justo), b);
     }
-    EXPECT_NO_THROW(NXDadosGC::Desempacotar(b, {.profundidadeMaxima = 2, .blocosMaximos = 5, .bytesMaximos = 368}));
+}
+
+// Unpacking runs out of memory at each of its allocations in turn: each time std::bad_alloc and
+// nothing else, nothing leaks (the guard counts), and DesempacotarEm leaves its target as it was.
+TEST(Empacotamento, SemMemoria) {
+    const CNXDadosGC_MatrizRateio original = Matriz();
+    const Bytes b = NXDadosGC::Empacotar(original);
+    NXTeste::VigiaAlocacoes vigia;
+    CNXDadosGC_MatrizRateio destino;
+    destino.SetPonteiroFilial(99);
+    const CNXDadosGC_MatrizRateio antes = destino;
+    int falhas = 0;
+    for (bool completo = false; !completo && falhas < 100;) {
+        NXTeste::VigiaAlocacoes::FalharNa(falhas + 1);
+        try {
+            NXDadosGC::DesempacotarEm(destino, b);
+            completo = true;
+        } catch (const std::bad_alloc&) {
+            EXPECT_TRUE(destino == antes);
+            ++falhas;
+        }
+        NXTeste::VigiaAlocacoes::FalharNa(0);
+    }
+    EXPECT_GT(falhas, 3);
+    EXPECT_TRUE(destino == original);
+}
+
+// A typed unpack gives the class itself, or names both classes.
+TEST(Empacotamento, DesempacotarTipado) {
+    const Bytes b = NXDadosGC::Empacotar(Matriz());
+    const std::unique_ptr<CNXDadosGC_MatrizRateio> m = NXDadosGC::Desempacotar<CNXDadosGC_MatrizRateio>(b);
+    EXPECT_TRUE(*m == Matriz());
+    const auto e = Recusa([&] { NXDadosGC::Desempacotar<CNXDadosGC_CentroCustos>(b); });
+    EXPECT_TRUE(Contem(e, "the buffer holds a CNXDadosGC_MatrizRateio, not a CNXDadosGC_CentroCustos")) << e.what();
+    EXPECT_EQ(e.Deslocamento(), 40u);
 }
 
 // A failed unpack leaves its target as it was, and a buffer of another class is refused.

@@ -4,11 +4,14 @@
 #define NXLDADOSGC_CORE_REGISTRO_H
 
 #include <cstddef>  // std::size_t
+#include <cstdint>  // std::uint64_t
+#include <cstring>  // std::memcpy
 #include <array>    // std::array
 #include <span>     // std::span
 #include <tuple>    // std::apply, std::tuple_size_v
 #include <type_traits>  // std::conditional_t, std::is_const_v
 
+#include "NXLDadosGC/core/Empacotavel.h"  // MedidaPacote, SaidaPacote and the packed-form walks
 #include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
 #include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe, InfoRegistro, RegistroDe
 #include "NXLDadosGC/core/Liberacao.h"  // LiberarCopiarPara, LiberarCopiarParaPS
@@ -53,6 +56,14 @@ struct InfoClasse {
     void (*liberarCopiarParaPS)(void* registro);
     // The record type as a whole: its name, header and what it is (core/Layout.h).
     const InfoRegistro& (*registro)();
+    // The packed form straight from and to objects (core/Empacotavel.h), for the engine
+    // (motor/Empacotamento.h): the sizing walk below the object's record; the object's record
+    // and every block below it written at the cursor; and a new, empty object filled from the
+    // record at buffer + desloc and the blocks below it (an already checked, 8-byte-aligned
+    // buffer; CMemoryException passes through, leaving the object destructible).
+    void (*medirPacote)(const TNXBaseParaDados& objeto, detail::MedidaPacote& medida);
+    void (*escreverPacote)(const TNXBaseParaDados& objeto, detail::SaidaPacote& saida);
+    void (*lerPacote)(TNXBaseParaDados& objeto, const unsigned char* buffer, std::uint64_t desloc);
 };
 
 namespace detail {
@@ -115,6 +126,13 @@ const InfoClasse* InfoDe() {
         [](void* r) { LiberarCopiarPara<Classe>(*static_cast<REG*>(r)); },
         [](void* r) { LiberarCopiarParaPS<Classe>(*static_cast<REG*>(r)); },
         &RegistroDe<REG>,
+        [](const TNXBaseParaDados& o, MedidaPacote& m) { m.bytes = MedirAbaixo(&Como<Classe>(o), 1, m, 0); },
+        [](const TNXBaseParaDados& o, SaidaPacote& s) { EscreverBloco(&Como<Classe>(o), 1, s); },
+        [](TNXBaseParaDados& o, const unsigned char* buffer, std::uint64_t desloc) {
+            auto& c = Como<Classe>(o);
+            std::memcpy(static_cast<void*>(&c.GetReg()), buffer + desloc, sizeof(REG));
+            if constexpr (requires { Classe::Filhos(); }) FilhosDoPacote(c, buffer);
+        },
     };
     return &info;
 }

@@ -20,9 +20,20 @@
 // block in the buffer (0 for null). docs/FORMATO_EMPACOTADO.md gives the bytes.
 //
 // Packing is deterministic: equal objects give identical bytes (no addresses, no stray
-// padding). Unpacking treats its input as untrusted: every check runs before any object is
-// touched, and each failure is an ErroEmpacotamento naming the byte offset, class and field.
-// A buffer that passes every check is exactly what packing its object gives back.
+// padding). It writes straight from the objects into the buffer, computing the CRC-32 as it
+// goes. Unpacking treats its input as untrusted: every check runs before any object is touched,
+// and each failure is an ErroEmpacotamento naming the byte offset, class and field. A buffer
+// that passes every check is exactly what packing its object gives back.
+//
+// Limits: the reader refuses a tree deeper, with more blocks or longer than its
+// OpcoesDesempacotamento allow, and the writer refuses to write such a tree, so that whatever it
+// writes a reader with the same limits (the defaults, unless both sides agree otherwise) reads
+// back. The defaults: 32 levels of blocks below the root, 2^20 blocks, 1 GiB.
+//
+// Errors: only standard exceptions leave these functions: ErroEmpacotamento for a buffer that
+// fails a check, std::invalid_argument for an object or tree that cannot be packed, and
+// std::bad_alloc when memory runs out (the framework's CMemoryException, raised while objects
+// are built, is released and replaced by it). Nothing leaks on any of them.
 // NOTE: the format is little-endian; this implementation runs on little-endian hosts only.
 namespace NXDadosGC {
 
@@ -31,13 +42,14 @@ namespace NXDadosGC {
 inline constexpr char kMagicoPacote[8] = {'N', 'X', 'G', 'C', 'P', 'A', 'C', 'K'};
 inline constexpr std::uint32_t kVersaoPacote = 1;
 
-// Limits for unpacking, so that hostile input cannot make the reader work without bound.
+// Limits of a packed tree, so that hostile input cannot make the reader work without bound. The
+// writer takes the same struct and refuses what a reader with these limits would refuse.
 struct OpcoesDesempacotamento {
     std::size_t profundidadeMaxima = 32;               // levels of blocks below the root record
     std::size_t blocosMaximos = std::size_t{1} << 20;  // blocks, the root record counted
     std::size_t bytesMaximos = std::size_t{1} << 30;   // length of the whole buffer
-    // false skips only the CRC-32 comparison, so that a fuzzer's mutations reach the structural
-    // checks. Every other check still runs.
+    // Reading only: false skips the CRC-32 comparison, so that a fuzzer's mutations reach the
+    // structural checks. Every other check still runs.
     bool conferirCrc = true;
 };
 
@@ -83,34 +95,66 @@ private:
     ArvoreVerificada() = default;
 
     const InfoClasse* m_Classe = nullptr;
-    std::vector<std::uint64_t> m_Memoria;  // the buffer, 8-byte aligned, pointers fixed up
+    std::unique_ptr<std::uint64_t[]> m_Memoria;  // the buffer, 8-byte aligned, pointers fixed up
     std::size_t m_Raiz = 0;                // byte offset of the root record
     std::size_t m_Blocos = 0;
 };
 
-// The packed form of an object of any class in Classes(). Throws std::invalid_argument for an
-// object of another class; CopiarPara's memory exception passes through (nothing leaks).
-NXLDADOSGC_API std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto);
+// The packed form of an object of any class in Classes().
+// Throws std::invalid_argument for an object of another class, or a tree beyond `limites`
+// (the message names the limit); std::bad_alloc.
+NXLDADOSGC_API std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto,
+                                                const OpcoesDesempacotamento& limites = {});
+
+// The same into `saida`, which ends up holding exactly the packed bytes. A sender that packs
+// into the same vector again and again allocates nothing once the vector is large enough.
+// Throws as above; on any exception `saida` is left as it was.
+NXLDADOSGC_API void Empacotar(const TNXBaseParaDados& objeto, std::vector<std::byte>& saida,
+                              const OpcoesDesempacotamento& limites = {});
 
 // The packed form of a flat record tree of class `info`, as CopiarPara or CopiarParaPS write
-// it. A pair with a null pointer or a zero count packs as an empty list, as CopiarDe reads it.
+// it: what packing the object CopiarDe builds from it gives. A pair with a null pointer or a
+// zero count packs as an empty list, as CopiarDe reads it.
+// Throws as Empacotar.
 // NOTE: every pointer must lead to a block of the described size; nothing here can check that.
-NXLDADOSGC_API std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro);
+NXLDADOSGC_API std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro,
+                                                        const OpcoesDesempacotamento& limites = {});
 
 // The single choke point for untrusted bytes: checks the whole buffer and rebuilds its flat
-// record tree. Throws ErroEmpacotamento on the first fault found.
+// record tree. Throws ErroEmpacotamento on the first fault found; std::bad_alloc.
 NXLDADOSGC_API ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes = {});
 
-// A new object of the class the buffer names, filled from it.
+// A new object of the class the buffer names, built straight from the checked buffer.
+// Throws ErroEmpacotamento; std::bad_alloc.
 NXLDADOSGC_API std::unique_ptr<TNXBaseParaDados> Desempacotar(std::span<const std::byte> pacote,
                                                              const OpcoesDesempacotamento& opcoes = {});
 
-// Fills destino from the buffer, which must hold destino's own class. On any error destino is
-// left exactly as it was: the tree is built in a fresh object and copied in only on success.
-// NOTE: that final Copiar allocates; if memory runs out there, the framework's memory exception
-// passes through and destino may hold part of the copy.
+// The same, for a buffer that must hold a T (or a class derived from it): an ErroEmpacotamento
+// names both classes otherwise, before anything is built.
+// Throws ErroEmpacotamento; std::bad_alloc.
+template <class T>
+std::unique_ptr<T> Desempacotar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes = {});
+
+// Fills destino from the buffer, which must hold destino's own class (ErroEmpacotamento
+// otherwise). The tree is built in a new object, which then trades contents with destino; so on
+// any exception destino is left exactly as it was, and on success its previous children are gone
+// (references into its lists do not survive).
+// Throws ErroEmpacotamento; std::bad_alloc.
 NXLDADOSGC_API void DesempacotarEm(TNXBaseParaDados& destino, std::span<const std::byte> pacote,
                                    const OpcoesDesempacotamento& opcoes = {});
+
+namespace detail {
+// Desempacotar for a buffer that must hold `esperada` or a class derived from it.
+NXLDADOSGC_API std::unique_ptr<TNXBaseParaDados> DesempacotarClasse(std::span<const std::byte> pacote,
+                                                                    const OpcoesDesempacotamento& opcoes,
+                                                                    CRuntimeClass* esperada);
+}  // namespace detail
+
+template <class T>
+std::unique_ptr<T> Desempacotar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
+    std::unique_ptr<TNXBaseParaDados> objeto = detail::DesempacotarClasse(pacote, opcoes, T::GetThisClass());
+    return std::unique_ptr<T>(static_cast<T*>(objeto.release()));
+}
 
 }  // namespace NXDadosGC
 

@@ -1,0 +1,289 @@
+// CRC-32 (zlib's) by table lookups and by carry-less-multiply folding.
+//
+// Both work on the CRC register (the running value before the final XOR). Folding reads the
+// input as 128-bit lanes holding polynomials over GF(2) in reflected order, and keeps several
+// lanes going: a lane L followed k bits later by lane M is replaced by L * x^k mod P, folded into
+// M, which leaves the remainder mod P unchanged. L * x^k mod P is two carry-less products of L's
+// 64-bit halves with constants x^(k+32) mod P and x^(k-32) mod P (each 33 bits, reflected and
+// shifted left once to match how a carry-less product of reflected operands lines up). When the
+// lanes are folded into one, its 16 bytes have the same remainder as everything read so far; the
+// table finishes from there.
+#include "NXLDadosGC/motor/Crc32.h"
+
+#include <array>    // std::array
+#include <cstring>  // std::memcpy
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#define NXGC_CRC_DOBRA 1
+#endif
+
+namespace NXDadosGC {
+namespace {
+
+constexpr std::uint32_t kPolinomio = 0xEDB88320u;  // reflected x^32 + x^26 + x^23 + ... + x + 1
+
+// kTabela[k][b]: what byte b followed by k zero bytes adds to the register.
+constexpr auto kTabela = [] {
+    std::array<std::array<std::uint32_t, 256>, 16> t{};
+    for (std::uint32_t b = 0; b < 256; ++b) {
+        std::uint32_t c = b;
+        for (int i = 0; i < 8; ++i) c = (c & 1) ? kPolinomio ^ (c >> 1) : c >> 1;
+        t[0][b] = c;
+    }
+    for (std::size_t k = 1; k < 16; ++k)
+        for (std::uint32_t b = 0; b < 256; ++b) t[k][b] = (t[k - 1][b] >> 8) ^ t[0][t[k - 1][b] & 0xFF];
+    return t;
+}();
+
+std::uint32_t Palavra(const unsigned char* p) {
+    std::uint32_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+std::uint32_t PorTabela(std::uint32_t c, const unsigned char* p, std::size_t n) {
+    const auto& t = kTabela;
+    for (; n >= 16; p += 16, n -= 16) {
+        const std::uint32_t a = Palavra(p) ^ c, b = Palavra(p + 4), d = Palavra(p + 8), e = Palavra(p + 12);
+        c = t[15][a & 0xFF] ^ t[14][(a >> 8) & 0xFF] ^ t[13][(a >> 16) & 0xFF] ^ t[12][a >> 24] ^
+            t[11][b & 0xFF] ^ t[10][(b >> 8) & 0xFF] ^ t[9][(b >> 16) & 0xFF] ^ t[8][b >> 24] ^
+            t[7][d & 0xFF] ^ t[6][(d >> 8) & 0xFF] ^ t[5][(d >> 16) & 0xFF] ^ t[4][d >> 24] ^
+            t[3][e & 0xFF] ^ t[2][(e >> 8) & 0xFF] ^ t[1][(e >> 16) & 0xFF] ^ t[0][e >> 24];
+    }
+    for (; n > 0; ++p, --n) c = t[0][(c ^ *p) & 0xFF] ^ (c >> 8);
+    return c;
+}
+
+#ifdef NXGC_CRC_DOBRA
+
+// (x^n mod P), reflected and shifted left once: a folding constant.
+constexpr std::uint64_t Constante(unsigned n) {
+    std::uint64_t r = 1;  // x^0, normal bit order, degree < 32
+    for (unsigned i = 0; i < n; ++i) {
+        r <<= 1;
+        if (r & (std::uint64_t{1} << 32)) r ^= 0x104C11DB7u;
+    }
+    std::uint64_t refletido = 0;
+    for (int i = 0; i < 32; ++i)
+        if (r & (std::uint64_t{1} << i)) refletido |= std::uint64_t{1} << (31 - i);
+    return refletido << 1;
+}
+// Folding distances: four 128-bit lanes (xmm), eight (four ymm registers of two), one.
+constexpr std::uint64_t k512a = Constante(512 + 32), k512b = Constante(512 - 32);
+constexpr std::uint64_t k1024a = Constante(1024 + 32), k1024b = Constante(1024 - 32);
+constexpr std::uint64_t k128a = Constante(128 + 32), k128b = Constante(128 - 32);
+static_assert(k512a == 0x154442BD4 && k512b == 0x1C6E41596 && k128a == 0x1751997D0 && k128b == 0x0CCAA009E);
+
+#define NXGC_ALVO_128 __attribute__((target("pclmul,sse4.1")))
+#define NXGC_ALVO_256 __attribute__((target("pclmul,sse4.1,avx2,vpclmulqdq")))
+
+// x's lane folded forward over the constant pair k (low half by k's low constant, high by its
+// high one), added to y.
+NXGC_ALVO_128 inline __m128i Dobrar(__m128i x, __m128i k, __m128i y) {
+    return _mm_xor_si128(_mm_xor_si128(_mm_clmulepi64_si128(x, k, 0x00), _mm_clmulepi64_si128(x, k, 0x11)), y);
+}
+NXGC_ALVO_128 inline __m128i Ler128(const unsigned char* p) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+}
+
+// Folds the single lane x over the rest of the input 16 bytes at a time, then lets the table
+// finish from x's bytes and the last 0..15 input bytes.
+NXGC_ALVO_128 std::uint32_t Terminar(__m128i x, const unsigned char* p, std::size_t n) {
+    const __m128i k = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
+    for (; n >= 16; p += 16, n -= 16) x = Dobrar(x, k, Ler128(p));
+    alignas(16) unsigned char resto[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(resto), x);
+    return PorTabela(PorTabela(0, resto, 16), p, n);
+}
+
+NXGC_ALVO_128 std::uint32_t Por128(std::uint32_t c, const unsigned char* p, std::size_t n) {
+    if (n < 64) return PorTabela(c, p, n);
+    __m128i x0 = _mm_xor_si128(Ler128(p), _mm_cvtsi32_si128(static_cast<int>(c)));
+    __m128i x1 = Ler128(p + 16), x2 = Ler128(p + 32), x3 = Ler128(p + 48);
+    p += 64;
+    n -= 64;
+    const __m128i k4 = _mm_set_epi64x(static_cast<long long>(k512b), static_cast<long long>(k512a));
+    for (; n >= 64; p += 64, n -= 64) {
+        x0 = Dobrar(x0, k4, Ler128(p));
+        x1 = Dobrar(x1, k4, Ler128(p + 16));
+        x2 = Dobrar(x2, k4, Ler128(p + 32));
+        x3 = Dobrar(x3, k4, Ler128(p + 48));
+    }
+    const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
+    const __m128i x = Dobrar(Dobrar(Dobrar(x0, k1, x1), k1, x2), k1, x3);
+    return Terminar(x, p, n);
+}
+
+NXGC_ALVO_256 inline __m256i Dobrar256(__m256i x, __m256i k, const unsigned char* p) {
+    const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(x, k, 0x00), _mm256_clmulepi64_epi128(x, k, 0x11)),
+                            y);
+}
+
+NXGC_ALVO_256 inline __m256i Ler256(const unsigned char* p) {
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+}
+NXGC_ALVO_256 inline __m128i Dobrar2(__m128i x, __m128i k, __m256i y) {
+    return Dobrar(Dobrar(x, k, _mm256_castsi256_si128(y)), k, _mm256_extracti128_si256(y, 1));
+}
+
+NXGC_ALVO_256 std::uint32_t Por256(std::uint32_t c, const unsigned char* p, std::size_t n) {
+    if (n < 256) return Por128(c, p, n);
+    __m256i y0 = _mm256_xor_si256(Ler256(p), _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, static_cast<int>(c)));
+    __m256i y1 = Ler256(p + 32), y2 = Ler256(p + 64), y3 = Ler256(p + 96);
+    p += 128;
+    n -= 128;
+    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
+                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
+    for (; n >= 128; p += 128, n -= 128) {
+        y0 = Dobrar256(y0, k8, p);
+        y1 = Dobrar256(y1, k8, p + 32);
+        y2 = Dobrar256(y2, k8, p + 64);
+        y3 = Dobrar256(y3, k8, p + 96);
+    }
+    // The eight lanes in input order, folded into one.
+    const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
+    const __m128i x = Dobrar(_mm256_castsi256_si128(y0), k1, _mm256_extracti128_si256(y0, 1));
+    return Terminar(Dobrar2(Dobrar2(Dobrar2(x, k1, y1), k1, y2), k1, y3), p, n);
+}
+
+NXGC_ALVO_256 inline __m256i Dobrar256(__m256i x, __m256i k, __m256i y) {
+    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(x, k, 0x00), _mm256_clmulepi64_epi128(x, k, 0x11)),
+                            y);
+}
+NXGC_ALVO_256 inline void Guardar256(unsigned char* p, __m256i y) {
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), y);
+}
+
+// The streaming form: the eight lanes kept in memory between pieces, 128 bytes a step, each
+// step's bytes also stored to `destino` when copying.
+template <bool kCopiar>
+NXGC_ALVO_256 std::size_t ConsumirPor256(unsigned char* faixas, bool& comFaixas, std::uint32_t c, unsigned char* destino,
+                                          const unsigned char* p, std::size_t n) {
+    if (n < 128) return 0;
+    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
+                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
+    __m256i y[4];
+    std::size_t feito = 0;
+    if (comFaixas) {
+        for (int i = 0; i < 4; ++i) y[i] = _mm256_load_si256(reinterpret_cast<const __m256i*>(faixas + 32 * i));
+    } else {
+        for (int i = 0; i < 4; ++i) y[i] = Ler256(p + 32 * i);
+        if constexpr (kCopiar)
+            for (int i = 0; i < 4; ++i) Guardar256(destino + 32 * i, y[i]);
+        y[0] = _mm256_xor_si256(y[0], _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, static_cast<int>(c)));
+        comFaixas = true;
+        feito = 128;
+    }
+    for (; n - feito >= 128; feito += 128) {
+        for (int i = 0; i < 4; ++i) {
+            const __m256i v = Ler256(p + feito + 32 * i);
+            if constexpr (kCopiar) Guardar256(destino + feito + 32 * i, v);
+            y[i] = Dobrar256(y[i], k8, v);
+        }
+    }
+    for (int i = 0; i < 4; ++i) _mm256_store_si256(reinterpret_cast<__m256i*>(faixas + 32 * i), y[i]);
+    return feito;
+}
+
+// The lanes folded over the last n bytes at p and then into one; the register that leaves.
+NXGC_ALVO_256 std::uint32_t TerminarPor256(const unsigned char* faixas, const unsigned char* p, std::size_t n) {
+    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
+                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
+    __m256i y[4];
+    for (int i = 0; i < 4; ++i) y[i] = _mm256_load_si256(reinterpret_cast<const __m256i*>(faixas + 32 * i));
+    for (; n >= 128; p += 128, n -= 128)
+        for (int i = 0; i < 4; ++i) y[i] = Dobrar256(y[i], k8, Ler256(p + 32 * i));
+    const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
+    const __m128i x = Dobrar(_mm256_castsi256_si128(y[0]), k1, _mm256_extracti128_si256(y[0], 1));
+    return Terminar(Dobrar2(Dobrar2(Dobrar2(x, k1, y[1]), k1, y[2]), k1, y[3]), p, n);
+}
+
+#endif
+
+using Funcao = std::uint32_t (*)(std::uint32_t, const unsigned char*, std::size_t);
+
+Funcao FuncaoDe(detail::MetodoCrc32 metodo) {
+    switch (metodo) {
+    case detail::MetodoCrc32::Tabela:
+        return &PorTabela;
+#ifdef NXGC_CRC_DOBRA
+    case detail::MetodoCrc32::Dobra128:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1") ? &Por128 : nullptr;
+    case detail::MetodoCrc32::Dobra256:
+        __builtin_cpu_init();
+        return __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1") &&
+                       __builtin_cpu_supports("avx2") && __builtin_cpu_supports("vpclmulqdq")
+                   ? &Por256
+                   : nullptr;
+#endif
+    default:
+        return nullptr;
+    }
+}
+
+Funcao Melhor() {
+    for (auto m : {detail::MetodoCrc32::Dobra256, detail::MetodoCrc32::Dobra128})
+        if (Funcao f = FuncaoDe(m)) return f;
+    return &PorTabela;
+}
+
+const unsigned char* Bytes(std::span<const std::byte> dados) { return reinterpret_cast<const unsigned char*>(dados.data()); }
+
+}  // namespace
+
+std::uint32_t Crc32(std::span<const std::byte> dados, std::uint32_t crc) noexcept {
+    static const Funcao melhor = Melhor();
+    return ~melhor(~crc, Bytes(dados), dados.size());
+}
+
+detail::CrcFluxo::CrcFluxo(std::uint32_t crc) noexcept : CrcFluxo(crc, MetodoCrc32::Tabela) {
+    static const MetodoCrc32 melhor = [] {
+        for (auto m : {MetodoCrc32::Dobra256, MetodoCrc32::Dobra128})
+            if (FuncaoDe(m)) return m;
+        return MetodoCrc32::Tabela;
+    }();
+    *this = CrcFluxo(crc, melhor);
+}
+
+detail::CrcFluxo::CrcFluxo(std::uint32_t crc, MetodoCrc32 metodo) noexcept
+    : m_Funcao(FuncaoDe(metodo)), m_Registro(~crc), m_Faixas256(metodo == MetodoCrc32::Dobra256) {}
+
+std::size_t detail::CrcFluxo::Consumir(const void* p, std::size_t n) noexcept {
+#ifdef NXGC_CRC_DOBRA
+    if (m_Faixas256)
+        return ConsumirPor256<false>(m_Faixas, m_ComFaixas, m_Registro, nullptr, static_cast<const unsigned char*>(p), n);
+#endif
+    m_Registro = m_Funcao(m_Registro, static_cast<const unsigned char*>(p), n);
+    return n;
+}
+
+std::size_t detail::CrcFluxo::ConsumirCopiando(void* destino, const void* p, std::size_t n) noexcept {
+#ifdef NXGC_CRC_DOBRA
+    if (m_Faixas256)
+        return ConsumirPor256<true>(m_Faixas, m_ComFaixas, m_Registro, static_cast<unsigned char*>(destino),
+                                    static_cast<const unsigned char*>(p), n);
+#endif
+    if (n > 0) std::memcpy(destino, p, n);
+    return Consumir(destino, n);
+}
+
+std::uint32_t detail::CrcFluxo::Terminar(const void* p, std::size_t n) noexcept {
+    const auto* q = static_cast<const unsigned char*>(p);
+#ifdef NXGC_CRC_DOBRA
+    if (m_ComFaixas) return ~TerminarPor256(m_Faixas, q, n);
+#endif
+    return ~m_Funcao(m_Registro, q, n);
+}
+
+bool detail::Crc32Por(MetodoCrc32 metodo, std::span<const std::byte> dados, std::uint32_t crc,
+                      std::uint32_t& resultado) noexcept {
+    const Funcao f = FuncaoDe(metodo);
+    if (!f) return false;
+    resultado = ~f(~crc, Bytes(dados), dados.size());
+    return true;
+}
+
+}  // namespace NXDadosGC

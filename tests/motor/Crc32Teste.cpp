@@ -1,0 +1,107 @@
+// CRC-32: every method this processor runs, whole and piece by piece, against a plain bytewise
+// CRC and against published check values.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string_view>
+#include <vector>
+
+#include "NXLDadosGC/motor/Crc32.h"
+
+namespace {
+
+using NXDadosGC::detail::CrcFluxo;
+using NXDadosGC::detail::MetodoCrc32;
+
+// The definition, one bit at a time.
+std::uint32_t Referencia(const unsigned char* p, std::size_t n, std::uint32_t crc) {
+    crc = ~crc;
+    for (std::size_t i = 0; i < n; ++i) {
+        crc ^= p[i];
+        for (int k = 0; k < 8; ++k) crc = (crc & 1) ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return ~crc;
+}
+
+std::span<const std::byte> Span(const unsigned char* p, std::size_t n) { return {reinterpret_cast<const std::byte*>(p), n}; }
+
+std::vector<unsigned char> Aleatorios(std::size_t n, unsigned semente) {
+    std::mt19937 rng(semente);
+    std::vector<unsigned char> v(n);
+    for (auto& b : v) b = static_cast<unsigned char>(rng());
+    return v;
+}
+
+class PorMetodo : public testing::TestWithParam<MetodoCrc32> {
+protected:
+    void SetUp() override {
+        std::uint32_t r;
+        if (!NXDadosGC::detail::Crc32Por(GetParam(), {}, 0, r)) GTEST_SKIP() << "this processor lacks the instructions";
+    }
+    std::uint32_t Crc(const unsigned char* p, std::size_t n, std::uint32_t crc) {
+        std::uint32_t r = 0;
+        NXDadosGC::detail::Crc32Por(GetParam(), Span(p, n), crc, r);
+        return r;
+    }
+};
+
+// Every length up to 4 KiB at every start alignment, going on from a running CRC: each folding
+// width, each tail length and each misalignment of the loads is crossed.
+TEST_P(PorMetodo, IgualAReferencia) {
+    const auto dados = Aleatorios(4096 + 16, 1);
+    for (std::size_t alinhamento = 0; alinhamento < 16; ++alinhamento) {
+        const unsigned char* p = dados.data() + alinhamento;
+        const auto anterior = static_cast<std::uint32_t>((alinhamento + 1) * 0x9E3779B1u);
+        std::uint32_t esperado = anterior;  // the reference over the first n bytes, one more each turn
+        for (std::size_t n = 0; n <= 4096; esperado = Referencia(p + n, 1, esperado), ++n)
+            ASSERT_EQ(Crc(p, n, anterior), esperado) << "length " << n << ", alignment " << alinhamento;
+    }
+}
+
+TEST_P(PorMetodo, ValoresPublicados) {
+    const struct {
+        std::string_view texto;
+        std::uint32_t crc;
+    } casos[] = {
+        {"", 0},
+        {"a", 0xE8B7BE43},
+        {"abc", 0x352441C2},
+        {"123456789", 0xCBF43926},
+        {"The quick brown fox jumps over the lazy dog", 0x414FA339},
+        {std::string_view("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32), 0x190A55AD},
+    };
+    for (const auto& c : casos) {
+        const auto* p = reinterpret_cast<const unsigned char*>(c.texto.data());
+        EXPECT_EQ(Crc(p, c.texto.size(), 0), c.crc) << c.texto;
+        EXPECT_EQ(NXDadosGC::Crc32(Span(p, c.texto.size())), c.crc) << c.texto;
+    }
+}
+
+// Pieces of any size, offered again when not taken, copied on the way or not.
+TEST_P(PorMetodo, EmPedacos) {
+    std::mt19937 rng(7);
+    const auto dados = Aleatorios(20000, 2);
+    for (int rodada = 0; rodada < 300; ++rodada) {
+        const std::size_t n = rng() % dados.size();
+        const bool copiar = rodada % 2 == 1;
+        CrcFluxo fluxo(0x12345678, GetParam());
+        std::vector<unsigned char> copia(n);
+        std::size_t feito = 0, chegou = 0;
+        while (chegou < n) {
+            chegou += std::min<std::size_t>(n - chegou, rng() % 700);
+            feito += copiar ? fluxo.ConsumirCopiando(copia.data() + feito, dados.data() + feito, chegou - feito)
+                            : fluxo.Consumir(dados.data() + feito, chegou - feito);
+        }
+        if (copiar && n > feito) std::memcpy(copia.data() + feito, dados.data() + feito, n - feito);
+        ASSERT_EQ(fluxo.Terminar(dados.data() + feito, n - feito), Referencia(dados.data(), n, 0x12345678)) << n;
+        if (copiar) {
+            ASSERT_EQ(std::memcmp(copia.data(), dados.data(), n), 0);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Metodos, PorMetodo,
+                         testing::Values(MetodoCrc32::Tabela, MetodoCrc32::Dobra128, MetodoCrc32::Dobra256));
+
+}  // namespace
