@@ -625,7 +625,8 @@ void DesempacotarEm(TNXBaseParaDados& destino, std::span<const std::byte> pacote
                                 std::string("the buffer holds a ") + c.info->nome + ", the target is a " +
                                     (rc ? rc->m_lpszClassName : "(unknown)"));
     const std::unique_ptr<TNXBaseParaDados> novo = Construir(c);
-    if (typeid(destino) == typeid(*novo)) {
+    const TNXBaseParaDados& construido = *novo;
+    if (typeid(destino) == typeid(construido)) {
         // Objects move as raw memory (lists relocate them so): trading the bytes of two objects
         // of one class trades their contents, and cannot fail.
         auto* a = reinterpret_cast<unsigned char*>(&destino);
