@@ -296,8 +296,9 @@ private:
         if (desloc > m_Cursor)
             Falha(slot, "block at offset " + Num(desloc) + " leaves bytes " + Num(m_Cursor) + ".." + Num(desloc - 1) +
                             " unused (each block must start where the one before ends)", dono, campo);
-        // n × tamanho must fit in what is left; compared by division, so nothing overflows.
-        if (n > (m_N - desloc) / tamanho)
+        // n × tamanho must fit in what is left. n comes from a 32-bit count and tamanho is a record
+        // size, so their product cannot overflow 64 bits.
+        if (n * tamanho > m_N - desloc)
             Falha(slot, "block of " + Num(n) + " x " + Num(tamanho) + " bytes at offset " + Num(desloc) +
                             " runs past the end of the " + Num(m_N) + "-byte buffer", dono, campo);
         const std::uint64_t fim = desloc + n * tamanho, fimAlinhado = Alinhar8(fim);
@@ -406,36 +407,18 @@ std::unique_ptr<TNXBaseParaDados> Construir(const Conferido& c) {
 
 // ---- Writer ---------------------------------------------------------------------------------
 
-// Bytes checksummed per look at the mark; the window empties when it holds this many more.
-constexpr std::size_t kPassoCrc = 1024, kDescarga = 8 << 10;
-constexpr std::size_t kJanela = kDescarga + kPassoCrc + detail::kEscritaEntreMarcos + 128;
-
-// The writer's side of the walk's window: the running CRC of the bytes up to `feito`, and, when
-// the window is a small buffer of its own, the vector it empties into.
+// The writer's side of the walk: the running CRC of the bytes up to `feito`, taken in steps of a
+// few records right after they are written.
 struct Saida : detail::SaidaPacote {
     detail::CrcFluxo crc;
-    unsigned char* feito;
-    unsigned char* fim;             // of the window
-    std::vector<std::byte>* vetor;  // null when the window is the whole output
+    const unsigned char* feito;
+    const unsigned char* fim;
 };
-
-void Marcar(Saida& s) { s.marco = static_cast<std::size_t>(s.fim - s.cursor) > kPassoCrc ? s.cursor + kPassoCrc : s.fim; }
 
 void Avancar(detail::SaidaPacote& saida) {
     auto& s = static_cast<Saida&>(saida);
     s.feito += s.crc.Consumir(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
-    if (s.vetor && static_cast<std::size_t>(s.feito - s.janela) >= kDescarga) {
-        // What is checksummed goes to the vector (its room was reserved: this cannot fail); the
-        // few bytes the CRC has not taken yet move to the window's start.
-        const auto* de = reinterpret_cast<const std::byte*>(s.janela);
-        s.vetor->insert(s.vetor->end(), de, de + (s.feito - s.janela));
-        const auto resto = static_cast<std::size_t>(s.cursor - s.feito);
-        std::memmove(s.janela, s.feito, resto);
-        s.inicioJanela += static_cast<std::uint64_t>(s.feito - s.janela);
-        s.feito = s.janela;
-        s.cursor = s.janela + resto;
-    }
-    Marcar(s);
+    s.marco = static_cast<std::size_t>(s.fim - s.cursor) > detail::kPassoSaida ? s.cursor + detail::kPassoSaida : s.cursor;
 }
 
 const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
@@ -451,10 +434,8 @@ const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
     throw std::invalid_argument("cannot pack: " + oQue + ", more than the limit of " + Num(limite) + " (" + campo + ")");
 }
 
-// Per thread, so that packing again allocates nothing: the sizes the sizing walk finds, and the
-// window the bytes go through when the output vector is not large enough to be written in place.
+// The sizes the sizing walk finds, kept per thread so that packing again allocates nothing.
 thread_local std::vector<std::uint64_t> t_Abaixo;
-thread_local std::vector<unsigned char> t_Janela;
 
 // The header of a tree of `blocos` blocks and `total` bytes, at d.
 void GravarCabecalho(unsigned char* d, const InfoClasse& info, std::uint64_t total, std::uint64_t blocos) {
@@ -498,36 +479,18 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vecto
     if (total > limites.bytesMaximos)
         AlemDoLimite("the packed tree would take " + Num(total) + " bytes", limites.bytesMaximos, "bytesMaximos");
 
-    // A vector already as long is written in place. Any other is filled through the window:
-    // growing it first would zero every byte only for the walk to write it again.
+    saida.resize(total);  // the only step that can fail from here on
     Saida s;
-    s.abaixo = abaixo.data();
+    s.inicio = reinterpret_cast<unsigned char*>(saida.data());
+    s.cursor = s.inicio + cabecalho;
     s.avancar = &Avancar;
-    s.inicioJanela = 0;
-    if (saida.size() >= total) {
-        saida.resize(total);
-        s.janela = reinterpret_cast<unsigned char*>(saida.data());
-        s.fim = s.janela + total;
-        s.vetor = nullptr;
-    } else {
-        if (t_Janela.size() < kJanela) t_Janela.resize(kJanela);
-        if (saida.capacity() < total) saida.reserve(total);
-        saida.clear();
-        s.janela = t_Janela.data();
-        s.fim = s.janela + t_Janela.size();
-        s.vetor = &saida;
-    }
-    GravarCabecalho(s.janela, info, total, blocos);
-    s.cursor = s.janela + cabecalho;
-    s.feito = s.janela;
-    Marcar(s);
+    s.abaixo = abaixo.data();
+    s.feito = s.inicio;
+    s.fim = s.inicio + total;
+    GravarCabecalho(s.inicio, info, total, blocos);
+    Avancar(s);
     info.escreverPacote(objeto, s);
-    const std::uint32_t crc = s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
-    if (s.vetor) {
-        const auto* de = reinterpret_cast<const std::byte*>(s.janela);
-        saida.insert(saida.end(), de, de + (s.cursor - s.janela));
-    }
-    Gravar<std::uint32_t>(reinterpret_cast<unsigned char*>(saida.data()), kCrc, crc);
+    Gravar<std::uint32_t>(s.inicio, kCrc, s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito)));
     // A rare huge tree does not keep its sizes for the life of the thread.
     if (abaixo.capacity() > (std::size_t{1} << 16)) std::vector<std::uint64_t>().swap(abaixo);
 }

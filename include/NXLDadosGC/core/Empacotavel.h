@@ -39,28 +39,22 @@ struct MedidaPacote {
     std::vector<std::uint64_t>* abaixo = nullptr;
 };
 
-// Where the writing walk puts its bytes: a window onto the packed form (the whole of it, or a
-// small buffer that the owner empties as it fills). The walk writes every byte from `cursor` on
-// (records, then zero padding up to 8), and whenever `cursor` has passed `marco` it calls
-// `avancar`, which lets the owner work on what was written while it is still in cache, may move
-// the window (the cursor with it) and moves `marco` on. Between two looks at `marco` the walk
-// writes at most kEscritaEntreMarcos bytes, so a window needs that much room past the mark.
-inline constexpr std::size_t kPassoSaida = 1024;      // leaf records written between two looks
-inline constexpr std::size_t kRegistroMaximo = 4096;  // no record is larger
-inline constexpr std::size_t kEscritaEntreMarcos = kPassoSaida + kRegistroMaximo + 8;
+// Where the writing walk puts its bytes: a buffer that holds the whole packed form. The walk
+// writes every byte from `cursor` on (records, then zero padding up to 8), and whenever `cursor`
+// has passed `marco` it calls `avancar`, which lets the owner work on what was written while it
+// is still in cache and moves `marco` on. The walk looks at the mark at least every kPassoSaida
+// bytes of leaf records, and after each record with children.
+inline constexpr std::size_t kPassoSaida = 1024;
 
 struct SaidaPacote {
-    unsigned char* janela;                // the window's first byte
-    std::uint64_t inicioJanela;           // its offset in the packed form
+    unsigned char* inicio;                // offsets count from here
     unsigned char* cursor;                // where the next byte goes
     unsigned char* marco;
     void (*avancar)(SaidaPacote& saida);
     const std::uint64_t* abaixo;          // MedidaPacote::abaixo, read in order
 
-    // The offset in the packed form of a byte in the window.
-    std::uint64_t Posicao(const unsigned char* p) const {
-        return inicioJanela + static_cast<std::uint64_t>(p - janela);
-    }
+    // The offset in the packed form of a byte at p.
+    std::uint64_t Posicao(const unsigned char* p) const { return static_cast<std::uint64_t>(p - inicio); }
 };
 
 constexpr std::uint64_t Alinhar8(std::uint64_t n) { return (n + 7) & ~std::uint64_t{7}; }
@@ -299,7 +293,6 @@ void EscreverFilhos(const Classe& o, SaidaPacote& s) {
 template <class T>
 void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s) {
     using R = typename T::Registro;
-    static_assert(sizeof(R) <= kRegistroMaximo);
     if constexpr (!PodeTerBlocos<T>()) {
         // A leaf's record, or a record whose only children are member keys without blocks, goes
         // as it is, a few records between two looks at the mark.
