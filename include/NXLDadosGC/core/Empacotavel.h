@@ -243,27 +243,6 @@ void GravarRegistro(const Classe& o, unsigned char* r, std::uint64_t& proximo, S
 template <class T>
 void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s);
 
-// Asks for the first bytes of o's child blocks ahead of their turn: each lives in a block of its
-// own somewhere in the heap, and the processor's own prefetching only follows a block once it is
-// being read.
-template <class Classe>
-void PreBuscarFilhos(const Classe& o) {
-    if constexpr (PodeTerBlocos<Classe>()) {
-        EmOrdemDosSlots<Classe>([&](const auto& f) {
-            using T = typename std::remove_cvref_t<decltype(f)>::Elemento;
-            if constexpr (requires { f.membro; }) {
-                PreBuscarFilhos(o.*f.membro);
-            } else if constexpr (requires { f.quantidade; }) {
-                const auto* p = reinterpret_cast<const char*>((o.*f.lista).GetArray().GetData());
-                if (p)
-                    for (int i = 0; i < 4; ++i) __builtin_prefetch(p + 64 * i);
-            } else {
-                if (const T* e = (o.*f.lista).GetUnico()) __builtin_prefetch(e);
-            }
-        });
-    }
-}
-
 // The blocks of o's children, in slot order, each followed by what is below it.
 template <class Classe>
 void EscreverFilhos(const Classe& o, SaidaPacote& s) {
@@ -317,11 +296,7 @@ void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s) {
             Avancar(s, s.cursor + sizeof(R));
         }
         Preencher8(s);
-        PreBuscarFilhos(e[0]);
-        for (std::size_t i = 0; i < n; ++i) {
-            if (i + 1 < n) PreBuscarFilhos(e[i + 1]);
-            EscreverFilhos(e[i], s);
-        }
+        for (std::size_t i = 0; i < n; ++i) EscreverFilhos(e[i], s);
     }
 }
 
