@@ -408,17 +408,30 @@ std::unique_ptr<TNXBaseParaDados> Construir(const Conferido& c) {
 // ---- Writer ---------------------------------------------------------------------------------
 
 // The writer's side of the walk: the running CRC of the bytes up to `feito`, taken in steps of a
-// few records right after they are written.
+// few records right after they are written, and the output vector, which grows a little ahead of
+// the walk. Its room is reserved for the whole tree, so it never moves and growing cannot fail;
+// growing it all at once would zero every byte for nothing (a large one with stores that bypass
+// the cache, so that the walk would then find none of its bytes there).
 struct Saida : detail::SaidaPacote {
     detail::CrcFluxo crc;
     const unsigned char* feito;
-    const unsigned char* fim;
+    std::vector<std::byte>* vetor;
+    std::size_t total;
 };
+
+constexpr std::size_t kCrescimento = 16 << 10;  // zeroed at a time, in cache, before the walk writes
+
+// Makes the first `bytes` bytes of the output writable.
+void Crescer(Saida& s, std::size_t bytes) {
+    if (s.vetor->size() < bytes) s.vetor->resize(std::min(s.total, bytes + kCrescimento));
+}
 
 void Avancar(detail::SaidaPacote& saida) {
     auto& s = static_cast<Saida&>(saida);
     s.feito += s.crc.Consumir(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
-    s.marco = static_cast<std::size_t>(s.fim - s.cursor) > detail::kPassoSaida ? s.cursor + detail::kPassoSaida : s.cursor;
+    const auto feitos = static_cast<std::size_t>(s.cursor - s.inicio);
+    s.marco = s.cursor + std::min(detail::kPassoSaida, s.total - feitos);
+    Crescer(s, static_cast<std::size_t>(s.marco - s.inicio) + detail::kEscritaEntreMarcos);
 }
 
 const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
@@ -479,17 +492,21 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vecto
     if (total > limites.bytesMaximos)
         AlemDoLimite("the packed tree would take " + Num(total) + " bytes", limites.bytesMaximos, "bytesMaximos");
 
-    saida.resize(total);  // the only step that can fail from here on
+    if (saida.capacity() < total) saida.reserve(total);  // the only step here that can fail
+    if (saida.size() > total) saida.resize(total);
     Saida s;
     s.inicio = reinterpret_cast<unsigned char*>(saida.data());
     s.cursor = s.inicio + cabecalho;
     s.avancar = &Avancar;
     s.abaixo = abaixo.data();
     s.feito = s.inicio;
-    s.fim = s.inicio + total;
+    s.vetor = &saida;
+    s.total = total;
+    Crescer(s, cabecalho);
     GravarCabecalho(s.inicio, info, total, blocos);
     Avancar(s);
     info.escreverPacote(objeto, s);
+    saida.resize(total);
     Gravar<std::uint32_t>(s.inicio, kCrc, s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito)));
     // A rare huge tree does not keep its sizes for the life of the thread.
     if (abaixo.capacity() > (std::size_t{1} << 16)) std::vector<std::uint64_t>().swap(abaixo);

@@ -39,12 +39,15 @@ struct MedidaPacote {
     std::vector<std::uint64_t>* abaixo = nullptr;
 };
 
-// Where the writing walk puts its bytes: a buffer that holds the whole packed form. The walk
-// writes every byte from `cursor` on (records, then zero padding up to 8), and whenever `cursor`
-// has passed `marco` it calls `avancar`, which lets the owner work on what was written while it
-// is still in cache and moves `marco` on. The walk looks at the mark at least every kPassoSaida
-// bytes of leaf records, and after each record with children.
+// Where the writing walk puts its bytes. The walk writes every byte from `cursor` on (records,
+// then zero padding up to 8), and whenever `cursor` has passed `marco` it calls `avancar`, which
+// lets the owner work on what was written while it is still in cache and moves `marco` on. The
+// walk looks at the mark at least every kPassoSaida bytes of leaf records and after each record
+// with children, so it writes at most kEscritaEntreMarcos bytes past the mark before it looks
+// again: the owner keeps that much room there.
 inline constexpr std::size_t kPassoSaida = 1024;
+inline constexpr std::size_t kRegistroMaximo = 4096;  // no record is larger
+inline constexpr std::size_t kEscritaEntreMarcos = kPassoSaida + kRegistroMaximo + 8;
 
 struct SaidaPacote {
     unsigned char* inicio;                // offsets count from here
@@ -272,6 +275,7 @@ void EscreverFilhos(const Classe& o, SaidaPacote& s) {
 template <class T>
 void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s) {
     using R = typename T::Registro;
+    static_assert(sizeof(R) <= kRegistroMaximo);
     if constexpr (!PodeTerBlocos<T>()) {
         // A leaf's record, or a record whose only children are member keys without blocks, goes
         // as it is, a few records between two looks at the mark.
