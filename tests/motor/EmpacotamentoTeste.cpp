@@ -272,6 +272,32 @@ TEST(Empacotamento, TextoSemZeroFinal) {
     EXPECT_EQ(e.Deslocamento(), registro + 34);
 }
 
+// A tree of a few hundred KiB: the output grows and the CRC runs in many steps. Into a new vector
+// and into a shorter one holding other bytes, the same bytes, whose CRC any zlib gives.
+TEST(Empacotamento, ArvoreGrande) {
+    CNXDadosGC_MatrizRateio matriz;
+    CNXDadosGC_MatrizRateioConta conta;
+    for (ULONG c = 0; c < 300; ++c) {
+        conta.RemoveTodosCentroCustos();
+        conta.SetPonteiroContaContabil(c);
+        for (ULONG i = 0; i < 50; ++i) {
+            CNXDadosGC_MatrizRateioCentroCustos cc;
+            cc.SetValorRateio(tagCY{c * 1000 + i}).SetPonteiroCentroCustos(i);
+            conta.AdicionaCentroCustos(cc);
+        }
+        matriz.AdicionaConta(conta);
+    }
+    const Bytes pacote = NXDadosGC::Empacotar(matriz);
+    ASSERT_GT(pacote.size(), 200u << 10);
+    Bytes reusado(pacote.size() / 2, std::byte{0xA5});
+    NXDadosGC::Empacotar(matriz, reusado);
+    EXPECT_EQ(reusado, pacote);
+    Bytes semCrc = pacote;
+    std::memset(semCrc.data() + 12, 0, 4);
+    EXPECT_EQ(NXDadosGC::Crc32(semCrc), Ler<std::uint32_t>(pacote, 12));
+    EXPECT_TRUE(*NXDadosGC::Desempacotar<CNXDadosGC_MatrizRateio>(pacote) == matriz);
+}
+
 // Each limit, just below and at what the matrix needs, on both sides: the reader refuses the
 // buffer and the writer refuses to write it, each naming the limit.
 TEST(Empacotamento, Limites) {
