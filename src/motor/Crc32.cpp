@@ -115,89 +115,98 @@ NXGC_ALVO_128 std::uint32_t Por128(std::uint32_t c, const unsigned char* p, std:
     return Terminar(x, p, n);
 }
 
-NXGC_ALVO_256 inline __m256i Dobrar256(__m256i x, __m256i k, const unsigned char* p) {
-    const __m256i y = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(x, k, 0x00), _mm256_clmulepi64_epi128(x, k, 0x11)),
-                            y);
-}
-
 NXGC_ALVO_256 inline __m256i Ler256(const unsigned char* p) {
     return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-}
-NXGC_ALVO_256 inline __m128i Dobrar2(__m128i x, __m128i k, __m256i y) {
-    return Dobrar(Dobrar(x, k, _mm256_castsi256_si128(y)), k, _mm256_extracti128_si256(y, 1));
-}
-
-NXGC_ALVO_256 std::uint32_t Por256(std::uint32_t c, const unsigned char* p, std::size_t n) {
-    if (n < 256) return Por128(c, p, n);
-    __m256i y0 = _mm256_xor_si256(Ler256(p), _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, static_cast<int>(c)));
-    __m256i y1 = Ler256(p + 32), y2 = Ler256(p + 64), y3 = Ler256(p + 96);
-    p += 128;
-    n -= 128;
-    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
-                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
-    for (; n >= 128; p += 128, n -= 128) {
-        y0 = Dobrar256(y0, k8, p);
-        y1 = Dobrar256(y1, k8, p + 32);
-        y2 = Dobrar256(y2, k8, p + 64);
-        y3 = Dobrar256(y3, k8, p + 96);
-    }
-    // The eight lanes in input order, folded into one.
-    const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
-    const __m128i x = Dobrar(_mm256_castsi256_si128(y0), k1, _mm256_extracti128_si256(y0, 1));
-    return Terminar(Dobrar2(Dobrar2(Dobrar2(x, k1, y1), k1, y2), k1, y3), p, n);
-}
-
-NXGC_ALVO_256 inline __m256i Dobrar256(__m256i x, __m256i k, __m256i y) {
-    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(x, k, 0x00), _mm256_clmulepi64_epi128(x, k, 0x11)),
-                            y);
 }
 NXGC_ALVO_256 inline void Guardar256(unsigned char* p, __m256i y) {
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), y);
 }
+// Folding over eight 128-bit lanes (four 256-bit registers): 1,024 bits.
+NXGC_ALVO_256 inline __m256i K1024() {
+    return _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
+                             static_cast<long long>(k1024b), static_cast<long long>(k1024a));
+}
+NXGC_ALVO_256 inline __m256i Dobrar256(__m256i x, __m256i k, __m256i y) {
+    return _mm256_xor_si256(_mm256_xor_si256(_mm256_clmulepi64_epi128(x, k, 0x00), _mm256_clmulepi64_epi128(x, k, 0x11)),
+                            y);
+}
+// x folded over both lanes of y, in order.
+NXGC_ALVO_256 inline __m128i Dobrar2(__m128i x, __m128i k, __m256i y) {
+    return Dobrar(Dobrar(x, k, _mm256_castsi256_si128(y)), k, _mm256_extracti128_si256(y, 1));
+}
 
-// The streaming form: the eight lanes kept in memory between pieces, 128 bytes a step, each
-// step's bytes also stored to `destino` when copying.
+// The eight lanes, in four registers while they work (named, so that the compiler keeps them
+// there) and in memory between pieces.
+struct Faixas {
+    __m256i y0, y1, y2, y3;
+};
+NXGC_ALVO_256 inline Faixas LerFaixas(const unsigned char* f) {
+    return {Ler256(f), Ler256(f + 32), Ler256(f + 64), Ler256(f + 96)};
+}
+NXGC_ALVO_256 inline void GuardarFaixas(unsigned char* f, const Faixas& y) {
+    Guardar256(f, y.y0);
+    Guardar256(f + 32, y.y1);
+    Guardar256(f + 64, y.y2);
+    Guardar256(f + 96, y.y3);
+}
+
+// The streaming form: 128 bytes a step, each step's bytes also stored to `destino` when copying.
 template <bool kCopiar>
 NXGC_ALVO_256 std::size_t ConsumirPor256(unsigned char* faixas, bool& comFaixas, std::uint32_t c, unsigned char* destino,
                                           const unsigned char* p, std::size_t n) {
     if (n < 128) return 0;
-    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
-                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
-    __m256i y[4];
+    const __m256i k8 = K1024();
+    Faixas y;
     std::size_t feito = 0;
     if (comFaixas) {
-        for (int i = 0; i < 4; ++i) y[i] = _mm256_load_si256(reinterpret_cast<const __m256i*>(faixas + 32 * i));
+        y = LerFaixas(faixas);
     } else {
-        for (int i = 0; i < 4; ++i) y[i] = Ler256(p + 32 * i);
-        if constexpr (kCopiar)
-            for (int i = 0; i < 4; ++i) Guardar256(destino + 32 * i, y[i]);
-        y[0] = _mm256_xor_si256(y[0], _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, static_cast<int>(c)));
+        y = {Ler256(p), Ler256(p + 32), Ler256(p + 64), Ler256(p + 96)};
+        if constexpr (kCopiar) GuardarFaixas(destino, y);
+        y.y0 = _mm256_xor_si256(y.y0, _mm256_set_epi32(0, 0, 0, 0, 0, 0, 0, static_cast<int>(c)));
         comFaixas = true;
         feito = 128;
     }
     for (; n - feito >= 128; feito += 128) {
-        for (int i = 0; i < 4; ++i) {
-            const __m256i v = Ler256(p + feito + 32 * i);
-            if constexpr (kCopiar) Guardar256(destino + feito + 32 * i, v);
-            y[i] = Dobrar256(y[i], k8, v);
+        const unsigned char* q = p + feito;
+        const __m256i v0 = Ler256(q), v1 = Ler256(q + 32), v2 = Ler256(q + 64), v3 = Ler256(q + 96);
+        if constexpr (kCopiar) {
+            Guardar256(destino + feito, v0);
+            Guardar256(destino + feito + 32, v1);
+            Guardar256(destino + feito + 64, v2);
+            Guardar256(destino + feito + 96, v3);
         }
+        y.y0 = Dobrar256(y.y0, k8, v0);
+        y.y1 = Dobrar256(y.y1, k8, v1);
+        y.y2 = Dobrar256(y.y2, k8, v2);
+        y.y3 = Dobrar256(y.y3, k8, v3);
     }
-    for (int i = 0; i < 4; ++i) _mm256_store_si256(reinterpret_cast<__m256i*>(faixas + 32 * i), y[i]);
+    GuardarFaixas(faixas, y);
     return feito;
 }
 
 // The lanes folded over the last n bytes at p and then into one; the register that leaves.
 NXGC_ALVO_256 std::uint32_t TerminarPor256(const unsigned char* faixas, const unsigned char* p, std::size_t n) {
-    const __m256i k8 = _mm256_set_epi64x(static_cast<long long>(k1024b), static_cast<long long>(k1024a),
-                                         static_cast<long long>(k1024b), static_cast<long long>(k1024a));
-    __m256i y[4];
-    for (int i = 0; i < 4; ++i) y[i] = _mm256_load_si256(reinterpret_cast<const __m256i*>(faixas + 32 * i));
-    for (; n >= 128; p += 128, n -= 128)
-        for (int i = 0; i < 4; ++i) y[i] = Dobrar256(y[i], k8, Ler256(p + 32 * i));
+    const __m256i k8 = K1024();
+    Faixas y = LerFaixas(faixas);
+    for (; n >= 128; p += 128, n -= 128) {
+        y.y0 = Dobrar256(y.y0, k8, Ler256(p));
+        y.y1 = Dobrar256(y.y1, k8, Ler256(p + 32));
+        y.y2 = Dobrar256(y.y2, k8, Ler256(p + 64));
+        y.y3 = Dobrar256(y.y3, k8, Ler256(p + 96));
+    }
     const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
-    const __m128i x = Dobrar(_mm256_castsi256_si128(y[0]), k1, _mm256_extracti128_si256(y[0], 1));
-    return Terminar(Dobrar2(Dobrar2(Dobrar2(x, k1, y[1]), k1, y[2]), k1, y[3]), p, n);
+    const __m128i x = Dobrar(_mm256_castsi256_si128(y.y0), k1, _mm256_extracti128_si256(y.y0, 1));
+    return Terminar(Dobrar2(Dobrar2(Dobrar2(x, k1, y.y1), k1, y.y2), k1, y.y3), p, n);
+}
+
+// A whole buffer: the streaming form in one piece.
+NXGC_ALVO_256 std::uint32_t Por256(std::uint32_t c, const unsigned char* p, std::size_t n) {
+    if (n < 256) return Por128(c, p, n);
+    alignas(32) unsigned char faixas[128];
+    bool comFaixas = false;
+    const std::size_t feito = ConsumirPor256<false>(faixas, comFaixas, c, nullptr, p, n);
+    return TerminarPor256(faixas, p + feito, n - feito);
 }
 
 #endif
