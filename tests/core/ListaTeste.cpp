@@ -1,8 +1,8 @@
 // Child lists through the accessors of their owner: index errors, order, exchange, growth,
 // assignment in place, holders, arguments that live in the very list being changed, and running
-// out of memory (operations that leave the list as it was at every allocation in turn, and where
-// an interrupted whole-list assignment stops; failed transfers, CopiarDe and Copiar are checked
-// for every library class in gc/InjecaoFalhas).
+// out of memory (operations that leave the list as it was at every allocation in turn; where an
+// interrupted whole-list assignment, transfer, CopiarDe or Copiar stops is checked for every
+// library class in gc/InjecaoFalhas).
 #include <gtest/gtest.h>
 
 #include <malloc.h>  // malloc_usable_size
@@ -103,51 +103,30 @@ TEST(Lista, TrocaEOrdem) {
 INT_PTR Capacidade(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetCapacidade(); }
 INT_PTR Passo(const T_Lista<CTeste_Linha>& l) { return l.GetArray().GetGrowBy(); }
 
-// Step 100 while elements are added one by one. A whole-list assignment switches to automatic
-// growth: exactly the need on a first allocation, the room kept when it sufficed (CopiarDe
-// empties first); SetValorUnico goes back to step 100; emptying releases the room.
-TEST(Lista, CrescimentoPelosAcessores) {
+// The step: 100 for a new list and after SetValorUnico, automatic (0) after a whole-list
+// assignment of any form; emptying releases the room and keeps the step. (The room each step
+// gives is CArray's.)
+TEST(Lista, PassoDeCrescimento) {
     VigiaAlocacoes vigia;
-    CTeste_Dono d;
-    EXPECT_EQ(Capacidade(d.GetListaLinha()), 0);
-    EXPECT_EQ(Passo(d.GetListaLinha()), 100);
-    d.AdicionaLinha(Linha(1, 1));
-    EXPECT_EQ(Capacidade(d.GetListaLinha()), 100);
-    for (int i = 1; i <= 100; ++i) d.AdicionaLinha(Linha(i, 1));
-    EXPECT_EQ(Capacidade(d.GetListaLinha()), 200);
-
     const CTeste_Dono sete = ComLinhas(7);
     _REG_TESTE_DONOPS r;
     sete.CopiarPara(&r);
-    const struct {
-        const char* nome;
-        std::function<void(CTeste_Dono&)> atribuir;
-        INT_PTR salaDepoisDe150;
-    } kAtribuicoes[]{
-        {"SetLista", [&](CTeste_Dono& o) { o.SetListaLinha(sete.GetListaLinha()); }, 200},
-        {"operator=", [&](CTeste_Dono& o) { o = sete; }, 200},
-        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }, 7},
+    const std::pair<const char*, std::function<void(CTeste_Dono&)>> kAtribuicoes[]{
+        {"SetLista", [&](CTeste_Dono& o) { o.SetListaLinha(sete.GetListaLinha()); }},
+        {"operator=", [&](CTeste_Dono& o) { o = sete; }},
+        {"CopiarDe", [&](CTeste_Dono& o) { o.CopiarDe(&r); }},
     };
-    for (const auto& c : kAtribuicoes) {
-        SCOPED_TRACE(c.nome);
-        CTeste_Dono o, cheio = ComLinhas(150);
-        c.atribuir(o);
-        c.atribuir(cheio);
-        EXPECT_EQ(Capacidade(cheio.GetListaLinha()), c.salaDepoisDe150);
+    for (const auto& [nome, atribuir] : kAtribuicoes) {
+        CTeste_Dono o = ComLinhas(1);
         const T_Lista<CTeste_Linha>& l = o.GetListaLinha();
-        EXPECT_EQ(o.GetQuantidadeLinha(), 7);
-        EXPECT_EQ(Capacidade(l), 7);
-        EXPECT_EQ(Passo(l), 0);
-        o.AdicionaLinha(Linha(0, 0));
-        EXPECT_EQ(Capacidade(l), 7 + 4);  // automatic: an eighth of 7, at least 4
-        o.SetValorUnicoLinha(Linha(5, 5));
-        EXPECT_EQ(o.GetQuantidadeLinha(), 1);
-        EXPECT_EQ(Capacidade(l), 100);
-        EXPECT_EQ(Passo(l), 100);
-        o.SetListaLinha(sete.GetListaLinha());
+        EXPECT_EQ(Passo(l), 100) << nome;
+        atribuir(o);
+        EXPECT_EQ(Passo(l), 0) << nome;
         o.RemoveTodosLinha();
-        EXPECT_EQ(Capacidade(l), 0);
-        EXPECT_EQ(Passo(l), 0) << "emptying keeps the step";
+        EXPECT_EQ(Capacidade(l), 0) << nome;
+        EXPECT_EQ(Passo(l), 0) << nome;
+        o.SetValorUnicoLinha(Linha(5, 5));
+        EXPECT_EQ(Passo(l), 100) << nome;
     }
     Liberar<CTeste_Dono>(r, Alocador::Heap);
 }
@@ -316,23 +295,26 @@ TEST(Falhas, OperacoesDeListaNaoMudamNada) {
     }
 }
 
-// A whole-list assignment that runs out of memory: when the list's own room cannot grow, it keeps
-// its previous elements; when a nested list of element i cannot, the elements before i hold the
-// source's, element i has its record (the same rule, one level down) and the later ones what they
-// held, empty when appended.
-TEST(Falhas, SetListaInterrompida) {
-    T_Lista<CTeste_Grupo> tres;
-    for (ULONG i = 1; i <= 3; ++i) tres.Adiciona(Grupo(i, static_cast<int>(i)));
+// Copiar of an owner that runs out of memory in a list: the record is copied first; a list whose
+// room cannot grow keeps its previous elements; when a nested list of element i cannot grow, the
+// elements before i hold the source's, element i has its record (the same rule, one level down)
+// and the later ones what they held, empty when appended.
+TEST(Falhas, CopiarInterrompido) {
     VigiaAlocacoes vigia;
-    CTeste_Dono d;
-    VigiaAlocacoes::FalharNa(1);
-    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.SetListaGrupo(tres); }));
-    EXPECT_EQ(d.GetQuantidadeGrupo(), 0);
+    CTeste_Dono fonte, d;
+    fonte.SetTotal(tagCY{9});
+    for (ULONG i = 1; i <= 101; ++i) fonte.AdicionaGrupo(Grupo(i, i <= 3 ? static_cast<int>(i) : 0));
     d.AdicionaGrupo(Grupo(7, 1));  // room for 100 groups, and for 100 lines in this one
+    const CTeste_Dono antes = d;
+    VigiaAlocacoes::FalharNa(1);  // the room for 101 groups
+    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.Copiar(&fonte); }));
+    EXPECT_EQ(d.GetTotal().int64, 9);
+    EXPECT_TRUE(d.GetListaGrupo() == antes.GetListaGrupo());
+    while (fonte.GetQuantidadeGrupo() > 3) fonte.DeletarGrupo(3);
     VigiaAlocacoes::FalharNa(1);  // now the first allocation is the nested list of element 1
-    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.SetListaGrupo(tres); }));
+    EXPECT_TRUE(Lanca<CMemoryException>([&] { d.Copiar(&fonte); }));
     ASSERT_EQ(d.GetQuantidadeGrupo(), 3);
-    EXPECT_TRUE(d.GetGrupo(0) == tres.Get(0));
+    EXPECT_TRUE(d.GetGrupo(0) == fonte.GetGrupo(0));
     EXPECT_EQ(d.GetGrupo(1).GetNumero(), 2u);
     EXPECT_EQ(d.GetGrupo(1).GetQuantidadeLinha(), 0);
     EXPECT_TRUE(d.GetGrupo(2).EstaVazio());
