@@ -57,16 +57,4 @@ TEST(Carga, ClassesVisiveisSoEnquantoCarregada) {
     }
 }
 
-TEST(Carga, DuasReferenciasUmaCarga) {
-    void* a = dlopen(kBiblioteca, RTLD_NOW | RTLD_LOCAL);
-    void* b = dlopen(kBiblioteca, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(a, nullptr) << dlerror();
-    ASSERT_NE(b, nullptr) << dlerror();
-    EsperaClassesDaBiblioteca();
-    ASSERT_EQ(dlclose(a), 0);
-    EXPECT_NE(CRuntimeClass::FromName("TNXBaseParaDados"), nullptr) << "still referenced";
-    ASSERT_EQ(dlclose(b), 0);
-    EXPECT_EQ(CRuntimeClass::FromName("TNXBaseParaDados"), nullptr);
-}
-
 }  // namespace

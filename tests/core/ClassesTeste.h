@@ -1,6 +1,6 @@
 // Test-only data classes, declared with the same pieces as the library's own: a plain one, a
 // member key, an owner of two lists whose elements own a nested list, a holder and a list of
-// 32-bit numbers; sample objects of them, and the release helper that matches each transfer.
+// 32-bit numbers, and sample objects of them.
 #ifndef NXLDADOSGC_TESTES_CLASSESTESTE_H
 #define NXLDADOSGC_TESTES_CLASSESTESTE_H
 
@@ -83,14 +83,6 @@ class CTeste_Dono : public T_NXDadosRegistroComLista<_REG_TESTE_DONOPS> {
 };
 
 namespace NXTeste {
-
-// Which allocator wrote a tree, and the library's release helper that matches it.
-enum class Alocador { Heap, Tarefa };
-template <class C>
-void Liberar(typename C::Registro& r, Alocador a) {
-    if (a == Alocador::Heap) NXDadosGC::LiberarCopiarPara<C>(r);
-    else NXDadosGC::LiberarCopiarParaPS<C>(r);
-}
 
 inline CTeste_Linha Linha(LONGLONG valor, ULONG codigo, BYTE marca = 0) {
     CTeste_Linha l;

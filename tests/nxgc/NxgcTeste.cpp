@@ -4,7 +4,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -46,54 +45,17 @@ Resultado Executar(const std::string& argumentos) {
     return {WIFEXITED(r) ? WEXITSTATUS(r) : -1, Ler(saida), Ler(erros)};
 }
 
-// The offsets the exchange format fixes for these fields.
-TEST(Nxgc, LayoutNosDeslocamentosDocumentados) {
-    const struct {
-        const char* classe;
-        std::size_t tamanho;
-        std::vector<std::tuple<const char*, std::size_t, std::size_t, const char*>> campos;  // name, offset, width, kind
-    } casos[] = {
-        {"CNXDadosGC_CentroCustos", 104, {{"Codigo", 24, 11, "texto"}, {"Descricao", 35, 51, "texto"}}},
-        {"CNXDadosGC_MatrizRateio",
-         48,
-         {{"DmaHmsGravacao", 0, 8, "REG_NXDMAHMSUTC"}, {"QuantidadeConta", 8, 4, "quantidade"},
-          {"QuantidadeCentroCustosApoio", 12, 4, "quantidade"}, {"MaCompetencia", 20, 2, "REG_NXMA"},
-          {"Lacuna25", 25, 7, "lacuna"}, {"pConta", 32, 8, "ponteiro"}, {"pCentroCustosApoio", 40, 8, "ponteiro"}}},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.classe);
-        const Resultado r = Executar(std::string("layout --json ") + caso.classe);
-        ASSERT_EQ(r.status, 0) << r.erros;
-        const Json layout = Json::parse(r.saida);
-        EXPECT_EQ(layout["tamanhoRegistro"], caso.tamanho);
-        for (const auto& [nome, desloc, largura, tipo] : caso.campos) {
-            const Json& campos = layout["campos"];
-            const auto c = std::find_if(campos.begin(), campos.end(), [&](const Json& c) { return c["nome"] == nome; });
-            ASSERT_NE(c, campos.end()) << nome;
-            EXPECT_EQ(Json::array({(*c)["deslocamento"], (*c)["largura"], (*c)["tipo"]}), Json::array({desloc, largura, tipo}));
-        }
-        // The table says the same, and marks the pair.
-        const Resultado tabela = Executar(std::string("layout ") + caso.classe);
-        ASSERT_EQ(tabela.status, 0) << tabela.erros;
-        for (const auto& [nome, desloc, largura, tipo] : caso.campos) {
-            const std::regex linha("\\n *" + std::to_string(desloc) + " +" + std::to_string(largura) + " +" + nome + " +" + tipo);
-            EXPECT_TRUE(std::regex_search(tabela.saida, linha)) << nome << "\n" << tabela.saida;
-        }
-    }
-    const Resultado matriz = Executar("layout CNXDadosGC_MatrizRateio");
-    EXPECT_NE(matriz.saida.find("count of list Conta (pointer pConta)"), std::string::npos) << matriz.saida;
-    EXPECT_NE(matriz.saida.find("list Conta: QuantidadeConta x CNXDadosGC_MatrizRateioConta (48 bytes)"), std::string::npos);
-}
-
-// Where a class is declared and what its fields mean: record type, header, roles, codes.
-TEST(Nxgc, LayoutDizOQueCadaCampoE) {
+// What nxgc layout shows of a class, as JSON and as a table: the record and where it is
+// declared, each field's place, kind, role and codes, and the (count, pointer) pairs. (The
+// fields of every class are in docs/REFERENCIA.md, which nxgc.ReferenciaEmDia keeps in step.)
+TEST(Nxgc, LayoutDeUmaClasse) {
     const Json centro = Json::parse(Executar("layout --json CNXDadosGC_CentroCustos").saida);
+    EXPECT_EQ(centro["tamanhoRegistro"], 104);
     EXPECT_EQ(centro["registro"], "_REG_GC_CENTRO_CUSTOSPS");
     EXPECT_EQ(centro["cabecalho"], "NXLDadosGC/gc/CentroCustos.h");
-    const Json& campos = centro["campos"];
-    EXPECT_EQ(campos[4]["nome"], "PonteiroFilial");
-    EXPECT_EQ(campos[4]["papel"], "referencia");
-    EXPECT_EQ(campos[5]["codigos"][1], (Json{{"valor", 1}, {"significado", "productive"}}));
+    EXPECT_EQ(centro["campos"][4], Json::parse(R"({"nome": "PonteiroFilial", "deslocamento": 20, "largura": 2,
+                                                   "tipo": "u16", "papel": "referencia"})"));
+    EXPECT_EQ(centro["campos"][5]["codigos"][1], (Json{{"valor", 1}, {"significado", "productive"}}));
     const Resultado tabela = Executar("layout CNXDadosGC_CentroCustos");
     EXPECT_EQ(tabela.saida.rfind("CNXDadosGC_CentroCustos: 104-byte record _REG_GC_CENTRO_CUSTOSPS, "
                                  "T_NXDadosRegistroComLista, in NXLDadosGC/gc/CentroCustos.h\n", 0), 0u)
@@ -101,20 +63,16 @@ TEST(Nxgc, LayoutDizOQueCadaCampoE) {
     EXPECT_TRUE(std::regex_search(tabela.saida, std::regex("\n +22 +1 +CaracteristicaCC +u8 +number +.*"
                                                             "codes: 0 = support, 1 = productive")));
     EXPECT_TRUE(std::regex_search(tabela.saida, std::regex("\n +20 +2 +PonteiroFilial +u16 +reference\n")));
+    const Resultado matriz = Executar("layout CNXDadosGC_MatrizRateio");
+    EXPECT_NE(matriz.saida.find("count of list Conta (pointer pConta)"), std::string::npos) << matriz.saida;
+    EXPECT_NE(matriz.saida.find("list Conta: QuantidadeConta x CNXDadosGC_MatrizRateioConta (48 bytes)"), std::string::npos);
 }
 
 TEST(Nxgc, ClassesESchemaCobremOCatalogo) {
     const Resultado classes = Executar("classes --json");
     ASSERT_EQ(classes.status, 0) << classes.erros;
     const Json lista = Json::parse(classes.saida);
-    ASSERT_EQ(lista.size(), NXDadosGC::Classes().size());
-    for (const Json& c : lista) {
-        const auto* info = NXDadosGC::ClassePorNome(c["classe"].get<std::string>());
-        ASSERT_NE(info, nullptr);
-        EXPECT_EQ(c["tamanhoRegistro"], info->tamanhoRegistro);
-        EXPECT_EQ(c["base"], info->filhos.empty() ? "T_NXDadosRegistro" : "T_NXDadosRegistroComLista");
-        EXPECT_EQ(c["listas"].size() + c["unicos"].size() + c["chaves"].size(), info->filhos.size());
-    }
+    EXPECT_EQ(lista.size(), NXDadosGC::Classes().size());
     const Resultado schema = Executar("schema --json");
     ASSERT_EQ(schema.status, 0) << schema.erros;
     const Json esquema = Json::parse(schema.saida);
@@ -151,11 +109,6 @@ TEST(Nxgc, Convencoes) {
     const Resultado ajuda = Executar("--help");
     EXPECT_NE(ajuda.saida.find("docs/JSON.md"), std::string::npos);
     EXPECT_NE(ajuda.saida.find("Exit status: 0"), std::string::npos);
-    for (const char* comando : {"classes", "layout", "schema", "dump", "pack", "template", "demo"}) {
-        const Resultado r = Executar(std::string(comando) + " --help");
-        EXPECT_EQ(r.status, 0) << comando;
-        EXPECT_NE(r.saida.find("Usage:"), std::string::npos) << comando << r.saida;
-    }
 }
 
 // Hostile input, unusable files and command-line mistakes: nothing on stdout, the exit status
@@ -171,11 +124,9 @@ TEST(Nxgc, RecusasEErrosDeUso) {
     Escrever(vazio, "");
     Escrever(Arquivo("profundo.json"), documento(R"({"Conta": )" + std::string(100000, '[') + std::string(100000, ']') + "}"));
     Escrever(Arquivo("numero.json"), documento(R"({"Posicao": 1e400})"));
-    Escrever(Arquivo("texto.json"), documento(R"({"Codigo": ")" + std::string(5000000, 'x') + R"("})"));
     Escrever(Arquivo("utf8.json"), documento("{\"Codigo\": \"\xff\"}"));
     Escrever(Arquivo("cp1252.json"), documento(R"({"Descricao": "日本"})"));
     Escrever(Arquivo("lixo.nxgc"), "this is not a packed tree, just some text long enough to pass 40 bytes");
-    Escrever(Arquivo("curto.nxgc"), std::string("NXGCPACK", 8));
     std::string profundo;  // the path to the first array too deep: 62 arrays into the document's two objects
     for (int i = 0; i < 62; ++i) profundo += "[0]";
     auto pack = [](const std::string& arquivo) { return "pack '" + arquivo + "' -o '" + Arquivo("saida.nxgc") + "'"; };
@@ -186,17 +137,13 @@ TEST(Nxgc, RecusasEErrosDeUso) {
     } casos[] = {
         {pack(Arquivo("profundo.json")), 1, "profundo.json: registro.Conta" + profundo + ": nested deeper than 64 levels"},
         {pack(Arquivo("numero.json")), 1, "numero.json: (document): number overflow parsing '1e400'"},
-        {pack(Arquivo("texto.json")), 1, "texto.json: registro.Codigo: text of 5000000 bytes does not fit (at most 10)"},
         {pack(Arquivo("utf8.json")), 1, "utf8.json: (document): parse error at line 1, column 63: syntax error while parsing value - invalid string: ill-formed UTF-8 byte"},
         {pack(Arquivo("cp1252.json")), 1, "cp1252.json: registro.Descricao: character U+65E5 has no code page 1252 byte"},
         {pack(vazio), 1, vazio + ": the file is empty"},
-        {"dump '" + vazio + "'", 1, vazio + ": the file is empty"},
         {"dump - < /dev/null", 1, "standard input: the file is empty"},
         {pack(diretorio), 1, "cannot read " + diretorio + ": Is a directory"},
-        {"dump '" + diretorio + "'", 1, "cannot read " + diretorio + ": Is a directory"},
         {"dump '" + inexistente + "'", 1, "cannot read " + inexistente + ": No such file or directory"},
         {"dump '" + Arquivo("lixo.nxgc") + "'", 1, "lixo.nxgc: packed tree, byte 0: not a packed record tree (wrong magic number)"},
-        {"dump '" + Arquivo("curto.nxgc") + "'", 1, "curto.nxgc: packed tree, byte 0: truncated: 8 bytes"},
         {"pack '" + bom + "' -o " + inexistente + "/x", 1, "cannot write " + inexistente + "/x: No such file or directory"},
         {"dump '" + bomPacote + "' -o /dev/full", 1, "cannot write /dev/full: No space left on device"},
         {"pack CNXDadosGC_MatrizRateio '" + bom + "' -o -", 1,
@@ -205,7 +152,6 @@ TEST(Nxgc, RecusasEErrosDeUso) {
         {"", 2, "A subcommand is required"},
         {"pack '" + bom + "'", 2, "--output is required"},
         {"layout CNXDadosGC_Nada", 2, "unknown class \"CNXDadosGC_Nada\""},
-        {"template CNXDadosGC_Nada", 2, "unknown class \"CNXDadosGC_Nada\""},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.argumentos.substr(0, 200));

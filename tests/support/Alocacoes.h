@@ -33,6 +33,8 @@ public:
     // True while an armed failure has not happened yet.
     static bool FalhaPendente() { return AfxContadoresAlocacao().falharNaAlocacao != 0; }
 
+    // Blocks allocated and not released, of this thread, since it started.
+    static long long Vivos() { return AfxContadoresAlocacao().alocacoes - AfxContadoresAlocacao().liberacoes; }
     // Blocks allocated and released since the guard was built.
     long long Alocacoes() const { return AfxContadoresAlocacao().alocacoes - m_inicio.alocacoes; }
     long long Liberacoes() const { return AfxContadoresAlocacao().liberacoes - m_inicio.liberacoes; }

@@ -95,32 +95,7 @@ void CadaBloco(const InfoClasse& info, const char* registro, F&& bloco) {
     }
 }
 
-// Walks `completa`; `parcial` is null below a block that was never written.
-void Prefixo(const InfoClasse& info, const char* parcial, const char* completa, bool& faltou, bool& ok) {
-    for (const auto& f : info.filhos) {
-        const InfoClasse* filho = f.classe ? f.classe() : nullptr;
-        if (f.tipo == TipoFilho::Membro) {
-            Prefixo(*filho, parcial ? parcial + f.ponteiro : nullptr, completa + f.ponteiro, faltou, ok);
-            continue;
-        }
-        const char* pc = Ler<const char*>(completa, f.ponteiro);
-        if (!pc) continue;
-        const char* pp = parcial ? Ler<const char*>(parcial, f.ponteiro) : nullptr;
-        if (!pp) faltou = true;
-        else if (faltou) ok = false;
-        const std::uint32_t n = QuantidadeEfetiva(f, completa);
-        for (std::uint32_t i = 0; filho && i < n; ++i)
-            Prefixo(*filho, pp ? pp + i * f.tamanhoRegistro : nullptr, pc + i * f.tamanhoRegistro, faltou, ok);
-    }
-}
-
 }  // namespace
-
-bool PrefixoDe(const InfoClasse& info, const void* parcial, const void* completa) {
-    bool faltou = false, ok = true;
-    Prefixo(info, static_cast<const char*>(parcial), static_cast<const char*>(completa), faltou, ok);
-    return ok;
-}
 
 void PreencherAleatorio(const InfoClasse& info, void* registro, std::mt19937& rng, const OpcoesArvore& opcoes,
                         std::vector<void*>* orfaos) {

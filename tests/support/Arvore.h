@@ -42,11 +42,6 @@ bool ArvoresIguais(const NXDadosGC::InfoClasse& info, const void* a, const void*
 // helpers free).
 int Blocos(const NXDadosGC::InfoClasse& info, const void* registro);
 
-// True when the blocks of `parcial`, a tree a transfer of `completa` stopped writing, are the
-// first blocks of `completa` in hook order (depth first, a block's own children before its
-// next sibling) and nothing after them.
-bool PrefixoDe(const NXDadosGC::InfoClasse& info, const void* parcial, const void* completa);
-
 // Every byte of the tree, depth first, child blocks included (addresses as they are).
 std::string Instantaneo(const NXDadosGC::InfoClasse& info, const void* registro);
 

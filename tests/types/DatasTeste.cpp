@@ -9,13 +9,13 @@ namespace {
 
 namespace ch = std::chrono;
 
+// What is not a date: a day past the month's end is clamped to it, two-digit years widened, and
+// parts out of range give 0. (Every valid date is the calendar test's.)
 TEST(Dma, Monta) {
     const struct {
         WORD dia, mes, ano;
         std::uint32_t esperado;
     } kCases[]{
-        {1, 1, 1848, 2}, {31, 12, 4717, 1048247}, {9, 4, 2018, 62192}, {1, 1, 2000, 55519},
-        {29, 2, 2000, 55578},
         {31, 4, 2018, 62213},  // clamped to 30 April
         {30, 2, 2000, 55578},  // clamped to 29 February of a leap year
         {29, 2, 1900, 19053},  // clamped to 28 February: 1900 is a common year

@@ -27,10 +27,6 @@ TEST(CampoTexto, GravaELe) {
     } kCases[]{
         {1252, 10, "", "ABCDEFGHIJKL", "ABCDEFGHIJ", "ABCDEFGHIJ"},    // cut silently
         {1252, 10, "ABCDEFGHIJ", "AB", "AB\0\0\0\0\0\0\0\0"s, "AB"},   // nothing survives
-        {1252, 10, "", "  ab  ", "  ab  \0\0\0\0"s, "  ab  "},          // blanks kept
-        {1252, 10, "xyz", "", std::string(10, '\0'), ""},
-        {1252, 30, "", "Fabrica\xE7\xE3o", "Fabrica\xE7\xE3o" + std::string(20, '\0'), "Fabrica\xE7\xE3o"},
-        {1252, 10, "", "ABCDEFGHI\x82\xA0", "ABCDEFGHI\x82", "ABCDEFGHI\x82"},  // bytes, not characters
         {932, 10, "", "ABCDEFGHI\x82\xA0", "ABCDEFGHI\0"s, "ABCDEFGHI"},        // no half character
         {932, 10, "", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0", "ABCDEFGH\x82\xA0"},  // exactly N
     };
@@ -57,12 +53,6 @@ TEST(CampoTexto, LeituraDescartaByteInicialSolto) {
     CString lido("lixo");
     GetCampoTexto(lido, "ABC\x82\0\0\0");
     EXPECT_EQ(lido, "ABC");
-}
-
-TEST(FormataTexto, Formata) {
-    EXPECT_EQ(FormataTexto("%s - %05d", "0001", 42), "0001 - 00042");
-    const std::string longo(300, 'x');
-    EXPECT_EQ(std::string(FormataTexto("<%s>", longo.c_str()).Visao()), "<" + longo + ">");
 }
 
 }  // namespace
