@@ -3,9 +3,12 @@
 // its own: bancada's counting malloc is one set of counters for the whole process, which every
 // thread here would race on and queue behind.
 #include <benchmark/benchmark.h>
-#include <malloc.h>  // mallopt
+#include <malloc.h>    // mallopt
+#include <sys/wait.h>  // waitpid
+#include <unistd.h>    // fork, pipe
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>  // getloadavg
 #include <map>
@@ -38,6 +41,50 @@ void IdaEVolta(benchmark::State& s, const nxbench::Carga<Custo>& c) {
     s.SetBytesProcessed(s.iterations() * c.Bytes());
 }
 
+// The same loop in T processes at once, for a fixed time each: what the machine itself gives T
+// workers that share nothing at all (no address space, no heap). Threads of the library should
+// match it; when both fall short of T times one worker, the shared caches and memory are the
+// limit, not the library. Returns the trees per second of all processes together.
+double VazaoEmProcessos(const nxbench::Carga<Custo>& c, int processos) {
+    constexpr auto kDuracao = std::chrono::seconds(2);
+    std::vector<std::pair<pid_t, int>> filhos;
+    for (int i = 0; i < processos; ++i) {
+        int tubo[2];
+        if (pipe(tubo) != 0) return 0;
+        const pid_t pid = fork();
+        if (pid == 0) {
+            close(tubo[0]);
+            Custo meu, recebido;
+            meu.Copiar(c.objeto.get());
+            long long arvores = 0;
+            const auto inicio = std::chrono::steady_clock::now();
+            double segundos = 0;
+            while (segundos < std::chrono::duration<double>(kDuracao).count()) {
+                Custo::Registro reg;
+                meu.CopiarParaPS(&reg);
+                recebido.CopiarDe(&reg);
+                NXDadosGC::LiberarCopiarParaPS<Custo>(reg);
+                ++arvores;
+                segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+            }
+            const double vazao = static_cast<double>(arvores) / segundos;
+            const bool escrito = write(tubo[1], &vazao, sizeof vazao) == static_cast<ssize_t>(sizeof vazao);
+            _exit(escrito ? 0 : 1);
+        }
+        close(tubo[1]);
+        if (pid < 0) return 0;
+        filhos.emplace_back(pid, tubo[0]);
+    }
+    double total = 0;
+    for (const auto& [pid, tubo] : filhos) {
+        double vazao = 0;
+        if (read(tubo, &vazao, sizeof vazao) == static_cast<ssize_t>(sizeof vazao)) total += vazao;
+        close(tubo);
+        waitpid(pid, nullptr, 0);
+    }
+    return total;
+}
+
 // The console report, then a table per workload: trees per second of every thread together
 // (wall clock) over one thread's, the target (at least 95% of T times one thread), and the CPU
 // time each tree took over one thread's. The last stays near 1 whenever the threads do not slow
@@ -55,10 +102,13 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    void Finalize() override {
-        ConsoleReporter::Finalize();
+    // Called once the benchmarks have run, with the trees per second of `processos` processes
+    // for each workload's row name.
+    void Tabela(const std::map<std::string, double>& emProcessos, int processos) {
         std::printf("\ntrees/s: every thread together, wall clock; x1: that over 1 thread (target >= 0.95 T);\n"
-                    "cpu x1: CPU time per tree over 1 thread's\n");
+                    "cpu x1: CPU time per tree over 1 thread's; then %d processes on the same loop, which share\n"
+                    "nothing at all, and the threads over them (target >= 0.95: the library adds no limit of its own)\n",
+                    processos);
         for (const auto& [linha, porThreads] : m_linhas) {
             const auto um = porThreads.find(1);
             if (um == porThreads.end()) continue;
@@ -68,6 +118,12 @@ public:
                 std::printf("  %-34s %8d %12.0f %8.2f %8.2f  %s\n", "", t, m.vazao, vezes, m.cpu / um->second.cpu,
                             t == 1 ? "" : vezes >= 0.95 * t ? "met" : "MISSED");
             }
+            const auto p = emProcessos.find(linha);
+            const auto t = porThreads.find(processos);
+            if (p == emProcessos.end() || p->second <= 0 || t == porThreads.end()) continue;
+            const double relacao = t->second.vazao / p->second;
+            std::printf("  %-25s %8d %12.0f %8.2f           threads / processes %.2f  %s\n", "processes", processos,
+                        p->second, p->second / um->second.vazao, relacao, relacao >= 0.95 ? "met" : "MISSED");
         }
         std::fflush(stdout);
     }
@@ -97,8 +153,9 @@ int main(int argc, char** argv) {
 
     static const auto grande = nxbench::CargaCustoProducao("CustoGrande", 1000, 20);
     static const auto pequeno = nxbench::CargaCustoProducao("CustoPequeno", 10, 5);
+    const auto nomeDaLinha = [](const nxbench::Carga<Custo>& c) { return "Threads/" + c.nome + "/ida+volta"; };
     for (const auto* c : {&grande, &pequeno}) {
-        auto* b = benchmark::RegisterBenchmark(("Threads/" + c->nome + "/ida+volta").c_str(),
+        auto* b = benchmark::RegisterBenchmark(nomeDaLinha(*c).c_str(),
                                                [c](benchmark::State& s) { IdaEVolta(s, *c); });
         b->Unit(benchmark::kMicrosecond)->UseRealTime()->ThreadRange(1, nucleos);
         if ((nucleos & (nucleos - 1)) != 0) b->Threads(nucleos);  // ThreadRange doubles
@@ -106,6 +163,10 @@ int main(int argc, char** argv) {
 
     Relatorio relatorio;
     benchmark::RunSpecifiedBenchmarks(&relatorio);
+    std::map<std::string, double> emProcessos;
+    if (nucleos > 1)
+        for (const auto* c : {&grande, &pequeno}) emProcessos[nomeDaLinha(*c)] = VazaoEmProcessos(*c, nucleos);
+    relatorio.Tabela(emProcessos, nucleos);
     benchmark::Shutdown();
     return 0;
 }
