@@ -192,13 +192,13 @@ std::string Printavel(std::string_view s) {
     Falha(desloc, motivo, &info, std::move(campo));
 }
 
-void ConferirTamanho(std::size_t n, const OpcoesDesempacotamento& opcoes) {
+// The buffer's size against the caller's limit, then the first fields of the header, which say
+// whether this is a packed tree of this version at all. Returns the buffer's bytes.
+const unsigned char* ConferirInicio(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
+    const std::size_t n = pacote.size();
+    const auto* m = reinterpret_cast<const unsigned char*>(pacote.data());
     if (n > opcoes.bytesMaximos)
         Falha(0, "the buffer has " + Num(n) + " bytes, more than the limit of " + Num(opcoes.bytesMaximos));
-}
-
-// The first fields of the header, which say whether this is a packed tree of this version at all.
-void ConferirInicio(const unsigned char* m, std::uint64_t n) {
     if (n < kNome) Falha(0, "truncated: " + Num(n) + " bytes, a header needs at least " + Num(kNome));
     if (std::memcmp(m + kMagico, kMagicoPacote, sizeof kMagicoPacote) != 0)
         Falha(kMagico, "not a packed record tree (wrong magic number)");
@@ -209,6 +209,7 @@ void ConferirInicio(const unsigned char* m, std::uint64_t n) {
     const auto comprimento = Ler<std::uint64_t>(m, kComprimento);
     if (comprimento != n)
         Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, the buffer has " + Num(n));
+    return m;
 }
 
 void ConferirCrc(const unsigned char* m, std::uint32_t calculado) {
@@ -370,9 +371,7 @@ struct Conferido {
 
 Conferido Conferir(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
     const std::size_t n = pacote.size();
-    ConferirTamanho(n, opcoes);
-    const auto* p = reinterpret_cast<const unsigned char*>(pacote.data());
-    ConferirInicio(p, n);
+    const unsigned char* p = ConferirInicio(pacote, opcoes);
     Conferido c;
     c.bytes = p;
     std::uint32_t crc = 0;
@@ -566,9 +565,7 @@ std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* reg
 
 ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
     const std::size_t n = pacote.size();
-    ConferirTamanho(n, opcoes);
-    const auto* p = reinterpret_cast<const unsigned char*>(pacote.data());
-    ConferirInicio(p, n);
+    const unsigned char* p = ConferirInicio(pacote, opcoes);
     ArvoreVerificada arvore;
     arvore.m_Memoria.reset(new std::uint64_t[Alinhar8(n) / 8]);
     auto* m = reinterpret_cast<unsigned char*>(arvore.m_Memoria.get());
