@@ -47,6 +47,10 @@ TEST(Carga, ClassesVisiveisSoEnquantoCarregada) {
         void* h = dlopen(kBiblioteca, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(h, nullptr) << dlerror();
         EsperaClassesDaBiblioteca();
+        // The record templates are exported for every record type, like the data classes.
+        for (const char* simbolo : {"_ZN17T_NXDadosRegistroI23_REG_GC_CENTRO_CUSTOSPSE8CopiarDeEPKS0_",
+                                    "_ZN25T_NXDadosRegistroComListaI23_REG_GC_CENTRO_CUSTOSPSEaSERKS1_"})
+            EXPECT_NE(dlsym(h, simbolo), nullptr) << simbolo;
         ASSERT_EQ(dlclose(h), 0) << dlerror();
         // The usual cause: a symbol the loader binds as STB_GNU_UNIQUE (readelf --dyn-syms shows
         // UNIQUE), such as a static inside an inline function of a standard header, pins the library.

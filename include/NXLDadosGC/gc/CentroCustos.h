@@ -9,7 +9,7 @@
 NX_SOBRE(_REG_GC_CENTRO_CUSTOS_CONTAPS,
          "One account of a cost centre: the ledger and management account pair its costs are booked to, with its "
          "allocation value.")
-struct _REG_GC_CENTRO_CUSTOS_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_CENTRO_CUSTOS_CONTAPS {
     tagCY ValorRateio;
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
@@ -32,7 +32,7 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustosConta : public T_NXDadosRegistro<_RE
 
 NX_SOBRE(_REG_GC_CENTRO_CUSTOS_PRODUTIVOPS,
          "One productive cost centre that receives an allocation from a cost centre.")
-struct _REG_GC_CENTRO_CUSTOS_PRODUTIVOPS {
+struct NXLDADOSGC_API _REG_GC_CENTRO_CUSTOS_PRODUTIVOPS {
     tagCY ValorRateio;
     ULONG PonteiroCentroCustos;
     BYTE ValorDiferenciado;
@@ -55,7 +55,7 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustosProdutivo
 NX_SOBRE(_REG_GC_CENTRO_CUSTOSPS,
          "A cost centre, the unit the module assigns costs to: its code, description, characteristic and branch, its "
          "accounts (Conta) and the productive cost centres it allocates to (Produtivo).")
-struct _REG_GC_CENTRO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_CENTRO_CUSTOSPS {
     tagCY PercentualEficiencia;
     ULONG Posicao;
     NXQuantidade QuantidadeConta;
@@ -94,7 +94,7 @@ class NXLDADOSGC_API CNXDadosGC_CentroCustos : public T_NXDadosRegistroComLista<
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CENTROS_CUSTOPS, "The query filter of cost centres.")
-struct _REG_GC_FILTRO_CENTROS_CUSTOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CENTROS_CUSTOPS {
     ULONG Posicao;
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
@@ -127,7 +127,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCentroCustos : public T_NXDadosRegistro<_R
 
 NX_SOBRE(_REG_GC_HORAS_CENTRO_CUSTOSPS,
          "The productive and idle hours of one cost centre in one branch and month, identified by its member key.")
-struct _REG_GC_HORAS_CENTRO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_HORAS_CENTRO_CUSTOSPS {
     _REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS KeyCentroCustosCompetencia;
     tagCY QuantHorasProducao;
     tagCY QuantHorasOciosas;

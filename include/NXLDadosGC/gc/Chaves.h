@@ -7,7 +7,7 @@
 #include "NXLDadosGC/gc/DadosGC.h"
 
 NX_SOBRE(_REG_GC_KEY_COMPETENCIAPS, "The key of an accounting month in a branch.")
-struct _REG_GC_KEY_COMPETENCIAPS {
+struct NXLDADOSGC_API _REG_GC_KEY_COMPETENCIAPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     std::byte Lacuna4[4];
@@ -21,7 +21,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyCompetencia : public T_NXDadosRegistro<_REG_G
 };
 
 NX_SOBRE(_REG_GC_KEY_PRODUTO_SERVICOPS, "The key of a product or service: its locator in the catalogue and its kind.")
-struct _REG_GC_KEY_PRODUTO_SERVICOPS {
+struct NXLDADOSGC_API _REG_GC_KEY_PRODUTO_SERVICOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     BYTE TipoProdutoServico;
     std::byte Lacuna17[7];
@@ -38,7 +38,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyProdutoServico : public T_NXDadosRegistro<_RE
 };
 
 NX_SOBRE(_REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS, "The key of a product or service in one branch and month.")
-struct _REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS {
+struct NXLDADOSGC_API _REG_GC_KEY_PRODUTO_SERVICO_COMPETENCIAPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -62,7 +62,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyProdutoServicoCompetencia
 };
 
 NX_SOBRE(_REG_GC_KEY_CONTA_CUSTOSPS, "The key of an account pair: a ledger account and a management account.")
-struct _REG_GC_KEY_CONTA_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_KEY_CONTA_CUSTOSPS {
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
 };
@@ -75,7 +75,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyContaCustos : public T_NXDadosRegistro<_REG_G
 };
 
 NX_SOBRE(_REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS, "The key of a cost centre in one branch and month.")
-struct _REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS {
+struct NXLDADOSGC_API _REG_GC_KEY_CENTRO_CUSTOS_COMPETENCIAPS {
     ULONG PonteiroCentroCustos;
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -94,7 +94,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyCentroCustosCompetencia
 
 NX_SOBRE(_REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS,
          "The key of the cost of a product or service in one branch and month, by process and kind of cost.")
-struct _REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS {
+struct NXLDADOSGC_API _REG_GC_KEY_CUSTO_PRODUTO_SERVICOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     ULONG PonteiroProcesso;
     REG_NXMA MaCompetencia;
@@ -124,7 +124,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyCustoProdutoServico
 
 NX_SOBRE(_REG_GC_KEY_ALOCACAO_GGFPS,
          "The key of an overhead (GGF) allocation: a ledger account and a cost centre in one branch and month.")
-struct _REG_GC_KEY_ALOCACAO_GGFPS {
+struct NXLDADOSGC_API _REG_GC_KEY_ALOCACAO_GGFPS {
     ULONG PonteiroContaContabil;
     ULONG PonteiroCentroCustos;
     REG_NXMA MaCompetencia;
@@ -145,7 +145,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyAlocacaoGGF : public T_NXDadosRegistro<_REG_G
 };
 
 NX_SOBRE(_REG_GC_KEY_RENTABILIDADEPS, "The key of a profitability line: a product or service within a grouping.")
-struct _REG_GC_KEY_RENTABILIDADEPS {
+struct NXLDADOSGC_API _REG_GC_KEY_RENTABILIDADEPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     ULONG PonteiroAgrupamento;
     BYTE TipoProdutoServico;
@@ -167,7 +167,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyRentabilidade : public T_NXDadosRegistro<_REG
 
 NX_SOBRE(_REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS,
          "The key of a cost-index identification: a product, customer, representative, state and branch on a day.")
-struct _REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_KEY_IDENTIFICACAO_INDICE_CUSTOSPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     REG_NXDMA Dma;
     ULONG PonteiroIndiceCustos;
@@ -208,7 +208,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyIdentificacaoIndiceCustos
 
 NX_SOBRE(_REG_GC_KEY_CUSTO_PRODUCAOPS,
          "The key of a production cost: its month and branch and its product or service, each a member key.")
-struct _REG_GC_KEY_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_KEY_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_COMPETENCIAPS KeyCompetencia;
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
 };
@@ -222,7 +222,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyCustoProducao : public T_NXDadosRegistroComLi
 };
 
 NX_SOBRE(_REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS, "The key of one process of a production cost.")
-struct _REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_KEY_PROCESSO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_CUSTO_PRODUCAOPS KeyCustoProducao;
     ULONG PonteiroProcesso;
     ULONG PonteiroCentroCustos;
@@ -245,7 +245,7 @@ class NXLDADOSGC_API CNXDadosGC_KeyProcessoCustoProducao
 };
 
 NX_SOBRE(_REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS, "The key of one input of a production cost.")
-struct _REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_KEY_INSUMO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_CUSTO_PRODUCAOPS KeyCustoProducao;
     _REG_POSICAO_PRODUTOPS PosicaoInsumo;
     REG_NXMA MaCompetencia;

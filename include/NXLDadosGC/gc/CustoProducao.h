@@ -12,7 +12,7 @@
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_PROCESSOPS,
          "A process line of a variation: quantity, hours and costs of one process. Same layout as the processing line "
          "of a result, but a record type of its own: the two never compare equal.")
-struct _REG_GC_CUSTO_PRODUCAO_PROCESSOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_PROCESSOPS {
     tagCY QuantProcessada;
     tagCY QuantHorasProducao;
     tagCY CustoHoraFixo;
@@ -57,7 +57,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcesso
 
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS,
          "A processing line of a result: quantity, hours and costs of one processing step.")
-struct _REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_PROCESSAMENTOPS {
     tagCY QuantProcessada;
     tagCY QuantHorasProducao;
     tagCY CustoHoraFixo;
@@ -101,7 +101,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoProcessamento
 };
 
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_INSUMOPS, "An input line of a variation: the quantity and cost of one input consumed.")
-struct _REG_GC_CUSTO_PRODUCAO_INSUMOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_INSUMOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     tagCY QuantConsumida;
     tagCY CustoTotal;
@@ -134,7 +134,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoInsumo : public T_NXDadosRegistro<_
 };
 
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS, "An input issue of a result: one input taken from stock.")
-struct _REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_BAIXA_INSUMOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     REG_NXDMAHMSUTC DmaHmsMovimento;
     REG_NXDMC DmcMovimentoBaixa;
@@ -165,7 +165,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoBaixaInsumo
 };
 
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_ENTRADAPS, "The stock entry a result produced.")
-struct _REG_GC_CUSTO_PRODUCAO_ENTRADAPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_ENTRADAPS {
     REG_NXDMAHMSUTC DmaHmsMovimento;
     REG_NXDMC DmcMovimentoEntrada;
     REG_NXDMC DmcOrdemProducao;
@@ -185,7 +185,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoEntrada : public T_NXDadosRegistro<
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS,
          "An outsourcing line of a production cost: its total cost in the month; its other amounts and references "
          "are retired.")
-struct _REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_TERCEIRIZACAOPS {
     tagCY QuantApontada_DEPRECATED;
     tagCY CustoTotal;
     tagCY CustoUnitarioV8_DEPRECATED;
@@ -217,7 +217,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoTerceirizacao
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS,
          "A work-in-process inventory line of a production cost: what one process holds in elaboration for a product "
          "or service.")
-struct _REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_INVENTARIO_ELABORACAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     tagCY QuantEmElaboracao;
     tagCY QuantProcessada;
@@ -273,7 +273,7 @@ NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_RESULTADOPS,
          "A result of a production cost: what one process produced in the month from one stock origin, with its "
          "processing steps (CustoProcessamento), input issues (CustoBaixaInsumo) and the stock entry it produced "
          "(Entrada).")
-struct _REG_GC_CUSTO_PRODUCAO_RESULTADOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_RESULTADOPS {
     tagCY QuantProduzida;
     tagCY QuantHorasProducao;
     tagCY CustoTotalHorasFixo;
@@ -330,7 +330,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoResultado
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAO_VARIACAOPS,
          "A stock variation of a production cost: quantities and costs, by process (CustoProcesso) and by input "
          "(CustoInsumo).")
-struct _REG_GC_CUSTO_PRODUCAO_VARIACAOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAO_VARIACAOPS {
     tagCY QuantProduzida;
     tagCY CustoTotalHorasFixo;
     tagCY CustoTotalHorasVariavel;
@@ -371,7 +371,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducaoVariacao
 NX_SOBRE(_REG_GC_CUSTO_PRODUCAOPS,
          "The production cost of one product or service of a branch in a month, with its results, outsourcing, "
          "work-in-process inventory and up to three variations (own stock, stock of others, overall).")
-struct _REG_GC_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PRODUCAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -458,7 +458,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoProducao : public T_NXDadosRegistroComLista
 
 NX_SOBRE(_REG_GC_FILTRO_CUSTO_PRODUCAOPS,
          "The query filter of production costs; its member key is the product or service.")
-struct _REG_GC_FILTRO_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG ChaveInicial;
     ULONG ChaveFinal;
@@ -523,7 +523,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoProducao
 NX_SOBRE(_REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS,
          "The parameters of a production-cost load: a branch and month (its member key), a purchase price table, how "
          "inputs are calculated, and the product and service classes to load (ProdutoClasse).")
-struct _REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_CARGA_CUSTO_PRODUCAOPS {
     _REG_GC_KEY_COMPETENCIAPS KeyCompetencia;
     ULONG PonteiroTabelaPrecoCompra;
     NXQuantidade QuantidadeProdutoClasse;
@@ -552,7 +552,7 @@ class NXLDADOSGC_API CNXDadosGC_ParametrosCargaCustoProducao
 
 NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS,
          "The parameters of an invalidation of the production costs of a branch and month.")
-struct _REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_INVALIDAR_CUSTO_PRODUCAOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     BYTE FiltroTipoCustoProducao;

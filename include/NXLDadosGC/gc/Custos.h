@@ -10,7 +10,7 @@
 // ---- Standard cost ------------------------------------------------------------------------------
 
 NX_SOBRE(_REG_GC_CUSTO_PADRAO_CONTAPS, "The standard amount of one account pair within a standard cost.")
-struct _REG_GC_CUSTO_PADRAO_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PADRAO_CONTAPS {
     tagCY CustoPadrao;
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
@@ -28,7 +28,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoPadraoConta : public T_NXDadosRegistro<_REG
 
 NX_SOBRE(_REG_GC_CUSTO_PADRAOPS,
          "A standard cost: a coded, named set of standard amounts per account (Conta) for one branch.")
-struct _REG_GC_CUSTO_PADRAOPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_PADRAOPS {
     ULONG Posicao;
     NXQuantidade QuantidadeConta;
     WORD PonteiroFilial;
@@ -54,7 +54,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoPadrao : public T_NXDadosRegistroComLista<_
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CUSTO_PADRAOPS, "The query filter of standard costs.")
-struct _REG_GC_FILTRO_CUSTO_PADRAOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CUSTO_PADRAOPS {
     ULONG Posicao;
     ULONG PonteiroContaContabil;
     ULONG PonteiroContaGerencial;
@@ -80,7 +80,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoPadrao : public T_NXDadosRegistro<_RE
 // ---- Commercial cost ----------------------------------------------------------------------------
 
 NX_SOBRE(_REG_GC_CUSTO_COMERCIALPS, "The commercial (unit) cost of one product or service in one branch and month.")
-struct _REG_GC_CUSTO_COMERCIALPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_COMERCIALPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsGravacao;
     tagCY CustoUnitarioV8;
@@ -122,7 +122,7 @@ class NXLDADOSGC_API CNXDadosGC_CustoComercial : public T_NXDadosRegistro<_REG_G
 
 NX_SOBRE(_REG_GC_FILTRO_CUSTO_COMERCIALPS,
          "The query filter of commercial costs; its member key is the product or service.")
-struct _REG_GC_FILTRO_CUSTO_COMERCIALPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CUSTO_COMERCIALPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     REG_NXMA MaCompetenciaInicial;
     REG_NXMA MaCompetenciaFinal;
@@ -158,7 +158,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCustoComercial
 
 NX_SOBRE(_REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS,
          "The parameters of a load of commercial costs for a set of product and service classes (ProdutoClasse).")
-struct _REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CARGA_CUSTO_COMERCIALPS {
     ULONG PonteiroTabelaPrecoCompra;
     NXQuantidade QuantidadeProdutoClasse;
     REG_NXMA MaCompetencia;
@@ -190,7 +190,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaCustoComercial
 NX_SOBRE(_REG_GC_CUSTO_HORAPS,
          "The hours of one cost centre and its cost rates per hour and per minute; the rates are stored as given, not "
          "derived here.")
-struct _REG_GC_CUSTO_HORAPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_HORAPS {
     tagCY QuantHorasProducao;
     tagCY QuantHorasOciosas;
     tagCY ValorGGFTotal;

@@ -8,7 +8,7 @@
 #include "NXLDadosGC/gc/DadosGC.h"
 
 NX_SOBRE(_REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS, "One user-defined value of an index set.")
-struct _REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS {
+struct NXLDADOSGC_API _REG_GC_INDICE_CUSTOS_VALOR_PERSONALIZADOPS {
     tagCY Valor;
     char Descricao[31];
     std::byte Lacuna39[1];
@@ -25,7 +25,7 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustosValorPersonalizado
 NX_SOBRE(_REG_GC_INDICE_CUSTOSPS,
          "A set of cost indices: the rates kept beside cost and its user-defined values (ValorPersonalizado); the "
          "programs that fill it choose each value's unit.")
-struct _REG_GC_INDICE_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_INDICE_CUSTOSPS {
     tagCY TaxaFinanceira;
     tagCY PrazoMedio;
     tagCY LucroLiquido;
@@ -88,7 +88,7 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustos : public T_NXDadosRegistroComLista<
 };
 
 NX_SOBRE(_REG_GC_INDICE_CUSTOS_PERSONALIZADOPS, "The definition of a user-defined cost index.")
-struct _REG_GC_INDICE_CUSTOS_PERSONALIZADOPS {
+struct NXLDADOSGC_API _REG_GC_INDICE_CUSTOS_PERSONALIZADOPS {
     ULONG Posicao;
     char Descricao[31];
     std::byte Lacuna35[5];
@@ -107,7 +107,7 @@ class NXLDADOSGC_API CNXDadosGC_IndiceCustosPersonalizado
 NX_SOBRE(_REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS,
          "The rule that says which index set applies to a product or service (its member key), customer, customer "
          "categories, representative, branch and fiscal situation.")
-struct _REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_IDENTIFICACAO_INDICE_CUSTOSPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG Posicao;
     ULONG PonteiroIndiceCustos;
@@ -182,7 +182,7 @@ class NXLDADOSGC_API CNXDadosGC_IdentificacaoIndiceCustos
 
 NX_SOBRE(_REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS,
          "One product of an index-to-product relation and the index set assigned to it.")
-struct _REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS {
+struct NXLDADOSGC_API _REG_GC_RELACAO_INDICE_PRODUTO_ITEMPS {
     _REG_POSICAO_PRODUTOPS PosicaoProduto;
     ULONG PonteiroIndiceCusto;
     std::byte Lacuna20[4];
@@ -201,7 +201,7 @@ class NXLDADOSGC_API CNXDadosGC_RelacaoIndiceProdutoItem
 
 NX_SOBRE(_REG_GC_RELACAO_INDICE_PRODUTOPS,
          "A named relation that assigns an index set to each of a list of products (Item).")
-struct _REG_GC_RELACAO_INDICE_PRODUTOPS {
+struct NXLDADOSGC_API _REG_GC_RELACAO_INDICE_PRODUTOPS {
     ULONG Posicao;
     NXQuantidade QuantidadeItem;
     char Codigo[11];
@@ -226,7 +226,7 @@ class NXLDADOSGC_API CNXDadosGC_RelacaoIndiceProduto
 };
 
 NX_SOBRE(_REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS, "The query filter of index-to-product relations.")
-struct _REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_RELACAO_INDICE_PRODUTOPS {
     ULONG PonteiroRelacaoIndiceProduto;
     char Codigo[11];
     std::byte Lacuna15[1];

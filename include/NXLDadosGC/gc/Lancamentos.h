@@ -11,7 +11,7 @@
 // ---- Expenses ---------------------------------------------------------------------------------
 
 NX_SOBRE(_REG_GC_CUSTO_DESPESA_PE_CONTAPS, "One account line of an expense posting.")
-struct _REG_GC_CUSTO_DESPESA_PE_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_DESPESA_PE_CONTAPS {
     tagCY TotalConta;
     ULONG PonteiroConta;
     std::byte Lacuna12[4];
@@ -29,7 +29,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoDespesasConta
 };
 
 NX_SOBRE(_REG_GC_CUSTO_DESPESA_PEPS, "An expense posting of one branch and month, broken down by account (Conta).")
-struct _REG_GC_CUSTO_DESPESA_PEPS {
+struct NXLDADOSGC_API _REG_GC_CUSTO_DESPESA_PEPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
     ULONG Chave;
@@ -64,7 +64,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoDespesas : public T_NXDadosRegistroCom
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CUSTO_DESPESA_PEPS, "The query filter of expense postings.")
-struct _REG_GC_FILTRO_CUSTO_DESPESA_PEPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CUSTO_DESPESA_PEPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
     ULONG PonteiroConta;
@@ -105,7 +105,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoDespesas
 NX_SOBRE(_REG_GC_CARGA_CUSTO_DESPESA_PEPS,
          "The parameters of a load that carries the expense postings of one month into a range of months, with a "
          "projection.")
-struct _REG_GC_CARGA_CUSTO_DESPESA_PEPS {
+struct NXLDADOSGC_API _REG_GC_CARGA_CUSTO_DESPESA_PEPS {
     tagCY PercProjecao;
     REG_NXMA MaOrigem;
     REG_NXMA MaDestinoInicial;
@@ -138,7 +138,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoDespesas
 
 NX_SOBRE(_REG_GC_LANCAMENTOPS,
          "An overhead (GGF) posting: an amount booked to a ledger and a management account in one branch and month.")
-struct _REG_GC_LANCAMENTOPS {
+struct NXLDADOSGC_API _REG_GC_LANCAMENTOPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
     tagCY Valor;
@@ -178,7 +178,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoGGF : public T_NXDadosRegistro<_REG_GC
 };
 
 NX_SOBRE(_REG_GC_FILTRO_LANCAMENTOPS, "The query filter of overhead (GGF) postings.")
-struct _REG_GC_FILTRO_LANCAMENTOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_LANCAMENTOPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
     ULONG PonteiroContaContabil;
@@ -219,7 +219,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoGGF : public T_NXDadosRegistro<_
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS, "The parameters of a load of overhead postings from a standard cost.")
-struct _REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CARGA_LANCTO_PADRAOPS {
     ULONG PonteiroCustoPadrao;
     REG_NXMA MaCompetencia;
     std::byte Lacuna6[2];
@@ -237,7 +237,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoGGFPadrao
 
 NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTO_REALPS,
          "The parameters of a load of the actual overhead postings of a branch and month.")
-struct _REG_GC_FILTRO_CARGA_LANCTO_REALPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CARGA_LANCTO_REALPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     std::byte Lacuna4[4];
@@ -255,7 +255,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctoGGFReal
 
 NX_SOBRE(_REG_GC_LANCAMENTO_HORAPS,
          "An hour posting: the productive and idle hours of one cost centre in one branch and month.")
-struct _REG_GC_LANCAMENTO_HORAPS {
+struct NXLDADOSGC_API _REG_GC_LANCAMENTO_HORAPS {
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
     tagCY QuantHorasProducao;
@@ -301,7 +301,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoHoras : public T_NXDadosRegistro<_REG_
 NX_SOBRE(_REG_GC_LISTA_LANCAMENTO_HORAPS,
          "All hour postings of one branch and month in one record (Lancamento); the list does not check that its "
          "postings carry its month and branch.")
-struct _REG_GC_LISTA_LANCAMENTO_HORAPS {
+struct NXLDADOSGC_API _REG_GC_LISTA_LANCAMENTO_HORAPS {
     NXQuantidade QuantidadeLancamento;
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
@@ -320,7 +320,7 @@ class NXLDADOSGC_API CNXDadosGC_ListaLanctoHoras : public T_NXDadosRegistroComLi
 };
 
 NX_SOBRE(_REG_GC_FILTRO_LANCAMENTO_HORAPS, "The query filter of hour postings.")
-struct _REG_GC_FILTRO_LANCAMENTO_HORAPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_LANCAMENTO_HORAPS {
     ULONG ChaveInicial;
     ULONG ChaveFinal;
     ULONG PonteiroCentroCustos;
@@ -358,7 +358,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoHoras : public T_NXDadosRegistro
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CARGA_LANCTOS_HORASPS, "The parameters of a load of the hour postings of a branch and month.")
-struct _REG_GC_FILTRO_CARGA_LANCTOS_HORASPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CARGA_LANCTOS_HORASPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     std::byte Lacuna4[4];
@@ -373,7 +373,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCargaLanctosHoras
 };
 
 NX_SOBRE(_REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS, "The parameters of a copy of a month's hour postings to another month.")
-struct _REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_COPIA_PERIODO_LANCTOPS {
     REG_NXMA MaOrigem;
     REG_NXMA MaDestino;
     WORD PonteiroFilialOrigem;
@@ -397,7 +397,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroCopiaPeriodoLanctoHoras
 
 NX_SOBRE(_REG_GC_LANCTO_TERCEIRIZACAOPS,
          "An outsourcing posting: the outsourcing cost of one product or service in one branch and month.")
-struct _REG_GC_LANCTO_TERCEIRIZACAOPS {
+struct NXLDADOSGC_API _REG_GC_LANCTO_TERCEIRIZACAOPS {
     _REG_POSICAO_PRODUTOPS PosicaoProdutoServico;
     REG_NXDMAHMSUTC DmaHmsEmissao;
     REG_NXDMAHMSUTC DmaHmsGravacao;
@@ -440,7 +440,7 @@ class NXLDADOSGC_API CNXDadosGC_LancamentoTerceirizacao : public T_NXDadosRegist
 
 NX_SOBRE(_REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS,
          "The query filter of outsourcing postings; its member key is the product or service.")
-struct _REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_LANCTO_TERCEIRIZACAOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     ULONG ChaveInicial;
     ULONG ChaveFinal;
@@ -492,7 +492,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroLancamentoTerceirizacao
 NX_SOBRE(_REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS,
          "The parameters of a copy of outsourcing cost postings from one month to another, for a set of product and "
          "service classes (ProdutoClasse), with a projection adjustment.")
-struct _REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS {
+struct NXLDADOSGC_API _REG_GC_COPIAR_LANCTOS_CUSTOS_TERCEIRIZACAOPS {
     tagCY PercAjusteProjecao;
     NXQuantidade QuantidadeProdutoClasse;
     REG_NXMA MaCompetenciaOrigem;

@@ -10,7 +10,7 @@
 NX_SOBRE(_REG_GC_CLASSIFICACAO_CONTAPS,
          "The classification of one ledger account: whether what it records is a cost or an expense, fixed or "
          "variable.")
-struct _REG_GC_CLASSIFICACAO_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_CLASSIFICACAO_CONTAPS {
     REG_NXDMAHMSUTC DmaHmsGravacao;
     ULONG Posicao;
     ULONG PonteiroContaContabil;
@@ -40,7 +40,7 @@ class NXLDADOSGC_API CNXDadosGC_ClassificacaoConta : public T_NXDadosRegistro<_R
 };
 
 NX_SOBRE(_REG_GC_FILTRO_CLASSIFICACAO_CONTAPS, "The query filter of account classifications.")
-struct _REG_GC_FILTRO_CLASSIFICACAO_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_CLASSIFICACAO_CONTAPS {
     ULONG PonteiroClassificacaoContas;
     ULONG PonteiroContaContabil;
     BYTE FiltroTipoCustoDespesa;
@@ -65,7 +65,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroClassificacaoConta
 
 NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS,
          "The share of one account of an allocation matrix allocated to one cost centre.")
-struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOSPS {
     tagCY ValorRateio;
     ULONG PonteiroCentroCustos;
     BYTE CaracteristicaCentroCustos;
@@ -89,7 +89,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustos
 NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CONTAPS,
          "One account of an allocation matrix: the amount posted to it in the month and its allocation over cost "
          "centres (CentroCustos).")
-struct _REG_GC_MATRIZ_RATEIO_CONTAPS {
+struct NXLDADOSGC_API _REG_GC_MATRIZ_RATEIO_CONTAPS {
     tagCY TotalRateio;
     tagCY ValorLancado;
     NXQuantidade QuantidadeCentroCustos;
@@ -118,7 +118,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioConta : public T_NXDadosRegistroComL
 NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS,
          "The share of one support cost centre passed to one productive cost centre, split into fixed and variable "
          "cost.")
-struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS {
+struct NXLDADOSGC_API _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_PRODUTIVOPS {
     tagCY ValorRateio;
     tagCY CustoFixo;
     tagCY CustoVariavel;
@@ -148,7 +148,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosProdutivo
 NX_SOBRE(_REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS,
          "One support cost centre of an allocation matrix and how its amount passes to productive cost centres "
          "(CentroCustosProdutivo).")
-struct _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS {
+struct NXLDADOSGC_API _REG_GC_MATRIZ_RATEIO_CENTRO_CUSTOS_APOIOPS {
     tagCY TotalRateio;
     tagCY ValorLancado;
     ULONG PonteiroCentroCustos;
@@ -181,7 +181,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateioCentroCustosApoio
 NX_SOBRE(_REG_GC_MATRIZ_RATEIOPS,
          "The allocation matrix of one branch and month: how the accounts' amounts spread over cost centres (Conta) "
          "and how support cost centres pass theirs on to productive ones (CentroCustosApoio).")
-struct _REG_GC_MATRIZ_RATEIOPS {
+struct NXLDADOSGC_API _REG_GC_MATRIZ_RATEIOPS {
     REG_NXDMAHMSUTC DmaHmsGravacao;
     NXQuantidade QuantidadeConta;
     NXQuantidade QuantidadeCentroCustosApoio;
@@ -211,7 +211,7 @@ class NXLDADOSGC_API CNXDadosGC_MatrizRateio : public T_NXDadosRegistroComLista<
 };
 
 NX_SOBRE(_REG_GC_FILTRO_MATRIZ_RATEIOPS, "The query filter of allocation matrices: a branch and month.")
-struct _REG_GC_FILTRO_MATRIZ_RATEIOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_MATRIZ_RATEIOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     std::byte Lacuna4[4];
@@ -226,7 +226,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroMatrizRateio : public T_NXDadosRegistro<_R
 
 NX_SOBRE(_REG_GC_FILTRO_MATRIZ_RATEIO_RELACIONAMENTOPS,
          "The query filter of the matrix relations of one cost centre; the servers decide what else it selects.")
-struct _REG_GC_FILTRO_MATRIZ_RATEIO_RELACIONAMENTOPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_MATRIZ_RATEIO_RELACIONAMENTOPS {
     ULONG PonteiroCentroCustos;
     std::byte Lacuna4[4];
 };
@@ -240,7 +240,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroMatrizRateioRelacionamento
 
 NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS,
          "The parameters of an invalidation of the allocation matrix of a branch and month.")
-struct _REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_INVALIDAR_MATRIZ_RATEIOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     BYTE EfetivarAlteracao;

@@ -10,7 +10,7 @@
 NX_SOBRE(_REG_GC_ENCERRAMENTO_CUSTOSPS,
          "The closing of one month of a branch: who closed it and when, its state, whether it is locked, and what is "
          "known of the month before.")
-struct _REG_GC_ENCERRAMENTO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_ENCERRAMENTO_CUSTOSPS {
     REG_NXDMAHMSUTC DmaHmsEncerramento;
     REG_NXDMAHMSUTC DmaHmsGravacao;
     ULONG Chave;
@@ -52,7 +52,7 @@ class NXLDADOSGC_API CNXDadosGC_EncerramentoCustos : public T_NXDadosRegistro<_R
 };
 
 NX_SOBRE(_REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS, "The query filter of closings: a range of months of one branch.")
-struct _REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_ENCERRAMENTO_CUSTOSPS {
     REG_NXMA MaCompetenciaInicial;
     REG_NXMA MaCompetenciaFinal;
     WORD PonteiroFilial;
@@ -76,7 +76,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroEncerramentoCustos
 
 NX_SOBRE(_REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS,
          "The parameters of an invalidation of the closing of a month of a branch.")
-struct _REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_INVALIDAR_ENCERRAMENTO_CUSTOSPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     BYTE EfetivarAlteracao;
@@ -158,7 +158,7 @@ class NXLDADOSGC_API CNXDadosGC_Mestre : public T_NXDadosRegistro<_REG_GC_MESTRE
 
 NX_SOBRE(_REG_GC_INFO_PERIODOSPS,
          "The periods of a branch open for movement and for integration, as day ranges, and its lock months.")
-struct _REG_GC_INFO_PERIODOSPS {
+struct NXLDADOSGC_API _REG_GC_INFO_PERIODOSPS {
     REG_NXDMA DmaMovimentacaoInferior;
     REG_NXDMA DmaMovimentacaoSuperior;
     REG_NXDMA DmaIntegracaoInferior;

@@ -8,7 +8,7 @@
 
 NX_SOBRE(_REG_GC_PRODUTO_SERVICO_CLASSEPS,
          "A product or service, or a class of them, chosen by filters and parameters (its member key).")
-struct _REG_GC_PRODUTO_SERVICO_CLASSEPS {
+struct NXLDADOSGC_API _REG_GC_PRODUTO_SERVICO_CLASSEPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServicoClasse;
     BYTE ConsiderarVariacoesGrades;
     std::byte Lacuna25[7];
@@ -29,7 +29,7 @@ class NXLDADOSGC_API CNXDadosGC_ProdutoServicoClasse
 NX_SOBRE(_REG_GC_RENTABILIDADEPS,
          "One line of a profitability analysis, identified by its member key: unit and total costs, expenses and "
          "prices, and the resulting profitability and profit margins.")
-struct _REG_GC_RENTABILIDADEPS {
+struct NXLDADOSGC_API _REG_GC_RENTABILIDADEPS {
     _REG_GC_KEY_RENTABILIDADEPS KeyRentabilidade;
     tagCY Quantidade;
     tagCY CustoUnitarioV8;
@@ -101,7 +101,7 @@ class NXLDADOSGC_API CNXDadosGC_Rentabilidade : public T_NXDadosRegistroComLista
 NX_SOBRE(_REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS,
          "The profitability of one product or service (its member key) in a branch and month, against a market price "
          "and term.")
-struct _REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS {
+struct NXLDADOSGC_API _REG_GC_RENTABILIDADE_PRODUTO_SERVICOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY Quantidade;
     tagCY CustoPadraoV8;
@@ -166,7 +166,7 @@ class NXLDADOSGC_API CNXDadosGC_RentabilidadeProdutoServico
 NX_SOBRE(_REG_GC_FILTRO_RENTABILIDADEPS,
          "The query filter of profitability: a range of days and of invoice numbers, an index set, a representative, "
          "a state, customer categories, customers (PonteiroCliente) and products and services (ProdutoServico).")
-struct _REG_GC_FILTRO_RENTABILIDADEPS {
+struct NXLDADOSGC_API _REG_GC_FILTRO_RENTABILIDADEPS {
     REG_NXDMA DmaInicial;
     REG_NXDMA DmaFinal;
     ULONG NrNFInicial;
@@ -231,7 +231,7 @@ class NXLDADOSGC_API CNXDadosGC_FiltroRentabilidade
 
 NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS,
          "The sales of one product or service of a contribution margin on one day.")
-struct _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS {
+struct NXLDADOSGC_API _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERV_DATAPS {
     tagCY QuantidadeVendida;
     tagCY TotalVendido;
     REG_NXDMA Dma;
@@ -253,7 +253,7 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServData
 
 NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS,
          "One product or service of a contribution margin (its member key), with its sales by day (Data).")
-struct _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS {
+struct NXLDADOSGC_API _REG_GC_MARGEM_CONTRIBUICAO_PROD_SERVPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY PrecoUnitarioVendidoV8;
     tagCY CustoVariavelUnitarioV8;
@@ -296,7 +296,7 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoProdServ
 
 NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS,
          "One dated line of the break-even (PE) analysis of a contribution margin.")
-struct _REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS {
+struct NXLDADOSGC_API _REG_GC_MARGEM_CONTRIBUICAO_PE_DETALHEPS {
     tagCY GastoFixo;
     tagCY CustoVariavel;
     tagCY Receita;
@@ -334,7 +334,7 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicaoPEDetalhe
 NX_SOBRE(_REG_GC_MARGEM_CONTRIBUICAOPS,
          "The contribution margin of a branch and month: its totals, its products and services (ProdutoServico) and "
          "its dated break-even lines (DetalhePE).")
-struct _REG_GC_MARGEM_CONTRIBUICAOPS {
+struct NXLDADOSGC_API _REG_GC_MARGEM_CONTRIBUICAOPS {
     tagCY TotalCustoFixo;
     tagCY TotalDespesaFixa;
     tagCY TotalVendido;
@@ -374,7 +374,7 @@ class NXLDADOSGC_API CNXDadosGC_MargemContribuicao
 
 NX_SOBRE(_REG_GC_PARAMETROS_MARGEM_CONTRIBUICAOPS,
          "The parameters of a contribution-margin analysis: a branch and month.")
-struct _REG_GC_PARAMETROS_MARGEM_CONTRIBUICAOPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_MARGEM_CONTRIBUICAOPS {
     REG_NXMA MaCompetencia;
     WORD PonteiroFilial;
     std::byte Lacuna4[4];
@@ -390,7 +390,7 @@ class NXLDADOSGC_API CNXDadosGC_ParametrosMargemContribuicao
 
 NX_SOBRE(_REG_GC_FORMACAO_PRECOPS,
          "The cash and term selling prices formed for one product or service (its member key).")
-struct _REG_GC_FORMACAO_PRECOPS {
+struct NXLDADOSGC_API _REG_GC_FORMACAO_PRECOPS {
     _REG_GC_KEY_PRODUTO_SERVICOPS KeyProdutoServico;
     tagCY CustoPadraoV8;
     tagCY LucroLiquidoV8;
@@ -432,7 +432,7 @@ class NXLDADOSGC_API CNXDadosGC_FormacaoPreco : public T_NXDadosRegistroComLista
 NX_SOBRE(_REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS,
          "The parameters of a selling-price formation: an index set, an index-to-product relation, a branch and "
          "month, and the product and service classes to price (ProdutoServicoClasse).")
-struct _REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS {
+struct NXLDADOSGC_API _REG_GC_PARAMETROS_FORMACAO_PRECO_VENDAPS {
     ULONG PonteiroIndiceCustos;
     ULONG PonteiroRelacaoIndicesProdutos;
     NXQuantidade QuantidadeProdutoServicoClasse;
