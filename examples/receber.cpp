@@ -26,7 +26,7 @@ _REG_GC_CENTRO_CUSTOSPS Chegada() {
     contas[1].PonteiroContaContabil = 3102;
     contas[1].ValorRateio = tagCY{400000};  // 40
     reg.pConta = contas;
-    reg.QuantidadeConta = NXQuantidade{2};
+    reg.QuantidadeConta = 2;
     return reg;
 }
 

@@ -56,12 +56,13 @@ static_assert(NXQuantidade{0} > -1 && NXQuantidade{0} >= 0 && NXQuantidade{0} < 
 static_assert(kMaxima < (std::int64_t{1} << 32) && kMaxima > std::numeric_limits<std::int32_t>::max());
 static_assert(-1 < NXQuantidade{0} && 4 > NXQuantidade{3});
 
-// No conversion is opened: no arithmetic, no bool, character or floating-point comparisons.
-template <class T>
-constexpr bool kComparavel = requires(NXQuantidade q, T n) { q < n; };
-template <class T>
-constexpr bool kSomavel = requires(NXQuantidade q, T n) { q + n; };
-static_assert(!std::is_convertible_v<NXQuantidade, std::uint32_t> && !kSomavel<int>);
-static_assert(kComparavel<signed char> && !kComparavel<bool> && !kComparavel<char> && !kComparavel<double>);
+// A count is written and read as the plain integer it is.
+static_assert([] {
+    NXQuantidade q{};
+    const bool zero = q == 0;
+    q = 2;
+    const std::uint32_t n = q + 1;
+    return zero && n == 3 && std::is_trivial_v<NXQuantidade> && sizeof(NXQuantidade) == 4;
+}());
 
 }  // namespace

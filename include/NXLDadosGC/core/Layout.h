@@ -15,12 +15,19 @@
 #include "NXLDadosGC/platform/Moeda.h"  // tagCY
 #include "NXLDadosGC/platform/Tipos.h"  // BYTE, WORD, ULONG
 
-// The count of a (count, pointer) pair: 32 bits in the record, a type of its own so that the
-// field table can tell counts from other numbers.
-enum class NXQuantidade : std::uint32_t {};
+// The count of a (count, pointer) pair: an unsigned 32-bit integer in the record, of a type of
+// its own only so that the field table can tell counts from other numbers. It reads and writes
+// as the plain count it is (`reg.QuantidadeConta = 2;`, `ULONG n = reg.QuantidadeConta;`).
+struct NXQuantidade {
+    std::uint32_t valor;
 
-// A count compares with any integer by value (`reg.QuantidadeConta == 3`, `n < -1` is false),
-// exactly, whatever the integer's sign and width; it converts to nothing.
+    NXQuantidade() = default;  // trivial: records stay trivial, and `{}` zeroes it
+    constexpr NXQuantidade(std::uint32_t v) noexcept : valor(v) {}
+    constexpr operator std::uint32_t() const noexcept { return valor; }
+};
+
+// A count compares with any integer by value (`reg.QuantidadeConta == 3`; `q > -1` is true),
+// exactly, whatever the integer's sign and width.
 namespace NXDadosGC::detail {
 template <class I>
 concept InteiroComparavel = std::integral<I> && !std::same_as<I, bool> && !std::same_as<I, char> &&
