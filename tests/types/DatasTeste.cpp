@@ -74,7 +74,7 @@ TEST(Ma, MontaEDesmonta) {
 constexpr std::int64_t kExemplo = 0x00F574014047FBB7;  // 9 April 2018 10:30:15, UTC-3
 
 TEST(DmaHmsUtc, MontaEDesmonta) {
-    EXPECT_EQ(MontaDmaHmsUtc(MontaDma(9, 4, 2018), 10, 30, 15, -3, 0).Valor(), kExemplo);
+    EXPECT_EQ(MontaDmaHmsUtc(MontaDma(9, 4, 2018), 10, 30, 15, -3, 0), kExemplo);  // reads as its integer
     const struct {
         std::uint32_t dma;
         WORD hora, minuto, segundo;

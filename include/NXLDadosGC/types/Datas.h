@@ -19,6 +19,7 @@
 //   bits  0..37  signed, local seconds on the day-number scale: day × 86,400 + time of day
 //   bits 38..55  signed, local minus UTC in seconds (three hours west of Greenwich: -10,800)
 //   bits 56..63  unused: zero when built here, kept unchanged by the setters
+// It converts implicitly to and from that integer, as the other two do.
 //
 // REG_NXDMC is another 8-byte date value that this library only moves and compares whole.
 //
@@ -45,10 +46,10 @@ struct REG_NXDMAHMSUTC {
     std::int64_t m_Valor;
 
     REG_NXDMAHMSUTC() = default;
-    constexpr explicit REG_NXDMAHMSUTC(std::int64_t valor) : m_Valor(valor) {}
+    constexpr REG_NXDMAHMSUTC(std::int64_t valor) : m_Valor(valor) {}  // NOLINT: implicit by design
+    constexpr operator std::int64_t() const { return m_Valor; }        // NOLINT
     // The whole 64-bit integer, unused bits included.
     constexpr std::int64_t Valor() const { return m_Valor; }
-    friend constexpr bool operator==(const REG_NXDMAHMSUTC&, const REG_NXDMAHMSUTC&) = default;
 };
 
 // Opaque: no operation of this library looks inside.
