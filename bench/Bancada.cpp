@@ -506,6 +506,7 @@ int main(int argc, char** argv) {
         RegistrarCarga(c);
     }
     if (Escolhida(cargas, "Adiciona1M")) RegistrarAdiciona();
+    if (Escolhida(cargas, "Textos")) RegistrarTextos();
 
     Relatorio relatorio;
     benchmark::RunSpecifiedBenchmarks(&relatorio);

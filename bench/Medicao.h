@@ -102,6 +102,8 @@ void RegistrarProtobuf(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_CustoProducao>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_MatrizRateio>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
+// UTF-8 texts into and out of code pages 1252 and 932 (Textos.cpp).
+void RegistrarTextos();
 
 }  // namespace nxbench
 

@@ -3,12 +3,16 @@
 
 #include <atomic>  // std::atomic
 
+#include "Interno.h"  // EhByteInicial
+
 namespace {
 
 // Relaxed is enough: the page is one independent value, set by a host before it handles text.
 std::atomic<int> g_paginaCodigo{1252};
 
-bool EhByteInicial(int pagina, unsigned int c) {
+}  // namespace
+
+bool NXDadosGC::detail::EhByteInicial(int pagina, unsigned int c) {
     switch (pagina) {
         case 932:  // Japanese: two lead-byte ranges around the single-byte katakana
             return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
@@ -21,7 +25,7 @@ bool EhByteInicial(int pagina, unsigned int c) {
     }
 }
 
-}  // namespace
+using NXDadosGC::detail::EhByteInicial;
 
 int _setmbcp(int codepage) {
     if (codepage <= 0) return -1;

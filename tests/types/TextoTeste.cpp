@@ -56,3 +56,33 @@ TEST(CampoTexto, LeituraDescartaByteInicialSolto) {
 }
 
 }  // namespace
+
+// A UTF-8 text is stored whole or refused: at N bytes it fits, at N + 1 it does not, and a
+// double-byte character whose second byte would land beyond N does not either. A refused text
+// leaves the field as it was; the error says where the text stops fitting.
+TEST(CampoTexto, Utf8CabeOuERecusado) {
+    const struct {
+        int pagina;
+        std::string utf8;
+        std::string bytes;     // the field's 10 bytes afterwards ("" when refused)
+        std::size_t posicao;   // when refused: where the first character that does not fit starts
+    } kCases[]{
+        {1252, "Usinagem \xC3\xA7", "Usinagem \xE7", 0},                     // exactly N
+        {1252, "Usinagem \xC3\xA7\xC3\xA3", "", 11},                          // N + 1
+        {1252, "ab", "ab\0\0\0\0\0\0\0\0"s, 0},
+        {932, "ABCDEFGH\xE6\x97\xA5", "ABCDEFGH\x93\xFA", 0},                 // a kanji in bytes 8 and 9
+        {932, "ABCDEFGHI\xE6\x97\xA5", "", 9},                                // a kanji straddling N
+    };
+    for (const auto& c : kCases) {
+        std::string campo = "antes\0\0\0\0\0\0"s;
+        try {
+            SetCampoTextoUtf8(campo.data(), 10, c.utf8, {c.pagina}, "Codigo", "Classe");
+            EXPECT_EQ(campo.substr(0, 10), c.bytes) << c.utf8;
+            EXPECT_EQ(GetCampoTextoUtf8(campo.data(), {c.pagina}), c.utf8);
+        } catch (const NXDadosGC::ErroTexto& e) {
+            EXPECT_TRUE(c.bytes.empty()) << e.what();
+            EXPECT_EQ(e.Posicao(), c.posicao) << e.what();
+            EXPECT_EQ(campo, "antes\0\0\0\0\0\0"s);
+        }
+    }
+}

@@ -191,7 +191,10 @@ protected:                                                           \
 // NX_TEXTO(Nome, N)
 // In the public section, for a text field char[N+1]: Get<Nome>() returns the stored text as a
 // CString; Set<Nome>(const CString&) stores at most N bytes (a longer text is cut without
-// report) and returns the object. Needs NXLDadosGC/types/Texto.h.
+// report) and returns the object. Get<Nome>Utf8(opcoes) and Set<Nome>Utf8(utf8, opcoes) do the
+// same through UTF-8, converted with the code page of `opcoes` (OpcoesTexto, default: the
+// process's), and the setter refuses a text that does not fit whole (ErroTexto naming the
+// field, its width and the bytes needed) instead of cutting it. Needs NXLDadosGC/types/Texto.h.
 #define NX_TEXTO(Nome, N)                                                                  \
     CString Get##Nome() const {                                                            \
         static_assert(sizeof(REG::Nome) == (N) + 1, "text field " #Nome " must be N+1 bytes"); \
@@ -201,6 +204,13 @@ protected:                                                           \
     }                                                                                      \
     Self& Set##Nome(const CString& valor) {                                                \
         SetCampoTexto(GetReg().Nome, (N), valor);                                          \
+        return *this;                                                                      \
+    }                                                                                      \
+    std::string Get##Nome##Utf8(const NXDadosGC::OpcoesTexto& opcoes = {}) const {          \
+        return GetCampoTextoUtf8(GetReg().Nome, opcoes);                                   \
+    }                                                                                      \
+    Self& Set##Nome##Utf8(std::string_view utf8, const NXDadosGC::OpcoesTexto& opcoes = {}) { \
+        SetCampoTextoUtf8(GetReg().Nome, (N), utf8, opcoes, #Nome, GetThisClass()->m_lpszClassName); \
         return *this;                                                                      \
     }
 
