@@ -11,7 +11,8 @@ fields, lists, holders and member keys attributes by name.
 
 from .esquema import CLASSES, LAYOUTS, Registro
 from .pacote import ErroArvore, ErroEmpacotamento, escrever, ler
-from .valores import Competencia, Texto
+from .valores import Competencia
+from .textos import Texto
 
 __all__ = ["ler", "escrever", "classe", "CLASSES", "LAYOUTS", "Registro", "Competencia", "Texto", "ErroEmpacotamento",
            "ErroArvore"]
