@@ -18,6 +18,7 @@ be a bare number or its "data" text alone.
 """
 
 import json
+import re
 import struct
 from json.encoder import encode_basestring
 
@@ -265,6 +266,29 @@ def carregar(texto):
         _falha("(document)", f"not valid JSON: {e}")
     _conferir_estrutura(valor, "", 1)
     return valor
+
+
+_BRANCO = re.compile(r"[ \t\n\r]*")
+
+
+def documentos(texto: str):
+    """The JSON values of a text holding one or more of them separated by white space, each
+    parsed and checked as carregar() does."""
+    decodificador = json.JSONDecoder(object_pairs_hook=_objeto, parse_constant=_constante)
+    i, n = _BRANCO.match(texto).end(), len(texto)
+    if i == n:
+        yield carregar(texto)  # refused as an empty document is
+        return
+    while i < n:
+        try:
+            valor, i = decodificador.raw_decode(texto, i)
+        except RecursionError:
+            _falha("(document)", f"nested deeper than {PROFUNDIDADE_MAXIMA_JSON} levels")
+        except ValueError as e:
+            _falha("(document)", f"not valid JSON: {e}")
+        _conferir_estrutura(valor, "", 1)
+        yield valor
+        i = _BRANCO.match(texto, i).end()
 
 
 def _conferir_estrutura(valor, caminho: str, nivel: int):

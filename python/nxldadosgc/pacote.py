@@ -302,6 +302,14 @@ def ler(dados, *, pagina: int = textos.PADRAO, profundidade_maxima: int = PROFUN
     return _vista(layout, Pacote(m, textos.pagina(pagina)), raiz)
 
 
+def ler_proprio(dados, **opcoes) -> Registro:
+    """ler() of a buffer (bytes or a bytearray) that nobody else holds: it becomes the tree's
+    buffer without a copy."""
+    pagina = textos.pagina(opcoes.pop("pagina", textos.PADRAO))
+    layout, raiz = verificar(dados, **opcoes)
+    return _vista(layout, Pacote(dados, pagina), raiz)
+
+
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
