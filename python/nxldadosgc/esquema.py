@@ -230,6 +230,11 @@ class _Filho:
 class _Lista(_Filho):
     def converter(self, o, valor):
         from .lista import Lista
+        if hasattr(valor, "dtype") or hasattr(valor, "to_records"):  # numpy columns, or a pandas DataFrame
+            from .vetorial import de_colunas
+            lista = de_colunas(self.filho, valor)
+            lista._a.pagina = o._a.pagina
+            return lista
         if isinstance(valor, (str, bytes)) or not hasattr(valor, "__iter__"):
             raise TypeError(f"expected a list, got {type(valor).__name__}")
         return Lista.de_itens(self.filho, valor)

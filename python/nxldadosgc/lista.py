@@ -113,6 +113,19 @@ class Lista(MutableSequence):
                                   self._n)
         return Lista.de_itens(self.filho, [copy.deepcopy(x, memo) for x in self])
 
+    # ---- Columns (numpy) ----------------------------------------------------------------------
+
+    def colunas(self, lacunas: bool = False):
+        """The list as a read-only numpy structured array, a view of its block when the list is
+        one of a read tree (see nxldadosgc.vetorial)."""
+        from .vetorial import colunas
+        return colunas(self, lacunas)
+
+    def tabela(self):
+        """The list as a pandas DataFrame with decoded columns (see nxldadosgc.vetorial.tabela)."""
+        from .vetorial import tabela
+        return tabela(self)
+
     # ---- Changing ----------------------------------------------------------------------------
 
     def _proprios(self) -> list:

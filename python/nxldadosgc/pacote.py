@@ -281,8 +281,9 @@ def verificar(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_m
     layout = leitor.cabecalho()
     if vetorial is not False:
         from . import vetorial as vt
+        raiz = leitor.cursor
         if vt.np is not None and (vetorial or n >= vt.BYTES_MINIMOS) and vt.verificar(leitor, layout):
-            return layout, leitor.cursor
+            return layout, raiz
         if vetorial and vt.np is None:
             raise ImportError("vetorial=True needs numpy")
     return layout, leitor.arvore(layout)
@@ -313,17 +314,20 @@ def ler_proprio(dados, **opcoes) -> Registro:
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
-    def __init__(self, p: Pagina):
-        self.saida = bytearray()
+    def __init__(self, p: Pagina, capacidade: int):
+        self.saida = bytearray(capacidade)  # zeros; doubled when full, cut to `fim` at the end
+        self.fim = 0
         self.blocos = 0
         self.profundidade = 0  # the deepest level of blocks below the root
         self.pagina = p
 
     def anexar(self, tamanho: int) -> int:
         """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
-        desloc = len(self.saida)
+        desloc = self.fim
         self.blocos += 1
-        self.saida += bytes(_alinhar8(tamanho))
+        self.fim += _alinhar8(tamanho)
+        if self.fim > len(self.saida):
+            self.saida += bytes(max(self.fim, 2 * len(self.saida)) - len(self.saida))
         return desloc
 
     def copiar(self, layout: Layout, a, origem: int, n: int, destino: int):
@@ -432,8 +436,9 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
         raise TypeError(f"not a record of a data class: {type(arvore).__name__}")
     nome = layout.nome.encode("ascii")
     cabecalho = tamanho_cabecalho(len(nome))
-    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina))
-    e.saida += bytes(cabecalho)
+    # A tree read from a buffer packs to about that buffer's size.
+    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina), max(len(arvore._a.m) + 64, 4096))
+    e.fim = cabecalho
     e.saida[_NOME:_NOME + len(nome)] = nome
     raiz = e.anexar(layout.tamanho)
     try:
@@ -442,6 +447,7 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
+    del e.saida[e.fim:]
     for valor, limite, medida, opcao in (
             (e.blocos, blocos_maximos, f"the tree has {e.blocos} blocks", "blocos_maximos"),
             (e.profundidade, profundidade_maxima, f"blocks nested {e.profundidade} levels below the root",
