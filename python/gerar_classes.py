@@ -100,7 +100,9 @@ def _quebrar(linha: str, recuo: str) -> list:
 
 
 def gerar(esquema: dict) -> str:
-    linhas = [_CABECALHO.rstrip("\n"), "", '_FIXOS = ("self", "pagina")']
+    nomes = [c["classe"] for c in esquema["classes"]]
+    linhas = [_CABECALHO.rstrip("\n"), "", '_FIXOS = ("self", "pagina")', "", "__all__ = ["]
+    linhas += ['    "' + n + '",' for n in nomes] + ["]"]
     for c in esquema["classes"]:
         for campo in c["campos"]:
             if campo["tipo"] == "registro" and "campos" in campo and campo["nome"] not in {

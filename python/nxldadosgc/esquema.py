@@ -449,7 +449,7 @@ def _classes(layouts):
     for nome, layout in todos.items():
         cls = getattr(classes, nome, None)
         if cls is None:
-            raise ImportError(f"nxldadosgc.classes has no {nome}: regenerate it (python3 -m nxldadosgc.gerar)")
+            raise ImportError(f"nxldadosgc.classes has no {nome}: regenerate it (python3 python/gerar_classes.py)")
         _ligar(layout, cls)
 
 

@@ -268,6 +268,7 @@ class _Leitor:
 
 
 _U32 = struct.Struct("<I")
+_BYTES_VETORIAIS = 1 << 16  # below this numpy's fixed costs exceed what it saves
 
 
 def verificar(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_maximos: int = BLOCOS_MAXIMOS,
@@ -279,13 +280,13 @@ def verificar(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_m
         raise ErroEmpacotamento(0, "", "", f"the buffer has {n} bytes, more than the limit of {bytes_maximos}")
     leitor = _Leitor(dados, profundidade_maxima, blocos_maximos, conferir_crc)
     layout = leitor.cabecalho()
-    if vetorial is not False:
+    if vetorial or (vetorial is None and n >= _BYTES_VETORIAIS):
         from . import vetorial as vt
-        raiz = leitor.cursor
-        if vt.np is not None and (vetorial or n >= vt.BYTES_MINIMOS) and vt.verificar(leitor, layout):
-            return layout, raiz
         if vetorial and vt.np is None:
             raise ImportError("vetorial=True needs numpy")
+        raiz = leitor.cursor
+        if vt.np is not None and vt.verificar(leitor, layout):
+            return layout, raiz
     return layout, leitor.arvore(layout)
 
 

@@ -18,8 +18,6 @@ from .esquema import Layout, Pacote
 from .lista import Lista
 from .valores import ErroValor
 
-BYTES_MINIMOS = 1 << 16  # below this a buffer is checked record by record: numpy's start-up costs more
-
 _NUMEROS = {"u8": "u1", "char": "i1", "u16": "<u2", "u32": "<u4", "quantidade": "<u4", "CY": "<i8",
             "REG_NXMA": "<u2", "REG_NXDMA": "<u4", "REG_NXDMAHMSUTC": "<i8", "ponteiro": "<u8"}
 

@@ -216,3 +216,11 @@ def test_paginas_dump_e_pack(pagina, tmp_path):
     if _nxgc_tem("dump", "code page"):
         assert rodar_nxgc("dump", *opcao, "-", entrada=dados).stdout.decode() == texto
         assert rodar_nxgc("pack", *opcao, "-", "-o", "-", entrada=texto.encode()).stdout == dados
+
+
+def test_classes_geradas_do_esquema():
+    """The committed classes are what gerar_classes.py writes from the schema nxgc exports."""
+    import gerar_classes
+    atual = ESQUEMA.with_name("classes.py").read_text(encoding="utf-8")
+    assert gerar_classes.gerar(json.loads(ESQUEMA.read_text(encoding="utf-8"))) == atual, \
+        "regenerate: python3 python/gerar_classes.py"
