@@ -195,6 +195,15 @@ def _lista(saida, filho, valor, ind: str):
             if k:
                 partes.append(",\n" + dentro)
             _registro(saida, el, r._a, r._p, r, dentro)
+    elif cache is None and _plano_do_bloco(el, dentro) is not None:
+        plano = _plano_do_bloco(el, dentro)
+        m = memoryview(a.m)
+        for inicio in range(0, n, _LOTE):
+            fim = min(n, inicio + _LOTE)
+            if inicio:
+                partes.append(",\n" + dentro)
+            partes.append((",\n" + dentro).join(plano(m[d + inicio * t:d + fim * t], a.pagina)))
+            saida.esvaziar()
     else:
         for k in range(n):
             if k:
@@ -203,6 +212,111 @@ def _lista(saida, filho, valor, ind: str):
             if not k & 1023:
                 saida.talvez_esvaziar()
     partes.append("\n" + ind + "]")
+
+
+_LOTE = 1 << 15  # records of a block formatted at a time
+_BYTES = ("lacuna", "posicao", "REG_NXDMC", "registro", "texto")
+
+
+def _plano_do_bloco(el: Layout, ind: str):
+    """For a layout whose records have no children nor member keys, a function that gives the
+    texts of a block's records a column at a time: each field's raw values for the whole block
+    at once (struct.iter_unpack), then one %-format per record. None for the other layouts."""
+    planos = el.__dict__.setdefault("_planos", {})
+    if ind in planos:
+        return planos[ind]
+    planos[ind] = None
+    dentro = ind + "  "
+    campos = [(i, c) for i, c in enumerate(el.campos) if c.lista is None and not (c.tipo == "ponteiro")]
+    if el.slots or any(c.sub is not None for _, c in campos) or not campos or campos[0][1].tipo == "lacuna":
+        return None
+    modelo, colunas = [], []  # pieces of the %-format, and for each field what gives its arguments
+    for i, c in campos:
+        chave = encode_basestring(c.nome) + ": "
+        separador = ",\n" + dentro if modelo else ""
+        if c.tipo == "lacuna":
+            entrada = separador + chave
+            colunas.append((i, lambda xs, p, e=entrada: [[e + '"' + x.hex() + '"' if any(x) else "" for x in xs]]))
+            modelo.append("%s")
+        elif c.tipo in LIMITES:
+            modelo.append(separador + chave + "%d")
+            colunas.append((i, None))
+        elif c.tipo == "CY":
+            modelo.append(separador + chave + '"%s%d.%04d"')
+            colunas.append((i, _moedas))
+        else:
+            formatar = _formatador(c)
+            cache = {}
+
+            def textos_da_coluna(xs, p, formatar=formatar, chave=chave, cache=cache, datado=c.tipo.startswith("REG_NXDMA")
+                                 or c.tipo == "REG_NXMA"):
+                if datado:  # few distinct values: each formatted once
+                    r = []
+                    for x in xs:
+                        t = cache.get(x)
+                        if t is None:
+                            t = cache[x] = formatar(x, dentro, p)[len(chave):]
+                        r.append(t)
+                    return [r]
+                return [[formatar(x, dentro, p)[len(chave):] for x in xs]]
+            modelo.append(separador + chave + "%s")
+            colunas.append((i, textos_da_coluna))
+    molde = ("{\n" + dentro + "".join(modelo) + "\n" + ind + "}").replace("%", "%%")
+    for marca in ("%%s", "%%d", "%%04d"):
+        molde = molde.replace(marca, marca[1:])
+    estrutura = el.estrutura
+    from .vetorial import np
+    if np is not None:  # the columns of numbers from numpy, the rest as with struct
+        from .vetorial import tipo
+        dt = tipo(el, True)
+
+    def plano(bloco, p):
+        if np is not None:
+            a = np.frombuffer(bloco, dt)
+            argumentos = []
+            for i, fazer in colunas:
+                c = el.campos[i]
+                if fazer is None:
+                    argumentos.append(a[c.nome].tolist())
+                elif fazer is _moedas:
+                    argumentos += _moedas_numpy(a[c.nome])
+                elif c.tipo in _BYTES:
+                    w = c.largura
+                    coluna = np.frombuffer(bloco, np.uint8).reshape(-1, el.tamanho)[:, c.deslocamento:c.deslocamento + w]
+                    b = coluna.tobytes()
+                    argumentos += fazer([b[k:k + w] for k in range(0, len(b), w)], p)
+                else:
+                    argumentos += fazer(a[c.nome].tolist(), p)
+            return map(molde.__mod__, zip(*argumentos))
+        valores = list(zip(*estrutura.iter_unpack(bloco)))
+        argumentos = []
+        for i, fazer in colunas:
+            if fazer is None:
+                argumentos.append(valores[i])
+            else:
+                argumentos += fazer(valores[i], p)
+        return map(molde.__mod__, zip(*argumentos))
+    planos[ind] = plano
+    return plano
+
+
+def _moedas_numpy(x):
+    from .vetorial import np
+    negativo = x < 0
+    absoluto = np.where(negativo, ~x.view(np.uint64) + np.uint64(1), x.view(np.uint64))  # |-2**63| fits a u64
+    return [np.where(negativo, "-", "").tolist(), (absoluto // 10000).tolist(), (absoluto % 10000).tolist()]
+
+
+def _moedas(xs, p):
+    """Sign, units and ten-thousandths of raw currency values, as three columns."""
+    sinais, inteiros, fracoes = [], [], []
+    for x in xs:
+        a = -x if x < 0 else x
+        sinais.append("-" if x < 0 else "")
+        q, r = divmod(a, 10000)
+        inteiros.append(q)
+        fracoes.append(r)
+    return [sinais, inteiros, fracoes]
 
 
 # ---- JSON -> tree ---------------------------------------------------------------------------
