@@ -16,6 +16,7 @@ except ImportError:  # numpy is optional: the checks then run record by record, 
 
 from .esquema import Layout, Pacote
 from .lista import Lista
+from .textos import PADRAO, pagina
 from .valores import ErroValor
 
 _NUMEROS = {"u8": "u1", "char": "i1", "u16": "<u2", "u32": "<u4", "quantidade": "<u4", "CY": "<i8",
@@ -179,6 +180,10 @@ def de_colunas(filho, valor) -> Lista:
         if valor.dtype.names is None or valor.ndim != 1:
             raise TypeError(f"expected a structured array of {el.nome} records, got {valor.dtype}")
         completo = tipo(el, True)
+        if valor.dtype in (completo, tipo(el)):  # records as they lie (colunas() of a list): their bytes as they are
+            dados = np.ascontiguousarray(valor).tobytes()
+            _conferir(el, np.frombuffer(dados, completo))
+            return Lista.do_bloco(filho, Pacote(dados, pagina(PADRAO)), 0, n)
         bloco = np.zeros(n, completo)
         for nome in valor.dtype.names:
             if nome not in completo.names:
@@ -189,8 +194,7 @@ def de_colunas(filho, valor) -> Lista:
                 raise ErroValor(f"field {nome}: {e}") from None
         _conferir(el, bloco)
         dados = bloco.tobytes()
-    from .textos import pagina
-    return Lista.do_bloco(filho, Pacote(dados, pagina(1252)), 0, n)
+    return Lista.do_bloco(filho, Pacote(dados, pagina(PADRAO)), 0, n)
 
 
 def _conferir(el: Layout, bloco):
