@@ -9,7 +9,9 @@ pacotes=(
   clang libclang-rt-14-dev          # libFuzzer and the clang sanitizer runtimes
   nlohmann-json3-dev libcli11-dev   # tools: JSON dumps and the command line
   libprotobuf-dev protobuf-compiler libflatbuffers-dev flatbuffers-compiler
-  python3-pytest                    # the Python package's tests
+  python3-pytest python3-venv       # the Python package: its tests, and installing it into a virtual environment
+  python3-numpy python3-pandas      # its optional columns and tables
+  python3-protobuf                  # its benchmark's peer
 )
 
 faltando=()

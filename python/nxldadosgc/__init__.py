@@ -6,15 +6,20 @@
     open("centro.nxgc", "wb").write(nxldadosgc.escrever(arvore))  # the bytes C++ writes
 
 Each data class is a class of this module (nxldadosgc.CNXDadosGC_CentroCustos), its record's
-fields, lists, holders and member keys attributes by name.
+fields, lists, holders and member keys attributes by name. With numpy, lists are also columns
+(Lista.colunas, colunas_da_classe); see python/README.md.
 """
 
-from .esquema import CLASSES, LAYOUTS, Registro
+from .esquema import CLASSES, LAYOUTS, Registro  # first: it binds the classes to their layouts
+from . import classes
+from .classes import *  # noqa: F401,F403 - every data class
+from .lista import Lista
 from .pacote import ErroArvore, ErroEmpacotamento, escrever, ler
-from .valores import Competencia, Texto
+from .textos import PAGINAS, Texto
+from .valores import Competencia
 
-__all__ = ["ler", "escrever", "classe", "CLASSES", "LAYOUTS", "Registro", "Competencia", "Texto", "ErroEmpacotamento",
-           "ErroArvore"]
+__all__ = ["ler", "escrever", "classe", "colunas_da_classe", "CLASSES", "LAYOUTS", "PAGINAS", "Registro", "Lista",
+           "Competencia", "Texto", "ErroEmpacotamento", "ErroArvore", *classes.__all__]
 
 
 def classe(nome: str) -> type:
@@ -25,11 +30,8 @@ def classe(nome: str) -> type:
         raise KeyError(f"unknown class {nome!r}") from None
 
 
-def __getattr__(nome):
-    if nome in CLASSES:
-        return CLASSES[nome]
-    raise AttributeError(f"module {__name__!r} has no attribute {nome!r}")
-
-
-def __dir__():
-    return sorted(list(globals()) + list(CLASSES))
+def colunas_da_classe(arvore: Registro, classe: str, lacunas: bool = False):
+    """Every record of class `classe` in the lists and holders of a tree as one numpy structured
+    array, with the path of the list each came from (see nxldadosgc.vetorial)."""
+    from .vetorial import colunas_da_classe
+    return colunas_da_classe(arvore, classe, lacunas)

@@ -1,13 +1,19 @@
 """python3 -m nxldadosgc: packed record trees as JSON and back, as `nxgc dump` and `nxgc pack`.
 
-"-" is standard input or output wherever a file is read or written. Exit status: 0 on success,
-1 when the input is refused or a file cannot be read or written, 2 for a usage error.
+"-" is standard input or output wherever a file is read or written. A file or stream may hold
+several packed trees one after another (dump prints each tree's document in turn), and pack
+reads documents separated by white space, writing one packed tree for each. An output file is
+written beside its target and renamed into place, so a failure never leaves part of one. Exit
+status: 0 on success, 1 when the input is refused or a file cannot be read or written, 2 for a
+usage error.
 """
 
 import argparse
+import os
 import sys
+import tempfile
 
-from . import documento, pacote
+from . import documento, pacote, textos
 from .esquema import LAYOUTS
 
 
@@ -19,75 +25,200 @@ def _nome(caminho: str, saida: bool = False) -> str:
     return caminho if caminho != "-" else "standard output" if saida else "standard input"
 
 
-def _ler(caminho: str) -> bytes:
+class _Entrada:
+    """A file, or standard input, read a piece at a time."""
+
+    def __init__(self, caminho: str):
+        self.caminho = caminho
+        try:
+            if caminho == "-":
+                if sys.stdin is None:
+                    raise OSError(9, os.strerror(9))
+                self.f = sys.stdin.buffer
+            else:
+                self.f = open(caminho, "rb")
+        except OSError as e:
+            raise _Recusado(f"cannot read {_nome(caminho)}: {e.strerror}") from None
+
+    def ler(self, n: int = -1):
+        """Up to n bytes (all that is left when n is -1), fewer only at the end; memory grows
+        with what arrives, not with what was asked for."""
+        try:
+            if n < 0:
+                return self.f.read()
+            if n <= _PEDACO:
+                return self.f.read(n)
+            dados = bytearray(self.f.read(_PEDACO))
+            while len(dados) < n:
+                pedaco = self.f.read(min(n - len(dados), len(dados)))
+                if not pedaco:
+                    break
+                dados += pedaco
+            return dados
+        except OSError as e:
+            raise _Recusado(f"cannot read {_nome(self.caminho)}: {e.strerror}") from None
+
+    def fechar(self):
+        if self.caminho != "-":
+            self.f.close()
+
+
+_PEDACO = 1 << 24
+
+
+class _Saida:
+    """A file written under a temporary name beside it and renamed into place when complete, or
+    standard output."""
+
+    def __init__(self, caminho: str):
+        self.caminho, self.temporario = caminho, None
+        try:
+            if caminho == "-":
+                if sys.stdout is None:
+                    raise OSError(9, os.strerror(9))
+                self.f = sys.stdout.buffer
+            else:
+                pasta, nome = os.path.split(caminho)
+                fd, self.temporario = tempfile.mkstemp(dir=pasta or ".", prefix=f".{nome}.", suffix=".tmp")
+                self.f = os.fdopen(fd, "wb")
+        except OSError as e:
+            raise _Recusado(f"cannot write {_nome(caminho, True)}: {e.strerror}") from None
+
+    def escrever(self, dados):
+        try:
+            self.f.write(dados)
+        except OSError as e:
+            raise _Recusado(f"cannot write {_nome(self.caminho, True)}: {e.strerror}") from None
+
+    def concluir(self):
+        try:
+            self.f.flush()
+            if self.temporario is not None:
+                mascara = os.umask(0)
+                os.umask(mascara)
+                os.fchmod(self.f.fileno(), 0o666 & ~mascara)
+                self.f.close()
+                os.replace(self.temporario, self.caminho)
+                self.temporario = None
+        except OSError as e:
+            raise _Recusado(f"cannot write {_nome(self.caminho, True)}: {e.strerror}") from None
+
+    def descartar(self):
+        if self.temporario is not None:
+            self.f.close()
+            os.unlink(self.temporario)
+
+
+def arvores(entrada: _Entrada, limites: dict):
+    """(offset in the stream, bytes) of each packed tree of a stream, read one at a time: the
+    24 bytes of its header first, then the length they give once it is within the limits. What
+    a cut stream leaves is given as it is, for the reader to refuse."""
+    inicio = 0
+    maximo = limites.get("bytes_maximos", pacote.BYTES_MAXIMOS)
+    while True:
+        cabecalho = entrada.ler(24)
+        if not cabecalho:
+            if inicio == 0:
+                raise _Recusado(f"{_nome(entrada.caminho)}: the file is empty")
+            return
+        dados = cabecalho
+        if len(cabecalho) == 24:
+            if cabecalho[:8] != pacote.MAGICO:
+                raise pacote.ErroEmpacotamento(inicio, "", "", "not a packed record tree (wrong magic number)")
+            comprimento = int.from_bytes(cabecalho[16:24], "little")
+            if comprimento > maximo:
+                raise pacote.ErroEmpacotamento(inicio + 16, "", "", f"the header gives a length of {comprimento} "
+                                                                    f"bytes, more than the limit of {maximo}")
+            if comprimento < 40:
+                raise pacote.ErroEmpacotamento(inicio + 16, "", "", f"the header gives a length of {comprimento} "
+                                                                    "bytes, less than a header's 40")
+            dados = cabecalho + entrada.ler(comprimento - 24)
+        yield inicio, dados
+        inicio += len(dados)
+
+
+def _deslocado(e: pacote.ErroEmpacotamento, inicio: int) -> pacote.ErroEmpacotamento:
+    return pacote.ErroEmpacotamento(e.deslocamento + inicio, e.classe, e.campo, e.motivo) if inicio else e
+
+
+def dump(arquivo: str, saida: str, pagina: int):
+    entrada = _Entrada(arquivo)
+    destino = _Saida(saida)
     try:
-        if caminho == "-":
-            dados = sys.stdin.buffer.read()
-        else:
-            with open(caminho, "rb") as f:
-                dados = f.read()
-    except OSError as e:
-        raise _Recusado(f"cannot read {_nome(caminho)}: {e.strerror}") from None
-    if not dados:
-        raise _Recusado(f"{_nome(caminho)}: the file is empty")
-    return dados
-
-
-def _escrever(caminho: str, dados: bytes):
-    try:
-        if caminho == "-":
-            sys.stdout.buffer.write(dados)
-            sys.stdout.buffer.flush()
-        else:
-            with open(caminho, "wb") as f:
-                f.write(dados)
-    except OSError as e:
-        raise _Recusado(f"cannot write {_nome(caminho, True)}: {e.strerror}") from None
-
-
-def dump(arquivo: str, saida: str):
-    try:
-        texto = documento.texto_json(pacote.ler(_ler(arquivo)))
+        for inicio, dados in arvores(entrada, {}):
+            try:
+                arvore = pacote.ler_proprio(dados, pagina=pagina)
+            except pacote.ErroEmpacotamento as e:
+                raise _deslocado(e, inicio) from None
+            del dados
+            documento.escrever_json(arvore, lambda t: destino.escrever(t.encode("utf-8")))
+        destino.concluir()
     except pacote.ErroEmpacotamento as e:
+        destino.descartar()
         raise _Recusado(f"{_nome(arquivo)}: {e}") from None
-    _escrever(saida, texto.encode("utf-8"))
+    except BaseException:
+        destino.descartar()
+        raise
+    finally:
+        entrada.fechar()
 
 
-def pack(classe, arquivo: str, saida: str):
+def pack(classe, arquivo: str, saida: str, pagina: int):
+    entrada = _Entrada(arquivo)
+    dados = entrada.ler()
+    entrada.fechar()
+    if not dados:
+        raise _Recusado(f"{_nome(arquivo)}: the file is empty")
     try:
-        dados = pacote.escrever(documento.de_json(_ler(arquivo).decode("utf-8-sig"), classe))
+        texto = dados.decode("utf-8-sig")
     except UnicodeDecodeError as e:
         raise _Recusado(f"{_nome(arquivo)}: (document): not UTF-8 text: {e.reason} at byte {e.start}") from None
+    del dados
+    destino = _Saida(saida)
+    numero = 1  # of the document being read: the first one's errors name no number, as for a lone document
+    try:
+        for valor in documento.documentos(texto):
+            destino.escrever(pacote.escrever(documento.de_json(valor, classe, pagina)))
+            numero += 1
+        destino.concluir()
     except (documento.ErroJson, pacote.ErroArvore) as e:
-        raise _Recusado(f"{_nome(arquivo)}: {e}") from None
-    _escrever(saida, dados)
+        destino.descartar()
+        onde = f"document {numero}: " if numero > 1 else ""
+        raise _Recusado(f"{_nome(arquivo)}: {onde}{e}") from None
+    except BaseException:
+        destino.descartar()
+        raise
 
 
 def main(argv=None) -> int:
     p = argparse.ArgumentParser(prog="python3 -m nxldadosgc", description=__doc__.split("\n\n")[0],
                                 epilog='"-" stands for standard input or output wherever a file is read or written.')
     comandos = p.add_subparsers(dest="comando", required=True)
-    d = comandos.add_parser("dump", help="print a packed record tree as JSON")
-    d.add_argument("arquivo", metavar="file", help="a packed record tree (- for standard input)")
+    pagina = argparse.ArgumentParser(add_help=False)
+    pagina.add_argument("--code-page", dest="pagina", type=int, choices=textos.PAGINAS, default=textos.PADRAO,
+                        metavar="N", help="code page of the texts in the records: 1252 (default), 932, 936, 949 or 950")
+    d = comandos.add_parser("dump", parents=[pagina], help="print packed record trees as JSON")
+    d.add_argument("arquivo", metavar="file", help="packed record trees, one after another (- for standard input)")
     d.add_argument("-o", "--output", dest="saida", default="-", help="where to write the JSON (default: -)")
-    k = comandos.add_parser("pack", help="turn JSON (as dump prints it) into a packed record tree")
+    k = comandos.add_parser("pack", parents=[pagina], help="turn JSON (as dump prints it) into packed record trees")
     k.add_argument("argumentos", nargs="+", metavar="[class] json-file",
-                   help="the JSON document (- for standard input), and optionally the class it must hold")
-    k.add_argument("-o", "--output", dest="saida", required=True, help="where to write the packed tree, or -")
+                   help="JSON documents (- for standard input), and optionally the class they must hold")
+    k.add_argument("-o", "--output", dest="saida", required=True, help="where to write the packed trees, or -")
     a = p.parse_args(argv)
     try:
         if a.comando == "dump":
-            dump(a.arquivo, a.saida)
+            dump(a.arquivo, a.saida, a.pagina)
             return 0
         if len(a.argumentos) > 2:
             p.error("pack takes at most a class and a JSON file")
         classe = a.argumentos[0] if len(a.argumentos) == 2 else None
         if classe is not None and classe not in LAYOUTS:
             p.error(f'unknown class "{classe}"')
-        pack(classe, a.argumentos[-1], a.saida)
+        pack(classe, a.argumentos[-1], a.saida, a.pagina)
         return 0
     except _Recusado as e:
-        print(f"nxldadosgc: {e}", file=sys.stderr)
+        if sys.stderr is not None:
+            print(f"nxldadosgc: {e}", file=sys.stderr)
         return 1
 
 

@@ -18,10 +18,16 @@ be a bare number or its "data" text alone.
 """
 
 import json
+import re
+import struct
+from json.encoder import encode_basestring
 
+from . import textos
 from . import valores as v
-from .esquema import LAYOUTS, LIMITES, Layout, Registro
+from .esquema import LAYOUTS, LIMITES, Campo, Layout, Registro, _vista, novo
 from .pacote import ErroArvore
+
+_U32, _U64 = struct.Struct("<I"), struct.Struct("<Q")
 
 
 class ErroJson(ValueError):
@@ -31,92 +37,286 @@ class ErroJson(ValueError):
 
 # ---- Tree -> JSON ---------------------------------------------------------------------------
 
-def para_json(arvore: Registro) -> dict:
-    """The document of a record tree, as a dict in the order `nxgc dump` prints it."""
+def escrever_json(arvore: Registro, escrever, tamanho_pedaco: int = 1 << 20):
+    """Writes the text `nxgc dump` prints for the tree through escrever(str), in pieces of about
+    tamanho_pedaco characters: the whole text is never held."""
     layout = type(arvore).layout
-    try:
-        return {"classe": layout.nome, "registro": _registro_para_json(layout, arvore)}
-    except ErroArvore as e:
-        e.caminho.insert(0, layout.nome)
-        raise
+    saida = _Saida(escrever, tamanho_pedaco)
+    saida.partes.append('{\n  "classe": ' + encode_basestring(layout.nome) + ',\n  "registro": ')
+    _registro(saida, layout, arvore._a, arvore._p, arvore, "  ")
+    saida.partes.append("\n}\n")
+    saida.esvaziar()
 
 
 def texto_json(arvore: Registro) -> str:
     """The text `nxgc dump` prints for the tree, final newline included."""
-    return json.dumps(para_json(arvore), indent=2, ensure_ascii=False) + "\n"
+    partes = []
+    escrever_json(arvore, partes.append)
+    return "".join(partes)
 
 
-def _registro_para_json(layout: Layout, objeto) -> dict:
-    if type(objeto) is not layout.classe:
-        raise ErroArvore(f"expected a {layout.classe.__name__}, got {type(objeto).__name__}")
-    j = {}
-    for c in layout.campos:
+def para_json(arvore: Registro) -> dict:
+    """The document of a record tree, as a dict in the order `nxgc dump` prints it."""
+    return json.loads(texto_json(arvore))
+
+
+class _Saida:
+    __slots__ = ("partes", "escrever", "tamanho", "acumulado")
+
+    def __init__(self, escrever, tamanho):
+        self.partes, self.escrever, self.tamanho, self.acumulado = [], escrever, tamanho, 0
+
+    def talvez_esvaziar(self):
+        if len(self.partes) > 4096:
+            self.esvaziar()
+
+    def esvaziar(self):
+        if self.partes:
+            self.escrever("".join(self.partes))
+            self.partes.clear()
+
+
+def _formatadores(layout: Layout):
+    """For each field of the record in field-table order: (its index in the struct, the text of
+    its entry for a raw value at an indentation), or a child (list, holder, member key)."""
+    r = []
+    for i, c in enumerate(layout.campos):
         if c.lista is not None:
             continue
         if c.tipo == "ponteiro":
-            f = c.filho
-            if f is None:
-                continue  # a pointer that is no child's is always zero
-            valor = getattr(objeto, f.nome)
-            try:
-                if f.tipo == "unico":
-                    j[f.nome] = None if valor is None else _registro_para_json(f.elemento, valor)
-                else:
-                    j[f.nome] = [_elemento(f, k, x) for k, x in enumerate(valor)]
-            except ErroArvore as e:
-                e.caminho.insert(0, f.nome)
-                raise
+            if c.filho is not None:
+                r.append((i, c.filho, None))
             continue
-        valor = getattr(objeto, c.nome)
         if c.sub is not None:
-            try:
-                j[c.nome] = _registro_para_json(c.sub, valor)
-            except ErroArvore as e:
-                e.caminho.insert(0, c.nome)
-                raise
+            r.append((i, c, None))
             continue
-        try:
-            bruto = c.para_bruto(valor)
-        except v.ErroValor as e:
-            raise ErroArvore(str(e), [c.nome]) from None
-        if c.tipo == "lacuna" and not any(bruto):
-            continue
-        j[c.nome] = _valor_para_json(c.tipo, bruto)
-    return j
+        r.append((i, None, _formatador(c)))
+    layout.formatadores = r
+    return r
 
 
-def _elemento(f, k, x):
-    try:
-        if f.elemento is None:
-            return v.inteiro(x, 0, 0xFFFFFFFF)
-        return _registro_para_json(f.elemento, x)
-    except v.ErroValor as e:
-        raise ErroArvore(str(e), [f"[{k}]"]) from None
-    except ErroArvore as e:
-        e.caminho.insert(0, f"[{k}]")
-        raise
-
-
-def _valor_para_json(tipo: str, bruto):
+def _formatador(c):
+    chave = encode_basestring(c.nome) + ": "
+    tipo = c.tipo
+    if tipo in LIMITES:
+        return lambda x, ind, p: chave + str(x)
     if tipo == "CY":
-        return v.texto_moeda(bruto)
+        return lambda x, ind, p: chave + '"' + v.texto_moeda(x) + '"'
     if tipo in ("REG_NXMA", "REG_NXDMA", "REG_NXDMAHMSUTC"):
-        if tipo == "REG_NXMA":
-            j, data = {"valor": bruto}, v.texto_competencia(bruto)
-        elif tipo == "REG_NXDMA":
-            j, data = {"valor": bruto}, v.texto_dia(bruto)
-        else:
-            j, data = {"valor": f"0x{bruto & 0xFFFFFFFFFFFFFFFF:016x}"}, v.texto_momento(bruto)
-        if data is not None:
-            j["data"] = data
-        return j
+        data = {"REG_NXMA": v.texto_competencia, "REG_NXDMA": v.texto_dia, "REG_NXDMAHMSUTC": v.texto_momento}[tipo]
+        hexa = tipo == "REG_NXDMAHMSUTC"
+
+        def datado(x, ind, p):
+            valor = f'"0x{x & 0xFFFFFFFFFFFFFFFF:016x}"' if hexa else str(x)
+            d = data(x)
+            if d is None:
+                return f'{chave}{{\n{ind}  "valor": {valor}\n{ind}}}'
+            return f'{chave}{{\n{ind}  "valor": {valor},\n{ind}  "data": "{d}"\n{ind}}}'
+        return datado
     if tipo == "texto":
-        fim = bruto.index(0)
-        texto = v.de_1252(bruto[:fim])
-        return {"texto": texto, "bytes": bruto.hex()} if any(bruto[fim:]) else texto
-    if isinstance(bruto, bytes):
-        return bruto.hex()
-    return bruto
+        def texto(x, ind, p):
+            t, exato = textos.texto_do_campo(x, p)
+            if exato:
+                return chave + encode_basestring(t)
+            return f'{chave}{{\n{ind}  "texto": {encode_basestring(t)},\n{ind}  "bytes": "{x.hex()}"\n{ind}}}'
+        return texto
+    if tipo == "lacuna":
+        return lambda x, ind, p: chave + '"' + x.hex() + '"' if any(x) else None
+    return lambda x, ind, p: chave + '"' + x.hex() + '"'
+
+
+def _registro(saida, layout: Layout, a, pos: int, objeto, ind: str):
+    """The record at pos of a's buffer (objeto its record object, when there is one) as a JSON
+    object whose closing brace is at indentation ind."""
+    formatadores = getattr(layout, "formatadores", None) or _formatadores(layout)
+    m = a.m
+    valores = layout.estrutura.unpack_from(m, pos)
+    dentro = ind + "  "
+    f = objeto._f if objeto is not None else None
+    partes = saida.partes
+    primeiro = True
+    for i, filho, formatar in formatadores:
+        if formatar is not None:
+            texto = formatar(valores[i], dentro, a.pagina)
+            if texto is None:
+                continue
+            partes.append(("{\n" if primeiro else ",\n") + dentro + texto)
+            primeiro = False
+            continue
+        partes.append(("{\n" if primeiro else ",\n") + dentro + encode_basestring(filho.nome) + ": ")
+        primeiro = False
+        if isinstance(filho, Campo):  # a member key or embedded record
+            sub = f[filho.nome] if f is not None else None
+            _registro(saida, filho.sub, a, pos + filho.deslocamento, sub, dentro)
+            continue
+        if f is not None:
+            valor = f[filho.nome]
+        elif filho.tipo == "unico":
+            desloc = valores[i]
+            valor = _vista_ou_nada(filho.elemento, a, desloc)
+        else:
+            desloc = valores[i]
+            valor = (a, desloc, _U32.unpack_from(m, pos + filho.quantidade)[0] if desloc else 0)
+        if filho.tipo == "unico":
+            if valor is None:
+                partes.append("null")
+            else:
+                _registro(saida, filho.elemento, valor._a, valor._p, valor, dentro)
+            continue
+        _lista(saida, filho, valor, dentro)
+    partes.append("{}" if primeiro else "\n" + ind + "}")
+
+
+def _vista_ou_nada(layout, a, desloc):
+    return _vista(layout, a, desloc) if desloc else None
+
+
+def _lista(saida, filho, valor, ind: str):
+    if type(valor) is tuple:
+        a, d, n = valor
+        cache = None
+    elif valor._itens is None:
+        a, d, n, cache = valor._a, valor._d, valor._n, valor._cache
+    else:
+        a, n, cache = None, len(valor), None
+    partes = saida.partes
+    if n == 0:
+        partes.append("[]")
+        return
+    dentro = ind + "  "
+    el, t = filho.elemento, filho.tamanho
+    if el is None:
+        numeros = struct.unpack_from(f"<{n}I", a.m, d) if a is not None else valor._itens
+        partes.append("[\n" + dentro + (",\n" + dentro).join(map(str, numeros)) + "\n" + ind + "]")
+        return
+    partes.append("[\n" + dentro)
+    if a is None:
+        for k, r in enumerate(valor._itens):
+            if k:
+                partes.append(",\n" + dentro)
+            _registro(saida, el, r._a, r._p, r, dentro)
+    elif cache is None and _plano_do_bloco(el, dentro) is not None:
+        plano = _plano_do_bloco(el, dentro)
+        m = memoryview(a.m)
+        for inicio in range(0, n, _LOTE):
+            fim = min(n, inicio + _LOTE)
+            if inicio:
+                partes.append(",\n" + dentro)
+            partes.append((",\n" + dentro).join(plano(m[d + inicio * t:d + fim * t], a.pagina)))
+            saida.esvaziar()
+    else:
+        for k in range(n):
+            if k:
+                partes.append(",\n" + dentro)
+            _registro(saida, el, a, d + k * t, cache[k] if cache is not None else None, dentro)
+            if not k & 1023:
+                saida.talvez_esvaziar()
+    partes.append("\n" + ind + "]")
+
+
+_LOTE = 1 << 15  # records of a block formatted at a time
+_BYTES = ("lacuna", "posicao", "REG_NXDMC", "registro", "texto")
+
+
+def _plano_do_bloco(el: Layout, ind: str):
+    """For a layout whose records have no children nor member keys, a function that gives the
+    texts of a block's records a column at a time: each field's raw values for the whole block
+    at once (struct.iter_unpack), then one %-format per record. None for the other layouts."""
+    planos = el.__dict__.setdefault("_planos", {})
+    if ind in planos:
+        return planos[ind]
+    planos[ind] = None
+    dentro = ind + "  "
+    campos = [(i, c) for i, c in enumerate(el.campos) if c.lista is None and not (c.tipo == "ponteiro")]
+    if el.slots or any(c.sub is not None for _, c in campos) or not campos or campos[0][1].tipo == "lacuna":
+        return None
+    modelo, colunas = [], []  # pieces of the %-format, and for each field what gives its arguments
+    for i, c in campos:
+        chave = encode_basestring(c.nome) + ": "
+        separador = ",\n" + dentro if modelo else ""
+        if c.tipo == "lacuna":
+            entrada = separador + chave
+            colunas.append((i, lambda xs, p, e=entrada: [[e + '"' + x.hex() + '"' if any(x) else "" for x in xs]]))
+            modelo.append("%s")
+        elif c.tipo in LIMITES:
+            modelo.append(separador + chave + "%d")
+            colunas.append((i, None))
+        elif c.tipo == "CY":
+            modelo.append(separador + chave + '"%s%d.%04d"')
+            colunas.append((i, _moedas))
+        else:
+            formatar = _formatador(c)
+            cache = {}
+
+            def textos_da_coluna(xs, p, formatar=formatar, chave=chave, cache=cache, datado=c.tipo.startswith("REG_NXDMA")
+                                 or c.tipo == "REG_NXMA"):
+                if datado:  # few distinct values: each formatted once
+                    r = []
+                    for x in xs:
+                        t = cache.get(x)
+                        if t is None:
+                            t = cache[x] = formatar(x, dentro, p)[len(chave):]
+                        r.append(t)
+                    return [r]
+                return [[formatar(x, dentro, p)[len(chave):] for x in xs]]
+            modelo.append(separador + chave + "%s")
+            colunas.append((i, textos_da_coluna))
+    molde = ("{\n" + dentro + "".join(modelo) + "\n" + ind + "}").replace("%", "%%")
+    for marca in ("%%s", "%%d", "%%04d"):
+        molde = molde.replace(marca, marca[1:])
+    estrutura = el.estrutura
+    from .vetorial import np
+    if np is not None:  # the columns of numbers from numpy, the rest as with struct
+        from .vetorial import tipo
+        dt = tipo(el, True)
+
+    def plano(bloco, p):
+        if np is not None:
+            a = np.frombuffer(bloco, dt)
+            argumentos = []
+            for i, fazer in colunas:
+                c = el.campos[i]
+                if fazer is None:
+                    argumentos.append(a[c.nome].tolist())
+                elif fazer is _moedas:
+                    argumentos += _moedas_numpy(a[c.nome])
+                elif c.tipo in _BYTES:
+                    w = c.largura
+                    coluna = np.frombuffer(bloco, np.uint8).reshape(-1, el.tamanho)[:, c.deslocamento:c.deslocamento + w]
+                    b = coluna.tobytes()
+                    argumentos += fazer([b[k:k + w] for k in range(0, len(b), w)], p)
+                else:
+                    argumentos += fazer(a[c.nome].tolist(), p)
+            return map(molde.__mod__, zip(*argumentos))
+        valores = list(zip(*estrutura.iter_unpack(bloco)))
+        argumentos = []
+        for i, fazer in colunas:
+            if fazer is None:
+                argumentos.append(valores[i])
+            else:
+                argumentos += fazer(valores[i], p)
+        return map(molde.__mod__, zip(*argumentos))
+    planos[ind] = plano
+    return plano
+
+
+def _moedas_numpy(x):
+    from .vetorial import np
+    negativo = x < 0
+    absoluto = np.where(negativo, ~x.view(np.uint64) + np.uint64(1), x.view(np.uint64))  # |-2**63| fits a u64
+    return [np.where(negativo, "-", "").tolist(), (absoluto // 10000).tolist(), (absoluto % 10000).tolist()]
+
+
+def _moedas(xs, p):
+    """Sign, units and ten-thousandths of raw currency values, as three columns."""
+    sinais, inteiros, fracoes = [], [], []
+    for x in xs:
+        a = -x if x < 0 else x
+        sinais.append("-" if x < 0 else "")
+        q, r = divmod(a, 10000)
+        inteiros.append(q)
+        fracoes.append(r)
+    return [sinais, inteiros, fracoes]
 
 
 # ---- JSON -> tree ---------------------------------------------------------------------------
@@ -182,6 +382,29 @@ def carregar(texto):
     return valor
 
 
+_BRANCO = re.compile(r"[ \t\n\r]*")
+
+
+def documentos(texto: str):
+    """The JSON values of a text holding one or more of them separated by white space, each
+    parsed and checked as carregar() does."""
+    decodificador = json.JSONDecoder(object_pairs_hook=_objeto, parse_constant=_constante)
+    i, n = _BRANCO.match(texto).end(), len(texto)
+    if i == n:
+        yield carregar(texto)  # refused as an empty document is
+        return
+    while i < n:
+        try:
+            valor, i = decodificador.raw_decode(texto, i)
+        except RecursionError:
+            _falha("(document)", f"nested deeper than {PROFUNDIDADE_MAXIMA_JSON} levels")
+        except ValueError as e:
+            _falha("(document)", f"not valid JSON: {e}")
+        _conferir_estrutura(valor, "", 1)
+        yield valor
+        i = _BRANCO.match(texto, i).end()
+
+
 def _conferir_estrutura(valor, caminho: str, nivel: int):
     if not isinstance(valor, (dict, list)):
         return
@@ -205,10 +428,10 @@ def _itens(j: dict):
     return sorted(j.items())
 
 
-def de_json(documento, classe: str = None) -> Registro:
-    """The record tree a document describes (its JSON text, or the value carregar() parsed).
-    The class comes from its "classe"; when `classe` is given too, they must be the same.
-    Raises ErroJson."""
+def de_json(documento, classe: str = None, pagina: int = textos.PADRAO) -> Registro:
+    """The record tree a document describes (its JSON text, or the value carregar() parsed),
+    its texts written in code page `pagina`. The class comes from its "classe"; when `classe` is
+    given too, they must be the same. Raises ErroJson."""
     if isinstance(documento, (str, bytes)):
         documento = carregar(documento)
     if not isinstance(documento, dict):
@@ -228,7 +451,7 @@ def de_json(documento, classe: str = None) -> Registro:
         _falha("classe", f"the document holds a {nome}, not a {classe}")
     if "registro" not in documento:
         _falha("registro", 'missing (a document has "classe" and "registro")')
-    return _Montador().registro(layout, documento["registro"], "registro")
+    return _Montador(textos.pagina(pagina)).registro(layout, documento["registro"], "registro")
 
 
 def _inteiro(x, minimo, maximo, caminho):
@@ -307,10 +530,13 @@ def _datado(tipo, x, caminho) -> int:
 
 
 class _Montador:
+    def __init__(self, pagina):
+        self.pagina = pagina
+
     def registro(self, layout: Layout, j, caminho: str) -> Registro:
         if not isinstance(j, dict):
             _falha(caminho, f"expected an object, got {_nome_tipo(j)}")
-        objeto = layout.classe()
+        objeto = novo(layout, self.pagina)
         filhos = {f.nome: f for f in layout.filhos if f.tipo != "chave"}
         campos = {c.nome: c for c in layout.campos}
         for chave, valor in _itens(j):
@@ -329,7 +555,7 @@ class _Montador:
             if c.sub is not None:
                 setattr(objeto, chave, self.registro(c.sub, valor, aqui))
                 continue
-            setattr(objeto, chave, _valor(c, valor, aqui))
+            setattr(objeto, chave, _valor(c, valor, aqui, self.pagina))
         return objeto
 
     def filho(self, f, j, caminho):
@@ -346,7 +572,7 @@ class _Montador:
         return [self.registro(f.elemento, x, f"{caminho}[{k}]") for k, x in enumerate(j)]
 
 
-def _valor(c, x, caminho):
+def _valor(c, x, caminho, pagina):
     """The attribute value of field c given as JSON value x."""
     tipo = c.tipo
     if tipo in LIMITES:
@@ -361,11 +587,11 @@ def _valor(c, x, caminho):
     if tipo in _DATADOS:
         return c.de_bruto(_datado(tipo, x, caminho))
     if tipo == "texto":
-        return _texto(c, x, caminho)
+        return _texto(c, x, caminho, pagina)
     return _hex(x, c.largura, caminho)
 
 
-def _texto(c, x, caminho):
+def _texto(c, x, caminho, pagina):
     if isinstance(x, dict):
         for chave, _ in _itens(x):
             if chave not in ("texto", "bytes"):
@@ -375,17 +601,19 @@ def _texto(c, x, caminho):
         campo = _hex(x["bytes"], c.largura, caminho + ".bytes")
         if campo[-1]:
             _falha(caminho + ".bytes", "the last byte of a text field must be zero")
-        if "texto" in x and v.de_1252(campo[:campo.index(0)]) != x["texto"]:
+        if "texto" in x and textos.texto_do_campo(campo, pagina)[0] != x["texto"]:
             _falha(caminho, '"texto" and "bytes" disagree')
-        return v.texto_de_bruto(campo)
+        return textos.texto_de_bruto(campo, pagina)
     if not isinstance(x, str):
         _falha(caminho, f"expected a string, got {_nome_tipo(x)}")
-    if len(x) >= c.largura:  # checked before converting: each character is one byte
+    if len(x) >= c.largura and not pagina.duplo:  # checked before converting: a character is a byte
         _falha(caminho, f"text of {len(x)} bytes does not fit (at most {c.largura - 1})")
     try:
-        dados = v.para_1252(x)
+        dados = pagina.codificar(x)
     except v.ErroValor as e:
         _falha(caminho, str(e))
     if 0 in dados:
         _falha(caminho, "a text cannot hold a zero character")
+    if len(dados) >= c.largura:
+        _falha(caminho, f"text of {len(dados)} bytes does not fit (at most {c.largura - 1})")
     return x

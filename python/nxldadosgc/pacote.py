@@ -8,10 +8,11 @@ writer appends blocks in that order; the reader insists on finding them exactly 
 import bisect
 import struct
 import zlib
-from itertools import repeat
-from operator import attrgetter, itemgetter
 
-from .esquema import LAYOUTS, LIMITES, VERSAO_PACOTE, Layout, Registro
+from . import textos
+from .esquema import LAYOUTS, VERSAO_PACOTE, Layout, Pacote, Registro, _vista
+from .lista import Lista
+from .textos import Pagina
 from .valores import ErroValor
 
 MAGICO = b"NXGCPACK"
@@ -68,49 +69,6 @@ def crc_do_pacote(dados) -> int:
 
 # ---- What each layout needs, worked out once ------------------------------------------------
 
-def _zero(_):
-    return 0
-
-
-class _Plano:
-    """How a record of one layout is read and written: one struct over the whole record (an
-    embedded record or member key skipped, to be read as a record of its own), and what each
-    struct item becomes."""
-
-    def __init__(self, layout: Layout):
-        itens = self.itens = [c for c in layout.campos if c.sub is None]
-        self.estrutura = struct.Struct("<" + "".join(c.codigo for c in layout.campos))
-        indice = {c.deslocamento: i for i, c in enumerate(itens)}
-        # Reading: the struct items that are attributes, their names, and the conversions from raw.
-        lidos = [i for i, c in enumerate(itens) if c.lista is None and c.tipo != "ponteiro"]
-        self.lidos = itemgetter(*lidos) if len(lidos) > 1 else lambda v, i=tuple(lidos): tuple(v[k] for k in i)
-        self.nomes_lidos = [itens[i].nome for i in lidos]
-        self.de_bruto = [(i, itens[i].de_bruto) for i in lidos if itens[i].de_bruto is not None]
-        # Writing: the attribute behind each struct item (a count and a pointer slot come from
-        # their list or holder) and the conversions to raw that the struct does not do itself.
-        nomes, self.conversoes = [], []
-        for i, c in enumerate(itens):
-            if c.lista is not None:
-                nomes.append(c.lista.nome)
-                self.conversoes.append((i, len))
-            elif c.tipo == "ponteiro":
-                nomes.append(c.filho.nome if c.filho else "__class__")  # written as offsets, or zero
-                self.conversoes.append((i, _zero))
-            else:
-                nomes.append(c.nome)
-                if c.tipo not in LIMITES:  # the struct range-checks plain numbers
-                    self.conversoes.append((i, c.para_bruto))
-        if len(nomes) > 1:
-            self.pegar = attrgetter(*nomes)
-        else:  # attrgetter of one name gives the value, not a tuple
-            self.pegar = lambda o, nomes=tuple(nomes): tuple(getattr(o, n) for n in nomes)
-        self.embutidos = [(c.nome, c.sub, c.deslocamento) for c in layout.campos if c.sub is not None and not c.membro]
-        self.verificacoes = _verificacoes(layout, 0, True)
-        # Children in slot order, with the struct indexes of their pointer and count.
-        self.filhos = [(f, indice.get(f.ponteiro), indice.get(f.quantidade)) for f in layout.filhos]
-        self.nomes = {c.deslocamento: c.nome for c in layout.campos}
-
-
 def _verificacoes(layout: Layout, base: int, topo: bool):
     """Texts and pointers that are no child's, in the order the reader checks them: field-table
     order, through embedded records but not into member keys (checked as records of their own)."""
@@ -126,11 +84,28 @@ def _verificacoes(layout: Layout, base: int, topo: bool):
     return r
 
 
+def _todas_as_verificacoes(layout: Layout, base: int = 0):
+    """Every text and stray pointer of a record, its member keys' included, in no particular order."""
+    r = list(_verificacoes(layout, base, True))
+    for f in layout.filhos:
+        if f.tipo == "chave":
+            r += _todas_as_verificacoes(f.elemento, base + f.ponteiro)
+    return r
+
+
 def _planejar(layout: Layout):
-    layout.plano = _Plano(layout)
+    layout.verificacoes = _verificacoes(layout, 0, True)
+    layout.todas_verificacoes = _todas_as_verificacoes(layout)
+    layout.nomes = {c.deslocamento: c.nome for c in layout.campos}
+    layout.textos_todos = [(d, c) for d, c in _textos(layout, 0)]
+
+
+def _textos(layout: Layout, base: int):
     for c in layout.campos:
-        if c.sub is not None and c.sub.nome is None:
-            _planejar(c.sub)
+        if c.sub is not None:
+            yield from _textos(c.sub, base + c.deslocamento)
+        elif c.tipo == "texto":
+            yield base + c.deslocamento, c
 
 
 for _layout in LAYOUTS.values():
@@ -199,14 +174,14 @@ class _Leitor:
         self.cursor = cabecalho
         return layout
 
-    def arvore(self, layout: Layout) -> Registro:
+    def arvore(self, layout: Layout):
         raiz = self.bloco(self.cursor, 1, layout.tamanho, _TAMANHO_REGISTRO, layout.nome, "")
-        objeto = self.registro(layout, raiz, 0)
+        self.registros(layout, raiz, 1, 0)
         if self.cursor != self.n:
             self.falha(self.cursor, f"{self.n - self.cursor} bytes after the last block belong to no block")
         if len(self.inicios) != self.declarados:
             self.falha(_BLOCOS, f"the header announces {self.declarados} blocks, the tree has {len(self.inicios)}")
-        return objeto
+        return raiz
 
     def bloco(self, desloc, n, tamanho, slot, dono, campo) -> int:
         """A block of n records of `tamanho` bytes at desloc, which must be exactly where the
@@ -239,186 +214,241 @@ class _Leitor:
         self.cursor = alinhado
         return desloc
 
-    def registro(self, layout: Layout, pos: int, profundidade: int) -> Registro:
+    def registros(self, layout: Layout, desloc: int, n: int, profundidade: int):
+        """The n records of a checked block at desloc: each one's fields, then its children in
+        slot order. A block of records without children is checked a column at a time, and only
+        when a column is at fault record by record, to name the first fault."""
+        t = layout.tamanho
+        if not layout.slots:
+            m, fim = self.m, desloc + n * t
+            for d, _, largura, texto in layout.todas_verificacoes:
+                if texto:
+                    coluna = m[desloc + d + largura - 1:fim:t]
+                    if coluna.count(0) != n:
+                        break
+                elif any(m[desloc + d + i:fim:t].count(0) != n for i in range(largura)):
+                    break
+            else:
+                return
+        for k in range(n):
+            self.registro(layout, desloc + k * t, profundidade)
+
+    def registro(self, layout: Layout, pos: int, profundidade: int):
         """The record at pos, inside a checked block: its fields, then its children in slot order."""
-        m, plano = self.m, layout.plano
-        for d, campo, largura, texto in plano.verificacoes:
+        m = self.m
+        for d, campo, largura, texto in layout.verificacoes:
             if texto:
                 if m[pos + d + largura - 1]:
                     self.falha(pos + d + largura - 1, "text without its terminating zero", layout.nome, campo)
             elif m[pos + d:pos + d + largura].count(0) != largura:
                 self.falha(pos + d, "non-zero bytes in a pointer field that is not a child pointer", layout.nome, campo)
-        objeto, valores = self.campos(layout, pos)
-        for f, i_ponteiro, i_quantidade in plano.filhos:
+        for f in layout.filhos:
             if f.tipo == "chave":
-                setattr(objeto, f.nome, self.registro(f.elemento, pos + f.ponteiro, profundidade))
+                self.registro(f.elemento, pos + f.ponteiro, profundidade)
                 continue
-            desloc = valores[i_ponteiro]
-            campo = plano.nomes[f.ponteiro]
+            desloc = _U64.unpack_from(m, pos + f.ponteiro)[0]
+            campo = layout.nomes[f.ponteiro]
             if f.tipo == "lista":
-                n = valores[i_quantidade]
+                n = _U32.unpack_from(m, pos + f.quantidade)[0]
                 if desloc == 0 and n:
                     self.falha(pos + f.quantidade, f"count {n} with a null pointer", layout.nome,
-                               plano.nomes[f.quantidade])
+                               layout.nomes[f.quantidade])
                 if desloc and n == 0:
                     self.falha(pos + f.ponteiro, f"pointer to offset {desloc} with a count of 0", layout.nome, campo)
             else:
                 n = 1
             if desloc == 0:
-                setattr(objeto, f.nome, [] if f.tipo == "lista" else None)
                 continue
             if profundidade + 1 > self.profundidade_maxima:
                 self.falha(pos + f.ponteiro, f"blocks nested deeper than {self.profundidade_maxima} levels",
                            layout.nome, campo)
             self.bloco(desloc, n, f.tamanho, pos + f.ponteiro, layout.nome, campo)
-            if f.elemento is None:
-                filhos = list(struct.unpack_from(f"<{n}I", m, desloc))
-            else:
-                el, t = f.elemento, f.tamanho
-                filhos = [self.registro(el, desloc + k * t, profundidade + 1) for k in range(n)]
-            setattr(objeto, f.nome, filhos if f.tipo == "lista" else filhos[0])
-        return objeto
-
-    def campos(self, layout: Layout, pos: int):
-        """A new object with the fields of the record at pos (embedded records included, children
-        not yet), and the raw values of its struct."""
-        plano = layout.plano
-        valores = list(plano.estrutura.unpack_from(self.m, pos))
-        for i, de_bruto in plano.de_bruto:
-            valores[i] = de_bruto(valores[i])
-        objeto = layout.classe.__new__(layout.classe)
-        any(map(setattr, repeat(objeto), plano.nomes_lidos, plano.lidos(valores)))  # setattr gives None: all run
-        for nome, sub, d in plano.embutidos:
-            setattr(objeto, nome, self.campos(sub, pos + d)[0])
-        return objeto, valores
+            if f.elemento is not None:
+                self.registros(f.elemento, desloc, n, profundidade + 1)
 
 
-def ler(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_maximos: int = BLOCOS_MAXIMOS,
-        bytes_maximos: int = BYTES_MAXIMOS, conferir_crc: bool = True) -> Registro:
+_U32 = struct.Struct("<I")
+_BYTES_VETORIAIS = 1 << 16  # below this numpy's fixed costs exceed what it saves
+
+
+def verificar(dados, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA, blocos_maximos: int = BLOCOS_MAXIMOS,
+              bytes_maximos: int = BYTES_MAXIMOS, conferir_crc: bool = True, vetorial: bool = None):
+    """Checks a packed buffer as untrusted input, as `ler` does; returns the layout of its root
+    and the offset of the root record."""
+    n = len(dados)
+    if n > bytes_maximos:
+        raise ErroEmpacotamento(0, "", "", f"the buffer has {n} bytes, more than the limit of {bytes_maximos}")
+    leitor = _Leitor(dados, profundidade_maxima, blocos_maximos, conferir_crc)
+    layout = leitor.cabecalho()
+    if vetorial or (vetorial is None and n >= _BYTES_VETORIAIS):
+        from . import vetorial as vt
+        if vetorial and vt.np is None:
+            raise ImportError("vetorial=True needs numpy")
+        raiz = leitor.cursor
+        if vt.np is not None and vt.verificar(leitor, layout):
+            return layout, raiz
+    return layout, leitor.arvore(layout)
+
+
+def ler(dados, *, pagina: int = textos.PADRAO, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
+        blocos_maximos: int = BLOCOS_MAXIMOS, bytes_maximos: int = BYTES_MAXIMOS, conferir_crc: bool = True,
+        vetorial: bool = None) -> Registro:
     """The record tree of a packed buffer, checked as untrusted input: every fault raises
-    ErroEmpacotamento naming its byte offset, class and field. conferir_crc=False skips only
-    the CRC-32 comparison."""
-    m = bytes(dados)
-    if len(m) > bytes_maximos:
-        raise ErroEmpacotamento(0, "", "", f"the buffer has {len(m)} bytes, more than the limit of {bytes_maximos}")
-    leitor = _Leitor(m, profundidade_maxima, blocos_maximos, conferir_crc)
-    return leitor.arvore(leitor.cabecalho())
+    ErroEmpacotamento naming its byte offset, class and field. The tree is a view of the buffer
+    (the bytes given, or an immutable copy of them), read as it is touched; `pagina` is the code
+    page of its texts. conferir_crc=False skips only the CRC-32 comparison. With numpy the
+    checks run a column at a time (vetorial=False turns that off, True asks for it always)."""
+    m = dados if type(dados) is bytes else bytes(dados)
+    layout, raiz = verificar(m, profundidade_maxima=profundidade_maxima, blocos_maximos=blocos_maximos,
+                             bytes_maximos=bytes_maximos, conferir_crc=conferir_crc, vetorial=vetorial)
+    return _vista(layout, Pacote(m, textos.pagina(pagina)), raiz)
+
+
+def ler_proprio(dados, **opcoes) -> Registro:
+    """ler() of a buffer (bytes or a bytearray) that nobody else holds: it becomes the tree's
+    buffer without a copy."""
+    pagina = textos.pagina(opcoes.pop("pagina", textos.PADRAO))
+    layout, raiz = verificar(dados, **opcoes)
+    return _vista(layout, Pacote(dados, pagina), raiz)
 
 
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
-    def __init__(self):
-        self.saida = bytearray()
+    def __init__(self, p: Pagina, capacidade: int):
+        self.saida = bytearray(capacidade)  # zeros; doubled when full, cut to `fim` at the end
+        self.fim = 0
         self.blocos = 0
         self.profundidade = 0  # the deepest level of blocks below the root
+        self.pagina = p
 
     def anexar(self, tamanho: int) -> int:
         """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
-        desloc = len(self.saida)
+        desloc = self.fim
         self.blocos += 1
-        self.saida += bytes(_alinhar8(tamanho))
+        self.fim += _alinhar8(tamanho)
+        if self.fim > len(self.saida):
+            self.saida += bytes(max(self.fim, 2 * len(self.saida)) - len(self.saida))
         return desloc
 
-    def registro(self, layout: Layout, objeto, pos: int, profundidade: int):
-        """Writes the record at pos (its room already there), then appends its children's blocks
-        in slot order, depth first, with their offsets in its pointer slots."""
-        self.campos(layout, objeto, pos)
-        for f, _, _ in layout.plano.filhos:
-            filho = getattr(objeto, f.nome)
-            if f.tipo == "chave":
-                try:
-                    self.registro(f.elemento, filho, pos + f.ponteiro, profundidade)
-                except ErroArvore as e:
-                    e.caminho.insert(0, f.nome)
-                    raise
-                continue
-            if f.tipo == "lista":
-                if type(filho) is not list:
-                    raise ErroArvore(f"expected a list, got {type(filho).__name__}", [f.nome])
-                if not filho:
-                    continue
-                elementos = filho
-            elif filho is None:
-                continue
+    def copiar(self, layout: Layout, a, origem: int, n: int, destino: int):
+        """n records' bytes from a's buffer to the output, their texts rewritten in the output's
+        code page when theirs is another."""
+        t = layout.tamanho
+        self.saida[destino:destino + n * t] = a.m[origem:origem + n * t]
+        if a.pagina is not self.pagina and layout.textos_todos:
+            for k in range(n):
+                for d, c in layout.textos_todos:
+                    p = destino + k * t + d
+                    try:
+                        texto = textos.texto_de_bruto(bytes(self.saida[p:p + c.largura]), a.pagina)
+                        self.saida[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
+                    except ErroValor as e:
+                        raise ErroArvore(str(e), [f"[{k}]", c.nome] if n > 1 else [c.nome]) from None
+
+    def filhos(self, layout: Layout, a, origem: int, objeto, pos: int, profundidade: int):
+        """The children of the record just copied to pos: from the object's lists and holders
+        once it has them, else from the blocks its bytes point to in a's buffer."""
+        f = objeto._f if objeto is not None else None
+        m = a.m
+        for _, filho in layout.slots:
+            if f is not None:
+                valor = f[filho.nome]
             else:
-                elementos = (filho,)
-            if profundidade >= self.profundidade:
-                self.profundidade = profundidade + 1
-            if len(elementos) > 0xFFFFFFFF:
-                raise ErroArvore(f"a list of {len(elementos)} elements, more than a 32-bit count holds", [f.nome])
-            desloc = self.anexar(len(elementos) * f.tamanho)
-            _U64.pack_into(self.saida, pos + f.ponteiro, desloc)
-            if f.elemento is None:
-                for k, x in enumerate(elementos):
-                    if type(x) is not int or not 0 <= x <= 0xFFFFFFFF:
-                        raise ErroArvore(f"{x!r} is not a u32", [f.nome, f"[{k}]"])
-                struct.pack_into(f"<{len(elementos)}I", self.saida, desloc, *elementos)
-                continue
-            t, k = f.tamanho, 0
+                desloc = _U64.unpack_from(m, origem + filho.ponteiro)[0]
+                if filho.tipo == "unico":
+                    valor = _vista(filho.elemento, a, desloc) if desloc else None
+                else:
+                    valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0)
             try:
-                for k, x in enumerate(elementos):
-                    self.registro(f.elemento, x, desloc + k * t, profundidade + 1)
+                self.filho(filho, valor, pos, profundidade)
             except ErroArvore as e:
-                e.caminho[:0] = [f.nome, f"[{k}]"] if f.tipo == "lista" else [f.nome]
+                e.caminho.insert(0, filho.nome)
                 raise
 
-    def campos(self, layout: Layout, objeto, pos: int):
-        """The record's own bytes: fields, counts, embedded records; pointer slots zero."""
-        if type(objeto) is not layout.classe:
-            raise ErroArvore(f"expected a {layout.classe.__name__}, got {type(objeto).__name__}")
-        plano = layout.plano
-        valores = list(plano.pegar(objeto))
-        i = None
+    def filho(self, filho, valor, pos: int, profundidade: int):
+        saida = self.saida
+        if filho.tipo == "unico":
+            if valor is None:
+                _U64.pack_into(saida, pos + filho.ponteiro, 0)
+                return
+            if type(valor) is not filho.elemento.classe:
+                raise ErroArvore(f"expected a {filho.elemento.nome}, got {type(valor).__name__}")
+            fonte, n = None, 1
+        elif type(valor) is tuple:
+            fonte, n = valor, valor[2]
+        else:
+            if not isinstance(valor, Lista):
+                raise ErroArvore(f"expected a list, got {type(valor).__name__}")
+            fonte = (valor._a, valor._d, valor._n) if valor._itens is None else None
+            n = len(valor)
+        if filho.tipo == "lista":
+            if n > 0xFFFFFFFF:
+                raise ErroArvore(f"a list of {n} elements, more than a 32-bit count holds")
+            _U32.pack_into(saida, pos + filho.quantidade, n)
+        if n == 0:
+            _U64.pack_into(saida, pos + filho.ponteiro, 0)
+            return
+        if profundidade >= self.profundidade:
+            self.profundidade = profundidade + 1
+        desloc = self.anexar(n * filho.tamanho)
+        _U64.pack_into(saida, pos + filho.ponteiro, desloc)
+        el, t = filho.elemento, filho.tamanho
+        if el is None:
+            if fonte is not None:
+                a, d, _ = fonte
+                saida[desloc:desloc + 4 * n] = a.m[d:d + 4 * n]
+            else:
+                struct.pack_into(f"<{n}I", saida, desloc, *valor._itens)
+            return
+        if fonte is not None:  # a block of a read tree, as it lies
+            a, d, _ = fonte
+            self.copiar(el, a, d, n, desloc)
+            if el.slots:
+                cache = valor._cache if isinstance(valor, Lista) else None
+                for k in range(n):
+                    objeto = cache[k] if cache is not None else None
+                    self.elemento(el, a, d + k * t, objeto, desloc + k * t, profundidade + 1, k, filho)
+            return
+        itens = (valor,) if filho.tipo == "unico" else valor._itens
+        for k, objeto in enumerate(itens):
+            self.elemento(el, objeto._a, objeto._p, objeto, desloc + k * t, profundidade + 1, k, filho, True)
+
+    def elemento(self, el, a, origem, objeto, pos, profundidade, k, filho, copiar=False):
         try:
-            for i, converter in plano.conversoes:
-                valores[i] = converter(valores[i])
-            plano.estrutura.pack_into(self.saida, pos, *valores)
-        except (ErroValor, TypeError, struct.error) as e:
-            raise _erro_de_campo(plano, objeto, i, e) from None
-        for nome, sub, d in plano.embutidos:
-            try:
-                self.campos(sub, getattr(objeto, nome), pos + d)
-            except ErroArvore as e:
-                e.caminho.insert(0, nome)
-                raise
+            if copiar:
+                self.copiar(el, a, origem, 1, pos)
+            if el.slots:
+                self.filhos(el, a, origem, objeto, pos, profundidade)
+        except ErroArvore as e:
+            if filho.tipo == "lista":
+                e.caminho.insert(0, f"[{k}]")
+            raise
 
 
-def _erro_de_campo(plano: _Plano, objeto, i, erro) -> ErroArvore:
-    """The error that names the field a conversion or the struct refused."""
-    if isinstance(erro, struct.error):  # a plain number out of range, or not a number: find which
-        for c in plano.itens:
-            if c.tipo in LIMITES and c.lista is None:
-                try:
-                    c.para_bruto(getattr(objeto, c.nome))
-                except ErroValor as e:
-                    return ErroArvore(str(e), [c.nome])
-        return ErroArvore(str(erro))
-    c = plano.itens[i]
-    if c.lista is not None:  # len() of something that is no list
-        return ErroArvore(f"expected a list, got {type(getattr(objeto, c.lista.nome)).__name__}", [c.lista.nome])
-    return ErroArvore(str(erro), [c.nome])
-
-
-def escrever(arvore: Registro, *, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
+def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
              blocos_maximos: int = BLOCOS_MAXIMOS, bytes_maximos: int = BYTES_MAXIMOS) -> bytes:
     """The packed form of a record tree: deterministic, so equal trees give identical bytes.
-    Raises ErroArvore for a value that its field cannot hold, and for a tree that a reader with
-    these limits would refuse."""
+    Texts are written in code page `pagina` (by default the root record's own). Raises
+    ErroArvore for a text that page cannot hold, and for a tree that a reader with these limits
+    would refuse."""
     layout = getattr(type(arvore), "layout", None)
-    if layout is None or layout.nome is None or LAYOUTS.get(layout.nome) is not layout:
+    if layout is None or LAYOUTS.get(layout.nome) is not layout:
         raise TypeError(f"not a record of a data class: {type(arvore).__name__}")
     nome = layout.nome.encode("ascii")
     cabecalho = tamanho_cabecalho(len(nome))
-    e = _Escritor()
-    e.saida += bytes(cabecalho)
+    # A tree read from a buffer packs to about that buffer's size.
+    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina), max(len(arvore._a.m) + 64, 4096))
+    e.fim = cabecalho
     e.saida[_NOME:_NOME + len(nome)] = nome
     raiz = e.anexar(layout.tamanho)
     try:
-        e.registro(layout, arvore, raiz, 0)
+        e.copiar(layout, arvore._a, arvore._p, 1, raiz)
+        e.filhos(layout, arvore._a, arvore._p, arvore, raiz, 0)
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
+    del e.saida[e.fim:]
     for valor, limite, medida, opcao in (
             (e.blocos, blocos_maximos, f"the tree has {e.blocos} blocks", "blocos_maximos"),
             (e.profundidade, profundidade_maxima, f"blocks nested {e.profundidade} levels below the root",

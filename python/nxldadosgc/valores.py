@@ -16,83 +16,11 @@ class ErroValor(ValueError):
     """A value that its field cannot hold. The reason alone; callers add where it was."""
 
 
-# ---- Code page 1252 -------------------------------------------------------------------------
-
-# Characters of bytes 0x80..0x9F. The five bytes the code page leaves undefined stand for the C1
-# controls of the same number, so that every byte survives the trip through a Python string.
-_C1 = (0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-       0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-       0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-       0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178)
-_DE_1252 = {0x80 + i: c for i, c in enumerate(_C1)}
-_PARA_1252 = {c: 0x80 + i for i, c in enumerate(_C1)}
-# The other C1 controls have no byte: sent beyond Latin-1 so that encoding fails on them.
-_PARA_1252.update({c: 0xFFFF for c in range(0x80, 0xA0) if c not in _PARA_1252})
-
-
-def de_1252(dados: bytes) -> str:
-    return dados.decode("latin-1").translate(_DE_1252)
-
-
-def para_1252(texto: str) -> bytes:
-    try:
-        return texto.translate(_PARA_1252).encode("latin-1")
-    except UnicodeEncodeError:
-        for c in texto:
-            n = ord(c)
-            if not (n < 0x80 or 0xA0 <= n <= 0xFF or _PARA_1252.get(n, 0xFFFF) != 0xFFFF):
-                raise ErroValor(f"character U+{n:04X} has no code page 1252 byte") from None
-        raise
-
-
-class Texto(str):
-    """A text field with bytes after its terminating zero: the text, and in `bytes` the whole
-    field as the record holds it. A text field without such bytes reads as a plain str."""
-
-    def __new__(cls, texto: str, bytes: bytes):  # noqa: A002 - the name the JSON form uses
-        t = super().__new__(cls, texto)
-        t.bytes = bytes
-        return t
-
-    def __eq__(self, outro):
-        return str.__eq__(self, outro) and getattr(outro, "bytes", None) == self.bytes
-
-    __hash__ = str.__hash__
-
-    def __getnewargs__(self):  # copies and pickles keep the bytes
-        return str(self), self.bytes
-
-    def __repr__(self):
-        return f"Texto({str.__repr__(self)}, bytes={self.bytes!r})"
-
-
-def texto_de_bruto(campo: bytes):
-    """The value of a text field whose last byte is zero."""
-    texto = campo.rstrip(b"\0")
-    if b"\0" in texto:
-        return Texto(de_1252(texto[:texto.index(b"\0")]), campo)
-    return de_1252(texto)
-
-
-def texto_para_bruto(valor, largura: int) -> bytes:
-    """The `largura` bytes of a text field: the text, a zero, zeros to the end."""
-    if isinstance(valor, Texto):
-        campo = valor.bytes
-        if type(campo) is not bytes or len(campo) != largura:
-            raise ErroValor(f"the bytes of a text must be {largura} bytes")
-        if campo[-1] != 0:
-            raise ErroValor("the last byte of a text field must be zero")
-        if de_1252(campo[:campo.index(0)]) != str(valor):
-            raise ErroValor("the text and its bytes disagree")
-        return campo
-    if not isinstance(valor, str):
-        raise ErroValor(f"expected a str, got {type(valor).__name__}")
-    dados = para_1252(valor)
-    if 0 in dados:
-        raise ErroValor("a text cannot hold a zero character")
-    if len(dados) >= largura:
-        raise ErroValor(f"text of {len(dados)} bytes does not fit (at most {largura - 1})")
-    return dados + bytes(largura - len(dados))
+def com_nome(classe: str, nome: str, e: Exception) -> Exception:
+    """The error e (a TypeError or an ErroValor), its message prefixed with "Class.field"."""
+    texto = str(e)
+    return (TypeError if isinstance(e, TypeError) else ErroValor)(
+        f"{classe}.{nome}{'' if texto.startswith('[') else ': '}{texto}")
 
 
 # ---- Currency: a 64-bit integer, the value times 10,000 ---------------------------------------
@@ -120,7 +48,7 @@ def moeda_para_bruto(valor) -> int:
     elif type(valor) is int:
         bruto = valor * 10000
     else:
-        raise ErroValor(f"expected a Decimal or an int, got {type(valor).__name__}")
+        raise TypeError(f"expected a Decimal or an int, got {type(valor).__name__}")
     if not _MIN64 <= bruto <= _MAX64:
         raise ErroValor(f"{valor} is outside the currency range")
     return bruto
@@ -359,7 +287,7 @@ def momento_de_texto(s: str):
 def inteiro(valor, minimo: int, maximo: int, alternativa: str = "") -> int:
     if type(valor) is not int:
         ou = f" or {alternativa}" if alternativa else ""
-        raise ErroValor(f"expected an int{ou}, got {type(valor).__name__}")
+        raise TypeError(f"expected an int{ou}, got {type(valor).__name__}")
     if not minimo <= valor <= maximo:
         raise ErroValor(f"{valor} is out of range {minimo}..{maximo}")
     return valor
@@ -367,7 +295,7 @@ def inteiro(valor, minimo: int, maximo: int, alternativa: str = "") -> int:
 
 def bytes_para_bruto(valor, largura: int) -> bytes:
     if type(valor) is not bytes:
-        raise ErroValor(f"expected bytes, got {type(valor).__name__}")
+        raise TypeError(f"expected bytes, got {type(valor).__name__}")
     if len(valor) != largura:
         raise ErroValor(f"expected {largura} bytes, got {len(valor)}")
     return valor

@@ -8,7 +8,7 @@ import subprocess
 import pytest
 
 from nxldadosgc.esquema import Layout
-from nxldadosgc import valores as v
+from nxldadosgc import textos
 
 NXGC = os.environ.get("NXGC")
 
@@ -48,7 +48,7 @@ def _valor(c, rng):
         campo = texto + bytes(c.largura - len(texto))
         if len(texto) < c.largura - 2 and rng.random() < 0.3:  # bytes after the terminator
             campo = campo[:len(texto) + 1] + _bytes(rng, c.largura - len(texto) - 2) + b"\0"
-        return v.texto_de_bruto(campo)
+        return textos.texto_de_bruto(campo, textos.pagina(1252))
     if t == "lacuna":
         return _bytes(rng, c.largura) if rng.random() < 0.3 else bytes(c.largura)
     if t in ("posicao", "REG_NXDMC", "registro"):

@@ -2,6 +2,7 @@
 bytes for the same text, the same refusals."""
 
 import json
+import os
 import random
 import subprocess
 import sys
@@ -131,3 +132,95 @@ def test_linha_de_comando():
                 assert c.stdout == r.stdout
             elif status == 1:
                 assert c.stderr.removeprefix(b"nxgc: ") == r.stderr.removeprefix(b"nxldadosgc: ")
+
+
+def _rodar(*argumentos, entrada=b"", **opcoes):
+    return subprocess.run([sys.executable, "-m", "nxldadosgc", *argumentos], input=entrada, capture_output=True,
+                          cwd=Path(nx.__file__).parents[1], timeout=60, **opcoes)
+
+
+def _nxgc_tem(comando: str, opcao: str) -> bool:
+    return nxgc_disponivel() and opcao.encode() in rodar_nxgc(comando, "--help").stdout
+
+
+def test_fluxos_de_arvores(tmp_path):
+    """A stream is its trees one after another: dump prints each document in turn, pack writes a
+    tree per document, and a stream cut anywhere is refused naming the byte in the stream."""
+    a = exemplo_do_documento()
+    b = nx.escrever(nx.CNXDadosGC_CentroCustos(Codigo="01", Descricao="Usinagem ç €"))
+    ja, jb = texto_json(nx.ler(a)).encode(), texto_json(nx.ler(b)).encode()
+    enorme = bytearray(a[:24])
+    enorme[16:24] = (1 << 40).to_bytes(8, "little")
+    casos = [  # (stream, exit status, its documents or the error)
+        (a, 0, ja),
+        (a + b, 0, ja + jb),
+        (b + a + b, 0, jb + ja + jb),
+        (a + b[:10], 1, f"byte {len(a)}: truncated: 10 bytes, a header needs at least 40"),
+        (a + b[:100], 1, f"byte {len(a) + 16}: the header gives a length of {len(b)} bytes, the buffer has 100"),
+        (a + bytes(enorme), 1, f"byte {len(a) + 16}: the header gives a length of {1 << 40} bytes, more than the "
+                               f"limit of {1 << 30}"),
+        (a + b"\0" * 30, 1, f"byte {len(a)}: not a packed record tree (wrong magic number)"),
+        (b"", 1, "the file is empty"),
+    ]
+    comparar = _nxgc_tem("dump", "code page")  # an nxgc that reads streams came with its code pages
+    for fluxo, status, esperado in casos:
+        r = _rodar("dump", "-", entrada=fluxo)
+        assert r.returncode == status, r.stderr
+        if status == 0:
+            assert r.stdout == esperado
+            p = _rodar("pack", "-", "-o", "-", entrada=esperado)
+            assert (p.returncode, p.stdout) == (0, fluxo)
+        else:
+            assert r.stderr.decode() == f"nxldadosgc: standard input: packed tree, {esperado}\n" or \
+                esperado == "the file is empty" and r.stderr == b"nxldadosgc: standard input: the file is empty\n"
+        if comparar:
+            c = rodar_nxgc("dump", "-", entrada=fluxo)
+            assert (c.returncode, c.stdout, c.stderr.removeprefix(b"nxgc: ")) == (
+                r.returncode, r.stdout, r.stderr.removeprefix(b"nxldadosgc: "))
+
+
+def test_saidas_inteiras_ou_nenhuma(tmp_path):
+    """An output is renamed into place only when complete: a refused second document leaves the
+    file that was there; closed standard streams are errors, not tracebacks."""
+    saida = tmp_path / "a.nxgc"
+    saida.write_bytes(b"old")
+    documentos = texto_json(nx.ler(exemplo_do_documento())).encode() + b'\n{"classe": "CNXDadosGC_Nada"}'
+    r = _rodar("pack", "-", "-o", str(saida), entrada=documentos)
+    assert r.returncode == 1 and b"document 2: classe: unknown class" in r.stderr
+    assert saida.read_bytes() == b"old" and [p.name for p in tmp_path.iterdir()] == ["a.nxgc"]
+    arquivo = tmp_path / "b.nxgc"
+    arquivo.write_bytes(exemplo_do_documento())
+    for fechado, argumentos, erro in ((0, ["-"], b"cannot read standard input: Bad file descriptor"),
+                                      (1, [str(arquivo)], b"cannot write standard output: Bad file descriptor")):
+        r = subprocess.run([sys.executable, "-m", "nxldadosgc", "dump", *argumentos], stderr=subprocess.PIPE,
+                           cwd=Path(nx.__file__).parents[1], timeout=60, preexec_fn=lambda: os.close(fechado))
+        assert (r.returncode, r.stderr) == (1, b"nxldadosgc: " + erro + b"\n")
+
+
+TEXTOS_POR_PAGINA = {1252: "Usinagem ç €", 932: "日本ｶﾀｶﾅ", 936: "中文 €", 949: "한국어", 950: "中文"}
+
+
+@pytest.mark.parametrize("pagina", sorted(TEXTOS_POR_PAGINA))
+def test_paginas_dump_e_pack(pagina, tmp_path):
+    """A tree under each code page: its texts dump as their characters and pack back to the same
+    bytes, here and (when it has code pages) in nxgc."""
+    centro = nx.CNXDadosGC_CentroCustos(Codigo="01", Descricao=TEXTOS_POR_PAGINA[pagina], pagina=pagina)
+    dados = nx.escrever(centro)
+    texto = texto_json(nx.ler(dados, pagina=pagina))
+    assert json.loads(texto)["registro"]["Descricao"] == TEXTOS_POR_PAGINA[pagina]
+    opcao = ["--code-page", str(pagina)]
+    r = _rodar("dump", *opcao, "-", entrada=dados)
+    assert r.stdout.decode() == texto
+    r = _rodar("pack", *opcao, "-", "-o", "-", entrada=texto.encode())
+    assert r.stdout == dados
+    if _nxgc_tem("dump", "code page"):
+        assert rodar_nxgc("dump", *opcao, "-", entrada=dados).stdout.decode() == texto
+        assert rodar_nxgc("pack", *opcao, "-", "-o", "-", entrada=texto.encode()).stdout == dados
+
+
+def test_classes_geradas_do_esquema():
+    """The committed classes are what gerar_classes.py writes from the schema nxgc exports."""
+    import gerar_classes
+    atual = ESQUEMA.with_name("classes.py").read_text(encoding="utf-8")
+    assert gerar_classes.gerar(json.loads(ESQUEMA.read_text(encoding="utf-8"))) == atual, \
+        "regenerate: python3 python/gerar_classes.py"
