@@ -19,7 +19,7 @@
 
 #include "NXLDadosGC/motor/Classes.h"      // Classes, ClassePorNome, NomeDoCampoEm, FilhoEm
 #include "NXLDadosGC/motor/Crc32.h"        // Crc32
-#include "NXLDadosGC/platform/Excecoes.h"  // CMemoryException
+#include "NXLDadosGC/platform/Excecoes.h"  // CException, RelancarComoPadrao
 
 static_assert(std::endian::native == std::endian::little, "the packed format is little-endian");
 
@@ -192,20 +192,25 @@ std::string Printavel(std::string_view s) {
     Falha(desloc, motivo, &info, std::move(campo));
 }
 
-// The buffer's size against the caller's limit, then the first fields of the header, which say
-// whether this is a packed tree of this version at all. Returns the buffer's bytes.
-const unsigned char* ConferirInicio(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
-    const std::size_t n = pacote.size();
-    const auto* m = reinterpret_cast<const unsigned char*>(pacote.data());
-    if (n > opcoes.bytesMaximos)
-        Falha(0, "the buffer has " + Num(n) + " bytes, more than the limit of " + Num(opcoes.bytesMaximos));
-    if (n < kNome) Falha(0, "truncated: " + Num(n) + " bytes, a header needs at least " + Num(kNome));
+// The first fields of the header, which say whether this is a packed tree of this version at all.
+void ConferirVersao(const unsigned char* m) {
     if (std::memcmp(m + kMagico, kMagicoPacote, sizeof kMagicoPacote) != 0)
         Falha(kMagico, "not a packed record tree (wrong magic number)");
     const auto versao = Ler<std::uint32_t>(m, kVersao);
     if (versao != kVersaoPacote)
         Falha(kVersao, "format version " + Num(versao) + " is not supported (this library reads version " +
                            Num(kVersaoPacote) + ")");
+}
+
+// The buffer's size against the caller's limit, then the first fields of the header. Returns the
+// buffer's bytes.
+const unsigned char* ConferirInicio(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
+    const std::size_t n = pacote.size();
+    const auto* m = reinterpret_cast<const unsigned char*>(pacote.data());
+    if (n > opcoes.bytesMaximos)
+        Falha(0, "the buffer has " + Num(n) + " bytes, more than the limit of " + Num(opcoes.bytesMaximos));
+    if (n < kNome) Falha(0, "truncated: " + Num(n) + " bytes, a header needs at least " + Num(kNome));
+    ConferirVersao(m);
     const auto comprimento = Ler<std::uint64_t>(m, kComprimento);
     if (comprimento != n)
         Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, the buffer has " + Num(n));
@@ -398,9 +403,8 @@ std::unique_ptr<TNXBaseParaDados> Construir(const Conferido& c) {
         std::unique_ptr<TNXBaseParaDados> objeto(c.info->criar());
         c.info->lerPacote(*objeto, c.bytes, c.raiz);
         return objeto;
-    } catch (CMemoryException* e) {
-        e->Delete();
-        throw std::bad_alloc();
+    } catch (CException* e) {
+        RelancarComoPadrao(e);
     }
 }
 
@@ -516,9 +520,9 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vecto
 // ---- Public interface -----------------------------------------------------------------------
 
 namespace {
-std::string Mensagem(std::uint64_t desloc, const std::string& classe, const std::string& campo,
-                     const std::string& motivo) {
-    std::string s = "packed tree, byte " + std::to_string(desloc);
+std::string Mensagem(const std::string& origem, std::uint64_t desloc, const std::string& classe,
+                     const std::string& campo, const std::string& motivo) {
+    std::string s = (origem.empty() ? "" : origem + ": ") + "packed tree, byte " + std::to_string(desloc);
     if (!classe.empty()) s += " (" + classe + (campo.empty() ? "" : "." + campo) + ")";
     return s + ": " + motivo;
 }
@@ -526,10 +530,33 @@ std::string Mensagem(std::uint64_t desloc, const std::string& classe, const std:
 
 ErroEmpacotamento::ErroEmpacotamento(std::uint64_t deslocamento, std::string classe, std::string campo,
                                      const std::string& motivo)
-    : std::runtime_error(Mensagem(deslocamento, classe, campo, motivo)),
+    : ErroEmpacotamento({}, deslocamento, std::move(classe), std::move(campo), motivo) {}
+
+ErroEmpacotamento::ErroEmpacotamento(std::string origem, std::uint64_t deslocamento, std::string classe,
+                                     std::string campo, const std::string& motivo)
+    : std::runtime_error(Mensagem(origem, deslocamento, classe, campo, motivo)),
+      m_Origem(std::move(origem)),
       m_Deslocamento(deslocamento),
       m_Classe(std::move(classe)),
-      m_Campo(std::move(campo)) {}
+      m_Campo(std::move(campo)),
+      m_Motivo(motivo) {}
+
+ErroEmpacotamento ErroEmpacotamento::Em(std::string origem, std::uint64_t inicio) const {
+    return ErroEmpacotamento(std::move(origem), inicio + m_Deslocamento, m_Classe, m_Campo, m_Motivo);
+}
+
+std::uint64_t ComprimentoDoPacote(std::span<const std::byte, kInicioPacote> inicio, const OpcoesDesempacotamento& opcoes) {
+    const auto* m = reinterpret_cast<const unsigned char*>(inicio.data());
+    ConferirVersao(m);
+    const auto comprimento = Ler<std::uint64_t>(m, kComprimento);
+    if (comprimento < kNome)
+        Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, less than a header's " +
+                                Num(kNome));
+    if (comprimento > opcoes.bytesMaximos)
+        Falha(kComprimento, "the header gives a length of " + Num(comprimento) + " bytes, more than the limit of " +
+                                Num(opcoes.bytesMaximos));
+    return comprimento;
+}
 
 ErroEmpacotamento::~ErroEmpacotamento() = default;
 
@@ -554,9 +581,8 @@ std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* reg
     std::unique_ptr<TNXBaseParaDados> objeto(info.criar());
     try {
         info.copiarDe(*objeto, registro);
-    } catch (CMemoryException* e) {
-        e->Delete();
-        throw std::bad_alloc();
+    } catch (CException* e) {
+        RelancarComoPadrao(e);
     }
     std::vector<std::byte> saida;
     Escrever(info, *objeto, saida, limites);
@@ -619,9 +645,8 @@ void DesempacotarEm(TNXBaseParaDados& destino, std::span<const std::byte> pacote
     }
     try {
         destino.Copiar(novo.get());
-    } catch (CMemoryException* e) {
-        e->Delete();
-        throw std::bad_alloc();
+    } catch (CException* e) {
+        RelancarComoPadrao(e);
     }
 }
 

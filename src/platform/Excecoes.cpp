@@ -1,7 +1,11 @@
 // The framework's exceptions.
 #include "NXLDadosGC/platform/Excecoes.h"
 
-#include <new>  // std::nothrow
+#include <cstdarg>    // va_list
+#include <cstdio>     // std::vsnprintf
+#include <cstring>    // std::strncpy
+#include <new>        // std::nothrow, std::bad_alloc
+#include <stdexcept>  // std::out_of_range, std::invalid_argument, std::runtime_error
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CInvalidArgException, CException)
@@ -13,8 +17,12 @@ void CException::Delete() {
 }
 const char* CException::GetMensagem() const { return "exception"; }
 
+CInvalidArgException::CInvalidArgException(const char* mensagem, bool foraDosLimites)
+    : m_ForaDosLimites(foraDosLimites) {
+    std::strncpy(m_Mensagem, mensagem, sizeof m_Mensagem - 1);
+}
 CInvalidArgException::~CInvalidArgException() = default;
-const char* CInvalidArgException::GetMensagem() const { return "invalid argument"; }
+const char* CInvalidArgException::GetMensagem() const { return *m_Mensagem ? m_Mensagem : "invalid argument"; }
 
 CMemoryException::~CMemoryException() = default;
 const char* CMemoryException::GetMensagem() const { return "out of memory"; }
@@ -36,3 +44,32 @@ void AfxThrowInvalidArgException() {
     throw e;
 }
 void AfxThrowMemoryException() { throw &g_memoria.objeto; }
+
+namespace NXDadosGC {
+
+void LancarArgumentoInvalido(bool foraDosLimites, const char* formato, ...) {
+    char mensagem[256];
+    va_list args;
+    va_start(args, formato);
+    std::vsnprintf(mensagem, sizeof mensagem, formato, args);
+    va_end(args);
+    auto* e = new (std::nothrow) CInvalidArgException(mensagem, foraDosLimites);
+    if (!e) AfxThrowMemoryException();
+    throw e;
+}
+
+void RelancarComoPadrao(CException* e) {
+    // The standard exception copies the message before the framework's is released.
+    struct Liberar {
+        CException* e;
+        ~Liberar() { e->Delete(); }
+    } liberar{e};
+    if (e->IsKindOf(RUNTIME_CLASS(CMemoryException))) throw std::bad_alloc();
+    if (e->IsKindOf(RUNTIME_CLASS(CInvalidArgException))) {
+        if (static_cast<const CInvalidArgException*>(e)->ForaDosLimites()) throw std::out_of_range(e->GetMensagem());
+        throw std::invalid_argument(e->GetMensagem());
+    }
+    throw std::runtime_error(e->GetMensagem());
+}
+
+}  // namespace NXDadosGC

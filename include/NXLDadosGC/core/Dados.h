@@ -220,27 +220,34 @@ protected:                                                           \
 // Get<Nome>, GetConstRef<Nome>, GetRef<Nome>, GetPtr<Nome> (const and non-const),
 // GetQuantidade<Nome>, Set<Nome>, SetValorUnico<Nome>, RemoveTodos<Nome>, GetLista<Nome>
 // (const and non-const), SetLista<Nome>. Indices are signed 64-bit; a bad index raises
-// CInvalidArgException and changes nothing. Transfer it with NX_FILHO_LISTA(Nome).
+// CInvalidArgException, whose message names the accessor, index, count, list and class, and
+// changes nothing. Transfer it with NX_FILHO_LISTA(Nome).
 #define NX_LISTA(Tipo, Nome)                                                              \
 private:                                                                                  \
     T_Lista<Tipo> m_##Nome;                                                               \
                                                                                           \
 public:                                                                                   \
     void Adiciona##Nome(const Tipo& valor) { m_##Nome.Adiciona(valor); }                  \
-    void Deletar##Nome(INT_PTR indice) { m_##Nome.Deletar(indice); }                      \
-    T_Lista<Tipo>& Troca##Nome(INT_PTR i, INT_PTR j) { return m_##Nome.Troca(i, j); }     \
-    const Tipo& Get##Nome(INT_PTR indice) const { return m_##Nome.Get(indice); }          \
-    const Tipo& GetConstRef##Nome(INT_PTR indice) const { return m_##Nome.GetConstRef(indice); } \
-    Tipo& GetRef##Nome(INT_PTR indice) { return m_##Nome.GetRef(indice); }                \
-    const Tipo* GetPtr##Nome(INT_PTR indice) const { return m_##Nome.GetPtr(indice); }    \
-    Tipo* GetPtr##Nome(INT_PTR indice) { return m_##Nome.GetPtr(indice); }                \
+    void Deletar##Nome(INT_PTR indice) { m_##Nome.Deletar(indice, NX_INTERNAL_ONDE(Deletar, Nome)); } \
+    T_Lista<Tipo>& Troca##Nome(INT_PTR i, INT_PTR j) { return m_##Nome.Troca(i, j, NX_INTERNAL_ONDE(Troca, Nome)); } \
+    const Tipo& Get##Nome(INT_PTR indice) const { return m_##Nome.Get(indice, NX_INTERNAL_ONDE(Get, Nome)); } \
+    const Tipo& GetConstRef##Nome(INT_PTR indice) const {                                 \
+        return m_##Nome.GetConstRef(indice, NX_INTERNAL_ONDE(GetConstRef, Nome));         \
+    }                                                                                     \
+    Tipo& GetRef##Nome(INT_PTR indice) { return m_##Nome.GetRef(indice, NX_INTERNAL_ONDE(GetRef, Nome)); } \
+    const Tipo* GetPtr##Nome(INT_PTR indice) const { return m_##Nome.GetPtr(indice, NX_INTERNAL_ONDE(GetPtr, Nome)); } \
+    Tipo* GetPtr##Nome(INT_PTR indice) { return m_##Nome.GetPtr(indice, NX_INTERNAL_ONDE(GetPtr, Nome)); } \
     INT_PTR GetQuantidade##Nome() const { return m_##Nome.GetQuantidade(); }              \
-    void Set##Nome(INT_PTR indice, const Tipo& valor) { m_##Nome.Set(indice, valor); }    \
+    void Set##Nome(INT_PTR indice, const Tipo& valor) { m_##Nome.Set(indice, valor, NX_INTERNAL_ONDE(Set, Nome)); } \
     void SetValorUnico##Nome(const Tipo& valor) { m_##Nome.SetValorUnico(valor); }        \
     void RemoveTodos##Nome() { m_##Nome.RemoveTodos(); }                                  \
     const T_Lista<Tipo>& GetLista##Nome() const { return m_##Nome; }                      \
     T_Lista<Tipo>& GetLista##Nome() { return m_##Nome; }                                  \
     void SetLista##Nome(const T_Lista<Tipo>& lista) { m_##Nome.SetLista(lista); }
+
+// The accessor, list and class a bad index names in its message.
+#define NX_INTERNAL_ONDE(Operacao, Nome) \
+    ::NXDadosGC::detail::OndeLista { #Operacao #Nome, #Nome, &Self::GetThisClass }
 
 // NX_UNICO(Tipo, Nome)
 // In the public section: declares the private single-object holder `T_Lista<Tipo> m_<Nome>`

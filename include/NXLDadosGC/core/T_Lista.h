@@ -9,7 +9,24 @@
 
 #include "NXLDadosGC/core/Elemento.h"      // Folha: leaf elements handled as records
 #include "NXLDadosGC/platform/CArray.h"    // CArray
-#include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException
+#include "NXLDadosGC/platform/CObject.h"   // CRuntimeClass
+#include "NXLDadosGC/platform/Tipos.h"     // NXLDADOSGC_API
+
+namespace NXDadosGC::detail {
+
+// Where a list is used, for the message of a bad index: the accessor, the list and a function
+// giving its owner's class (called only when the message is written).
+struct OndeLista {
+    const char* operacao = nullptr;  // "GetConta"
+    const char* lista = nullptr;     // "Conta"
+    CRuntimeClass* (*classe)() = nullptr;
+};
+
+// Raises CInvalidArgException* for index i of a list of n elements, e.g. "GetConta: index 5
+// outside the 3 elements of list Conta of CNXDadosGC_CentroCustos".
+[[noreturn]] NXLDADOSGC_API void IndiceForaDaLista(const OndeLista& onde, INT_PTR i, INT_PTR n);
+
+}  // namespace NXDadosGC::detail
 
 // An index-addressed list that owns its elements by value, contiguously. T is a data object
 // (each element a complete object with its own record and children) or ULONG (32-bit numbers).
@@ -38,6 +55,7 @@
 template <class T>
 class T_Lista {
 public:
+    using OndeLista = NXDadosGC::detail::OndeLista;
     static constexpr bool kNumeros = std::is_arithmetic_v<T>;
     using Array = CArray<T, const T&>;
 
@@ -83,8 +101,9 @@ public:
         }
     }
 
-    void Deletar(INT_PTR i) {
-        Checar(i);
+    // `onde` names the accessor, list and class for the message of a bad index (NX_LISTA passes it).
+    void Deletar(INT_PTR i, const OndeLista& onde = {}) {
+        Checar(i, onde);
         m_Array.RemoveAt(i);
     }
 
@@ -92,9 +111,9 @@ public:
     // lists are exchanged through a temporary copy of element i (j copied into i, then the
     // temporary into j), so each keeps its own lists' storage; leaves and numbers exchange their
     // bytes, which never fails.
-    T_Lista& Troca(INT_PTR i, INT_PTR j) {
-        Checar(i);
-        Checar(j);
+    T_Lista& Troca(INT_PTR i, INT_PTR j, const OndeLista& onde = {}) {
+        Checar(i, onde);
+        Checar(j, onde);
         if (i == j) return *this;
         if constexpr (kNumeros || kFolha) {
             TrocarBytes(m_Array[i], m_Array[j]);
@@ -107,15 +126,15 @@ public:
         return *this;
     }
 
-    const T& Get(INT_PTR i) const { Checar(i); return m_Array[i]; }
-    const T& GetConstRef(INT_PTR i) const { Checar(i); return m_Array[i]; }
-    T& GetRef(INT_PTR i) { Checar(i); return m_Array[i]; }
-    const T* GetPtr(INT_PTR i) const { Checar(i); return &m_Array[i]; }
-    T* GetPtr(INT_PTR i) { Checar(i); return &m_Array[i]; }
+    const T& Get(INT_PTR i, const OndeLista& onde = {}) const { Checar(i, onde); return m_Array[i]; }
+    const T& GetConstRef(INT_PTR i, const OndeLista& onde = {}) const { Checar(i, onde); return m_Array[i]; }
+    T& GetRef(INT_PTR i, const OndeLista& onde = {}) { Checar(i, onde); return m_Array[i]; }
+    const T* GetPtr(INT_PTR i, const OndeLista& onde = {}) const { Checar(i, onde); return &m_Array[i]; }
+    T* GetPtr(INT_PTR i, const OndeLista& onde = {}) { Checar(i, onde); return &m_Array[i]; }
 
     // Copies v into the element at i, in place (Copiar; plain assignment for numbers).
-    void Set(INT_PTR i, const T& v) {
-        Checar(i);
+    void Set(INT_PTR i, const T& v, const OndeLista& onde = {}) {
+        Checar(i, onde);
         CopiarElemento(m_Array[i], v);
     }
 
@@ -236,8 +255,8 @@ private:
             return false;
     }();
 
-    void Checar(INT_PTR i) const {
-        if (i < 0 || i >= m_Array.GetSize()) AfxThrowInvalidArgException();
+    void Checar(INT_PTR i, const OndeLista& onde) const {
+        if (i < 0 || i >= m_Array.GetSize()) NXDadosGC::detail::IndiceForaDaLista(onde, i, m_Array.GetSize());
     }
     INT_PTR IndiceDe(const T* p) const {
         const auto base = reinterpret_cast<std::uintptr_t>(m_Array.GetData());

@@ -54,23 +54,43 @@ struct OpcoesDesempacotamento {
 };
 
 // A packed buffer that fails a check. what() reads "packed tree, byte <offset>
-// (<class>.<field>): <reason>"; the parts are also available one by one. Offset, class and
-// field describe where the reader was: class and field are empty when the fault is in the
-// header.
+// (<class>.<field>): <reason>", preceded by "<origin>: " for a tree read from a file or stream
+// (the file's name, "standard input"), whose offsets then count from the start of the file or
+// stream; the parts are also available one by one. Offset, class and field describe where the
+// reader was: class and field are empty when the fault is in the header.
 class NXLDADOSGC_API ErroEmpacotamento : public std::runtime_error {
 public:
     ErroEmpacotamento(std::uint64_t deslocamento, std::string classe, std::string campo, const std::string& motivo);
+    ErroEmpacotamento(std::string origem, std::uint64_t deslocamento, std::string classe, std::string campo,
+                      const std::string& motivo);
     ~ErroEmpacotamento() override;
 
+    // The same fault, for a tree that starts at byte `inicio` of `origem`.
+    ErroEmpacotamento Em(std::string origem, std::uint64_t inicio) const;
+
+    const std::string& Origem() const { return m_Origem; }
     std::uint64_t Deslocamento() const { return m_Deslocamento; }
     const std::string& Classe() const { return m_Classe; }
     const std::string& Campo() const { return m_Campo; }
+    const std::string& Motivo() const { return m_Motivo; }
 
 private:
+    std::string m_Origem;
     std::uint64_t m_Deslocamento;
     std::string m_Classe;
     std::string m_Campo;
+    std::string m_Motivo;
 };
+
+// The first bytes of a packed tree that say how long it is (magic number, version, CRC-32 and
+// length): what a reader of a file or stream reads before anything else.
+inline constexpr std::size_t kInicioPacote = 24;
+
+// The length of the packed tree that starts with `inicio`, checked against the limit before any
+// more is read or allocated. Throws ErroEmpacotamento for a wrong magic number or version, or a
+// length below a header's or beyond opcoes.bytesMaximos.
+NXLDADOSGC_API std::uint64_t ComprimentoDoPacote(std::span<const std::byte, kInicioPacote> inicio,
+                                                 const OpcoesDesempacotamento& opcoes = {});
 
 // A packed buffer that passed every check, turned back into a flat record tree: the root record
 // and its blocks live in memory this object owns, with real child pointers, ready for

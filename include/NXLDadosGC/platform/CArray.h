@@ -13,7 +13,7 @@
 
 #include "NXLDadosGC/platform/Alocacao.h"  // AfxRealocarBruto, AfxLiberarBruto
 #include "NXLDadosGC/platform/Assercao.h"  // NXGC_ASSERT
-#include "NXLDadosGC/platform/Excecoes.h"  // AfxThrowInvalidArgException, AfxThrowMemoryException
+#include "NXLDadosGC/platform/Excecoes.h"  // LancarArgumentoInvalido, AfxThrowMemoryException
 
 // Elements whose destructor has no effect beyond their own bytes, which are about to be released
 // or reused anyway, may be let go without running it. True for trivially destructible types; a
@@ -108,7 +108,9 @@ private:
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Reservar(INT_PTR nNewMax) {
     constexpr auto kMax = static_cast<INT_PTR>(std::numeric_limits<INT_PTR>::max() / sizeof(TYPE));
-    if (nNewMax > kMax) AfxThrowInvalidArgException();
+    if (nNewMax > kMax)
+        NXDadosGC::LancarArgumentoInvalido(false, "CArray: room for %lld elements exceeds the address space",
+                                           static_cast<long long>(nNewMax));
     void* p = AfxRealocarBruto(m_pData, static_cast<std::size_t>(nNewMax) * sizeof(TYPE));
     if (!p) AfxThrowMemoryException();
     m_pData = static_cast<TYPE*>(p);
@@ -137,7 +139,7 @@ void CArray<TYPE, ARG_TYPE>::AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, 
         ++m_nSize;
         return;
     }
-    if (n < 0) AfxThrowInvalidArgException();
+    if (n < 0) NXDadosGC::LancarArgumentoInvalido(false, "CArray: negative count %lld", static_cast<long long>(n));
     if (m_nSize + n == 0) {
         SetSize(0, nGrowBy);
         return;
@@ -160,7 +162,8 @@ void CArray<TYPE, ARG_TYPE>::AcrescentarConstruindo(INT_PTR n, INT_PTR nGrowBy, 
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
-    if (nNewSize < 0) AfxThrowInvalidArgException();
+    if (nNewSize < 0)
+        NXDadosGC::LancarArgumentoInvalido(false, "SetSize: negative size %lld", static_cast<long long>(nNewSize));
     // The new step is taken only once nothing can fail, so a failed resize keeps the old one.
     const INT_PTR nPasso = nGrowBy >= 0 ? nGrowBy : m_nGrowBy;
 
@@ -181,7 +184,10 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
 
 template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR i, INT_PTR nCount) {
-    if (i < 0 || nCount < 0 || i > m_nSize - nCount) AfxThrowInvalidArgException();
+    if (i < 0 || nCount < 0 || i > m_nSize - nCount)
+        NXDadosGC::LancarArgumentoInvalido(true, "RemoveAt: %lld elements from index %lld outside the %lld elements",
+                                           static_cast<long long>(nCount), static_cast<long long>(i),
+                                           static_cast<long long>(m_nSize));
     Destruir(m_pData + i, nCount);
     const INT_PTR nMover = m_nSize - (i + nCount);
     if (nMover > 0)

@@ -2,6 +2,9 @@
 #ifndef NXLDADOSGC_PLATFORM_EXCECOES_H
 #define NXLDADOSGC_PLATFORM_EXCECOES_H
 
+#include <functional>  // std::invoke
+#include <utility>     // std::forward
+
 #include "NXLDadosGC/platform/CObject.h"  // CObject, run-time class records
 
 // A caller catches `CInvalidArgException* e`, `CMemoryException* e` (or `CException* e`) and
@@ -27,11 +30,24 @@ protected:
     const BOOL m_bAutoDelete = TRUE;
 };
 
+// An argument out of what the operation accepts. Its message says which operation, argument and
+// bound, e.g. "GetConta: index 5 outside the 3 elements of list Conta of CNXDadosGC_CentroCustos";
+// ForaDosLimites() tells an index outside a list from other invalid arguments.
 class NXLPLATAFORMA_API CInvalidArgException : public CException {
     DECLARE_DYNAMIC(CInvalidArgException)
 public:
+    CInvalidArgException() = default;
+    // The message is kept in the object itself (up to 255 bytes), so raising allocates nothing
+    // beyond the exception.
+    CInvalidArgException(const char* mensagem, bool foraDosLimites);
     ~CInvalidArgException() override;
+    // "invalid argument" when no message was given.
     const char* GetMensagem() const override;
+    bool ForaDosLimites() const { return m_ForaDosLimites; }
+
+private:
+    char m_Mensagem[256] = {};
+    bool m_ForaDosLimites = false;
 };
 
 class NXLPLATAFORMA_API CMemoryException : public CException {
@@ -47,5 +63,35 @@ public:
 // shared memory exception, by pointer, as the framework does.
 [[noreturn]] NXLPLATAFORMA_API void AfxThrowInvalidArgException();
 [[noreturn]] NXLPLATAFORMA_API void AfxThrowMemoryException();
+
+namespace NXDadosGC {
+
+// Raises a new CInvalidArgException* whose message is formatted printf-style (the memory
+// exception if the exception itself cannot be had).
+[[noreturn]] NXLPLATAFORMA_API void LancarArgumentoInvalido(bool foraDosLimites, const char* formato, ...)
+    __attribute__((format(printf, 2, 3)));
+
+// ---- The bridge to standard exceptions ------------------------------------------------------
+// For a program whose handlers catch std::exception (a server's request loop, a test, a thread
+// pool): the framework's exceptions do not derive from it, and one let through ends the process.
+
+// Releases a caught framework exception (Delete) and raises its standard counterpart with the
+// same message: std::bad_alloc for CMemoryException, std::out_of_range for an index outside a
+// list, std::invalid_argument for another CInvalidArgException, std::runtime_error otherwise.
+[[noreturn]] NXLPLATAFORMA_API void RelancarComoPadrao(CException* e);
+
+// Runs f() and returns what it returns; a framework exception leaving it leaves this function as
+// its standard counterpart (RelancarComoPadrao). Standard exceptions pass through unchanged.
+//   auto conta = NXDadosGC::ComExcecoesPadrao([&] { return centro.GetConta(i); });
+template <class F>
+decltype(auto) ComExcecoesPadrao(F&& f) {
+    try {
+        return std::invoke(std::forward<F>(f));
+    } catch (CException* e) {
+        RelancarComoPadrao(e);
+    }
+}
+
+}  // namespace NXDadosGC
 
 #endif
