@@ -205,9 +205,10 @@ ArvoreVerificada LeitorPacotes::Verificar() const {
     }
 }
 
-std::unique_ptr<TNXBaseParaDados> LeitorPacotes::Desempacotar() const {
+std::unique_ptr<TNXBaseParaDados> LeitorPacotes::DesempacotarClasse(CRuntimeClass* esperada) const {
     try {
-        return NXDadosGC::Desempacotar(Pacote(), m_Opcoes);
+        return esperada ? detail::DesempacotarClasse(Pacote(), m_Opcoes, esperada)
+                        : NXDadosGC::Desempacotar(Pacote(), m_Opcoes);
     } catch (const ErroEmpacotamento& e) {
         Relancar(e);
     }

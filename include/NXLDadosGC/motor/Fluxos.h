@@ -85,10 +85,16 @@ public:
 
     // Verificar and Desempacotar of the tree read last, their errors naming the stream's bytes.
     ArvoreVerificada Verificar() const;
-    std::unique_ptr<TNXBaseParaDados> Desempacotar() const;
+    std::unique_ptr<TNXBaseParaDados> Desempacotar() const { return DesempacotarClasse(nullptr); }
+    // The same for a tree that must hold a T (or a class derived from it).
+    template <class T>
+    std::unique_ptr<T> Desempacotar() const {
+        return std::unique_ptr<T>(static_cast<T*>(DesempacotarClasse(T::GetThisClass()).release()));
+    }
 
 private:
     class Fonte;
+    std::unique_ptr<TNXBaseParaDados> DesempacotarClasse(CRuntimeClass* esperada) const;
     // Reads up to n bytes into p; fewer only at the end of the stream.
     std::size_t Ler(std::byte* p, std::size_t n);
     [[noreturn]] void Relancar(const ErroEmpacotamento& e) const;
