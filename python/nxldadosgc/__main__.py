@@ -77,6 +77,9 @@ class _Saida:
                 if sys.stdout is None:
                     raise OSError(9, os.strerror(9))
                 self.f = sys.stdout.buffer
+            elif os.path.exists(caminho) and not os.path.isfile(caminho):
+                # A device (/dev/null) or a pipe is written where it is: a rename would replace it.
+                self.f = open(caminho, "wb")
             else:
                 pasta, nome = os.path.split(caminho)
                 fd, self.temporario = tempfile.mkstemp(dir=pasta or ".", prefix=f".{nome}.", suffix=".tmp")

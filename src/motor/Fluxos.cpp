@@ -8,6 +8,8 @@
 #include <algorithm>     // std::min, std::max
 #include <atomic>        // std::atomic
 #include <cerrno>        // errno
+#include <streambuf>     // std::streambuf
+#include <utility>       // std::exchange
 #include <istream>       // std::istream
 #include <ostream>       // std::ostream
 #include <system_error>  // std::system_error
@@ -41,34 +43,104 @@ struct Descritor {
     }
 };
 
+// An output stream buffer over a descriptor that keeps the error of its first failed write.
+class BufferDescritor : public std::streambuf {
+public:
+    explicit BufferDescritor(int fd) : m_Fd(fd) { setp(m_Bytes, m_Bytes + sizeof m_Bytes); }
+    int Erro() const { return m_Erro; }
+
+protected:
+    int_type overflow(int_type c) override {
+        if (!Esvaziar()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) sputc(traits_type::to_char_type(c));
+        return traits_type::not_eof(c);
+    }
+    int sync() override { return Esvaziar() ? 0 : -1; }
+
+private:
+    bool Esvaziar() {
+        if (m_Erro) return false;
+        if (!EscreverTudo(m_Fd, reinterpret_cast<const std::byte*>(pbase()), static_cast<std::size_t>(pptr() - pbase()))) {
+            m_Erro = errno;
+            return false;
+        }
+        setp(m_Bytes, m_Bytes + sizeof m_Bytes);
+        return true;
+    }
+
+    int m_Fd;
+    int m_Erro = 0;
+    char m_Bytes[1 << 16];
+};
+
 }  // namespace
 
 // ---- Files ----------------------------------------------------------------------------------
 
-void GravarArquivo(const std::filesystem::path& arquivo, std::span<const std::byte> bytes) {
+struct ArquivoAtomico::Estado {
+    std::string destino, temporario;  // no temporary: written in place (a device, a pipe)
+    Descritor fd{-1};
+    std::unique_ptr<BufferDescritor> buffer;
+    std::ostream fluxo{nullptr};
+    bool concluido = false;
+
+    [[noreturn]] void Falhar(int erro) {
+        if (!temporario.empty()) ::unlink(temporario.c_str());
+        temporario.clear();
+        FalhaSistema(erro, "cannot write " + destino);
+    }
+};
+
+ArquivoAtomico::ArquivoAtomico(const std::filesystem::path& arquivo) : m_Estado(std::make_unique<Estado>()) {
     static std::atomic<unsigned> contador{0};
-    const std::string nome = arquivo.string();
+    Estado& e = *m_Estado;
+    e.destino = arquivo.string();
     struct stat atual {};
-    const bool substitui = ::stat(nome.c_str(), &atual) == 0 && S_ISREG(atual.st_mode);
-    // A new name beside the target, in the same directory (a rename does not cross file systems).
-    std::string temporario;
-    int fd = -1;
-    for (int tentativa = 0; fd < 0; ++tentativa) {
-        const std::filesystem::path tmp =
-            arquivo.parent_path() / ("." + arquivo.filename().string() + ".tmp-" + std::to_string(::getpid()) + "-" +
-                                     std::to_string(contador.fetch_add(1)));
-        temporario = tmp.string();
-        fd = ::open(temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && (errno != EEXIST || tentativa == 100)) FalhaSistema(errno, "cannot write " + nome);
+    const bool existe = ::stat(e.destino.c_str(), &atual) == 0, substitui = existe && S_ISREG(atual.st_mode);
+    if (existe && !substitui) {
+        // A device, a pipe or a terminal is written where it is: renaming over it would replace it.
+        e.fd.fd = ::open(e.destino.c_str(), O_WRONLY | O_CLOEXEC);
+        if (e.fd.fd < 0) e.Falhar(errno);
     }
-    const bool escrito = (!substitui || ::fchmod(fd, atual.st_mode & 07777) == 0) &&
-                         EscreverTudo(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
-    const int erro = errno;
-    if (::close(fd) != 0 || !escrito || ::rename(temporario.c_str(), nome.c_str()) != 0) {
-        const int e = escrito ? errno : erro;
-        ::unlink(temporario.c_str());
-        FalhaSistema(e, "cannot write " + nome);
+    // Otherwise a new name beside the target, in the same directory (a rename does not cross
+    // file systems).
+    for (int tentativa = 0; e.fd.fd < 0; ++tentativa) {
+        e.temporario = (arquivo.parent_path() / ("." + arquivo.filename().string() + ".tmp-" +
+                                                 std::to_string(::getpid()) + "-" + std::to_string(contador.fetch_add(1))))
+                           .string();
+        e.fd.fd = ::open(e.temporario.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (e.fd.fd < 0 && (errno != EEXIST || tentativa == 100)) {
+            const int erro = errno;
+            e.temporario.clear();
+            e.Falhar(erro);
+        }
     }
+    if (substitui && ::fchmod(e.fd.fd, atual.st_mode & 07777) != 0) e.Falhar(errno);
+    e.buffer = std::make_unique<BufferDescritor>(e.fd.fd);
+    e.fluxo.rdbuf(e.buffer.get());
+}
+
+ArquivoAtomico::~ArquivoAtomico() {
+    if (!m_Estado->concluido && !m_Estado->temporario.empty()) ::unlink(m_Estado->temporario.c_str());
+}
+
+std::ostream& ArquivoAtomico::Fluxo() { return m_Estado->fluxo; }
+
+void ArquivoAtomico::Concluir() {
+    Estado& e = *m_Estado;
+    e.fluxo.flush();
+    if (!e.fluxo) e.Falhar(e.buffer->Erro() ? e.buffer->Erro() : EIO);
+    if (!e.temporario.empty() && ::fsync(e.fd.fd) != 0) e.Falhar(errno);
+    const int fd = std::exchange(e.fd.fd, -1);
+    if (::close(fd) != 0) e.Falhar(errno);
+    if (!e.temporario.empty() && ::rename(e.temporario.c_str(), e.destino.c_str()) != 0) e.Falhar(errno);
+    e.concluido = true;
+}
+
+void GravarArquivo(const std::filesystem::path& arquivo, std::span<const std::byte> bytes) {
+    ArquivoAtomico a(arquivo);
+    a.Fluxo().write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    a.Concluir();
 }
 
 void EmpacotarArquivo(const TNXBaseParaDados& objeto, const std::filesystem::path& arquivo,
@@ -176,12 +248,12 @@ bool LeitorPacotes::Proximo() {
         NXDadosGC::Verificar(std::span(m_Pacote.data(), n), m_Opcoes);
         throw ErroEmpacotamento(0, "", "", "truncated");  // not reached: the reader refuses it
     };
+    std::size_t lidos = inicio;
     try {
         if (inicio < kInicioPacote) cortado(inicio);
         const std::uint64_t comprimento =
             ComprimentoDoPacote(std::span<const std::byte, kInicioPacote>(m_Pacote.data(), kInicioPacote), m_Opcoes);
         // The room grows with what arrives, so a stream cut short of a long promise holds little.
-        std::size_t lidos = kInicioPacote;
         while (lidos < comprimento) {
             const std::size_t passo = std::min<std::uint64_t>(comprimento - lidos, std::max<std::size_t>(lidos, 1 << 16));
             if (m_Pacote.size() < lidos + passo) m_Pacote.resize(lidos + passo);
@@ -191,6 +263,7 @@ bool LeitorPacotes::Proximo() {
         }
         m_Tamanho = lidos;
     } catch (const ErroEmpacotamento& e) {
+        m_Tamanho = lidos;  // what was read of the tree refused
         Relancar(e);
     }
     ++m_Lidos;

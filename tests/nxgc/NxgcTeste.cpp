@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -23,10 +24,22 @@ struct Resultado {
     std::string saida, erros;
 };
 
-// CTest runs tests side by side: each test gets files of its own.
+// CTest runs tests side by side: each process gets a folder of its own, removed at its end.
+const std::string& Pasta() {
+    static const std::string pasta = [] {
+        const std::string p = testing::TempDir() + "nxgc_" + std::to_string(getpid());
+        std::filesystem::create_directories(p);
+        return p + "/";
+    }();
+    return pasta;
+}
+struct Limpeza : testing::Environment {
+    void TearDown() override { std::filesystem::remove_all(Pasta()); }
+};
+const auto* const g_limpeza = testing::AddGlobalTestEnvironment(new Limpeza);
+
 std::string Arquivo(const std::string& nome) {
-    return testing::TempDir() + "nxgc_" + testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
-           std::to_string(getpid()) + "_" + nome;
+    return Pasta() + testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + nome;
 }
 
 std::string Ler(const std::string& caminho) {
@@ -103,6 +116,16 @@ TEST(Nxgc, Convencoes) {
     EXPECT_EQ(dump.saida, "");
     EXPECT_EQ(Ler(Arquivo("d.json")), modelo.saida);
 
+    // A class without its prefix; several trees in one stream, one document after another.
+    EXPECT_EQ(Executar("template MatrizRateio").saida, modelo.saida);
+    Escrever(Arquivo("mm.nxgc"), Ler(Arquivo("m.nxgc")) + Ler(Arquivo("m.nxgc")));
+    const Resultado dois = Executar("dump - < '" + Arquivo("mm.nxgc") + "'");
+    EXPECT_EQ(dois.saida, modelo.saida + modelo.saida) << dois.erros;
+    // An output is replaced whole or not at all: a refused input leaves the old file as it was.
+    Escrever(Arquivo("ruim.json"), "{");
+    EXPECT_EQ(Executar("pack '" + Arquivo("ruim.json") + "' -o '" + Arquivo("m.nxgc") + "'").status, 1);
+    EXPECT_EQ(Executar("dump '" + Arquivo("m.nxgc") + "'").saida, modelo.saida);
+
     const Resultado versao = Executar("--version");
     EXPECT_EQ(versao.status, 0);
     EXPECT_TRUE(std::regex_match(versao.saida, std::regex("NXLDadosGC [0-9]+\\.[0-9]+\\.[0-9]+\n"))) << versao.saida;
@@ -144,14 +167,18 @@ TEST(Nxgc, RecusasEErrosDeUso) {
         {pack(diretorio), 1, "cannot read " + diretorio + ": Is a directory"},
         {"dump '" + inexistente + "'", 1, "cannot read " + inexistente + ": No such file or directory"},
         {"dump '" + Arquivo("lixo.nxgc") + "'", 1, "lixo.nxgc: packed tree, byte 0: not a packed record tree (wrong magic number)"},
+        {"dump /dev/zero", 1, "/dev/zero: packed tree, byte 0: not a packed record tree (wrong magic number)"},
+        {"dump '" + bom + "'", 1, "bom.json: this is JSON, not a packed tree (nxgc pack turns JSON into one)"},
+        {pack(bomPacote), 1, "bom.nxgc: this is a packed tree, not JSON (nxgc dump prints it as JSON)"},
         {"pack '" + bom + "' -o " + inexistente + "/x", 1, "cannot write " + inexistente + "/x: No such file or directory"},
         {"dump '" + bomPacote + "' -o /dev/full", 1, "cannot write /dev/full: No space left on device"},
         {"pack CNXDadosGC_MatrizRateio '" + bom + "' -o -", 1,
          "bom.json: classe: the document holds a CNXDadosGC_CentroCustos, not a CNXDadosGC_MatrizRateio"},
-        {"bogus", 2, "unknown command \"bogus\""},
-        {"", 2, "A subcommand is required"},
-        {"pack '" + bom + "'", 2, "--output is required"},
-        {"layout CNXDadosGC_Nada", 2, "unknown class \"CNXDadosGC_Nada\""},
+        {"bogus", 2, "nxgc: unknown command \"bogus\""},
+        {"", 2, "nxgc: A subcommand is required"},
+        {"pack '" + bom + "'", 2, "nxgc: --output is required"},
+        {"layout CNXDadosGC_Nada", 2, "nxgc: unknown class \"CNXDadosGC_Nada\" (nxgc classes lists them)"},
+        {"layout CNXDadosGC_CentroCusto", 2, "unknown class \"CNXDadosGC_CentroCusto\"; did you mean CNXDadosGC_CentroCustos?"},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.argumentos.substr(0, 200));

@@ -3,7 +3,7 @@
 //   nxgc classes [--json]                      every data class with its base and children
 //   nxgc layout <Class> [--json]               one record, byte by byte
 //   nxgc schema [--json|--markdown]            every record, for programs or as docs/REFERENCIA.md
-//   nxgc dump <file> [-o <file>]               a packed tree as JSON
+//   nxgc dump <file> [-o <file>]               packed trees as JSON
 //   nxgc pack [<Class>] <json-file> -o <file>  JSON back to a packed tree
 //   nxgc template <Class> [-o <file>]          a JSON document to fill in, for pack
 //   nxgc demo                                  a production cost and an allocation matrix, out and back
@@ -15,10 +15,11 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <filesystem>
 #include <iostream>
 #include <new>
 #include <optional>
@@ -33,6 +34,7 @@
 #include "NXLDadosGC/Versao.h"
 #include "NXLDadosGC/json/Json.h"
 #include "NXLDadosGC/motor/Classes.h"
+#include "NXLDadosGC/motor/Fluxos.h"
 #include "NXLDadosGC/platform/Excecoes.h"
 
 namespace {
@@ -54,10 +56,45 @@ std::runtime_error ErroArquivo(const char* acao, const std::string& caminho, int
     return std::runtime_error(std::string("cannot ") + acao + " " + Nome(caminho, saida) + ": " + std::strerror(erro));
 }
 
+// Edits (insertions, deletions, substitutions) from a to b, case aside.
+std::size_t Distancia(std::string_view a, std::string_view b) {
+    std::vector<std::size_t> linha(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) linha[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        std::size_t diagonal = linha[0]++;
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const bool igual = std::tolower(static_cast<unsigned char>(a[i - 1])) ==
+                               std::tolower(static_cast<unsigned char>(b[j - 1]));
+            const std::size_t proximo = std::min({linha[j] + 1, linha[j - 1] + 1, diagonal + (igual ? 0 : 1)});
+            diagonal = linha[j];
+            linha[j] = proximo;
+        }
+    }
+    return linha[b.size()];
+}
+
+// A class by its name, with or without the CNXDadosGC_ prefix; an unknown one is a usage error
+// that suggests the nearest name.
 const NXDadosGC::InfoClasse& Classe(const std::string& nome) {
-    const NXDadosGC::InfoClasse* info = NXDadosGC::ClassePorNome(nome);
-    if (!info) throw ErroUso("unknown class \"" + nome + "\" (nxgc classes lists them)");
-    return *info;
+    static constexpr std::string_view kPrefixo = "CNXDadosGC_";
+    if (const NXDadosGC::InfoClasse* info = NXDadosGC::ClassePorNome(nome)) return *info;
+    if (const NXDadosGC::InfoClasse* info = NXDadosGC::ClassePorNome(std::string(kPrefixo) + nome)) return *info;
+    const std::string_view curto = std::string_view(nome).starts_with(kPrefixo) ? std::string_view(nome).substr(kPrefixo.size()) : nome;
+    std::string sugestao;
+    std::size_t melhor = std::max<std::size_t>(3, curto.size() / 3) + 1;
+    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) {
+        const std::size_t d = Distancia(curto, std::string_view(info->nome).substr(kPrefixo.size()));
+        if (d < melhor) melhor = d, sugestao = info->nome;
+    }
+    throw ErroUso("unknown class \"" + nome + "\"" + (sugestao.empty() ? "" : "; did you mean " + sugestao + "?") +
+                  " (nxgc classes lists them)");
+}
+
+// A file's beginning that says it is a packed tree rather than JSON, or the reverse.
+bool PareceArvore(std::string_view inicio) { return inicio.starts_with("NXGCPACK"); }
+bool PareceJson(std::string_view inicio) {
+    const auto p = inicio.find_first_not_of(" \t\r\n");
+    return p != std::string_view::npos && (inicio[p] == '{' || inicio[p] == '[');
 }
 
 // The whole file, or standard input for "-".
@@ -78,25 +115,22 @@ std::string LerEntrada(const std::string& caminho) {
     return dados;
 }
 
-// Standard output for "-", else the file, created only when the result is ready to be written.
+// Standard output for "-"; else the file, written whole or not at all (ArquivoAtomico).
 class Saida {
 public:
     explicit Saida(const std::string& caminho) : m_Caminho(caminho) {
-        if (caminho == "-") return;
-        m_Arquivo.open(caminho, std::ios::binary | std::ios::trunc);
-        if (!m_Arquivo) throw ErroArquivo("write", caminho, errno, true);
+        if (caminho != "-") m_Arquivo.emplace(caminho);
     }
-    std::ostream& operator*() { return m_Caminho == "-" ? std::cout : m_Arquivo; }
+    std::ostream& operator*() { return m_Arquivo ? m_Arquivo->Fluxo() : std::cout; }
     void Fechar() {
-        std::ostream& o = **this;
-        o.flush();
-        if (m_Arquivo.is_open()) m_Arquivo.close();
-        if (!o) throw ErroArquivo("write", m_Caminho, errno, true);
+        if (m_Arquivo) return m_Arquivo->Concluir();
+        std::cout.flush();
+        if (!std::cout) throw ErroArquivo("write", m_Caminho, errno, true);
     }
 
 private:
     std::string m_Caminho;
-    std::ofstream m_Arquivo;
+    std::optional<NXDadosGC::ArquivoAtomico> m_Arquivo;
 };
 
 void Classes(bool json) {
@@ -129,26 +163,33 @@ void Schema(bool json, bool markdown) {
     }
 }
 
+// Each packed tree of the file or stream, one document after another, read one tree at a time.
 void Dump(const std::string& arquivo, const std::string& destino) {
-    std::string pacote = LerEntrada(arquivo);
-    std::optional<NXDadosGC::ArvoreVerificada> arvore;
-    try {
-        arvore.emplace(NXDadosGC::Verificar(std::as_bytes(std::span(pacote))));
-    } catch (const NXDadosGC::ErroEmpacotamento& e) {
-        throw std::runtime_error(Nome(arquivo) + ": " + e.what());
-    }
-    std::string().swap(pacote);  // the tree holds its own copy
+    std::optional<NXDadosGC::LeitorPacotes> leitor;
+    if (arquivo == "-") leitor.emplace(0, Nome(arquivo));
+    else leitor.emplace(std::filesystem::path(arquivo));
     Saida saida(destino);
-    NXDadosGC::ParaJson(*arvore, *saida);
+    try {
+        while (leitor->Proximo()) NXDadosGC::ParaJson(leitor->Verificar(), *saida);
+    } catch (const NXDadosGC::ErroEmpacotamento& e) {
+        const auto inicio = leitor->Pacote();
+        if (leitor->Lidos() == 0 && e.Deslocamento() == 0 &&
+            PareceJson({reinterpret_cast<const char*>(inicio.data()), inicio.size()}))
+            throw std::runtime_error(Nome(arquivo) + ": this is JSON, not a packed tree (nxgc pack turns JSON into one)");
+        throw;
+    }
+    if (leitor->Lidos() == 0) throw std::runtime_error(Nome(arquivo) + ": the file is empty");
     saida.Fechar();
 }
 
-void Pack(const std::vector<std::string>& argumentos, const std::string& destino) {
-    const NXDadosGC::InfoClasse* classe = argumentos.size() == 2 ? &Classe(argumentos[0]) : nullptr;
-    const std::string& arquivo = argumentos.back();
+void Pack(const std::string& nomeClasse, const std::string& arquivo, const std::string& destino) {
+    const NXDadosGC::InfoClasse* classe = nomeClasse.empty() ? nullptr : &Classe(nomeClasse);
+    const std::string documento = LerEntrada(arquivo);
+    if (PareceArvore(documento))
+        throw std::runtime_error(Nome(arquivo) + ": this is a packed tree, not JSON (nxgc dump prints it as JSON)");
     std::vector<std::byte> pacote;
     try {
-        pacote = NXDadosGC::PacoteDeJson(LerEntrada(arquivo), classe);
+        pacote = NXDadosGC::PacoteDeJson(documento, classe);
     } catch (const NXDadosGC::ErroJson& e) {
         throw std::runtime_error(Nome(arquivo) + ": " + e.what());
     } catch (const NXDadosGC::ErroEmpacotamento& e) {
@@ -170,7 +211,6 @@ void Template(const std::string& nome, const std::string& destino) {
 int Executar(CLI::App& app, int argc, char** argv) {
     bool json = false;
     std::string classe, arquivo, saida = "-";
-    std::vector<std::string> argumentosPack;
 
     auto* classes = app.add_subcommand("classes", "Every data class: record size, base, lists, holders, member keys.");
     classes->add_flag("--json", json, "JSON instead of a table");
@@ -184,16 +224,15 @@ int Executar(CLI::App& app, int argc, char** argv) {
     schema->add_flag("--json", json, "JSON instead of tables");
     schema->add_flag("--markdown", markdown, "The reference of every class, as docs/REFERENCIA.md")->excludes("--json");
 
-    auto* dump = app.add_subcommand("dump", "Print a packed record tree as JSON.");
-    dump->add_option("file", arquivo, "A packed record tree (- for standard input)")->required();
+    auto* dump = app.add_subcommand("dump", "Print packed record trees as JSON, one document after another.");
+    dump->add_option("file", arquivo, "A packed record tree, or several one after another (- for standard input)")
+        ->required();
     dump->add_option("-o,--output", saida, "Where to write the JSON (default: standard output)");
 
     auto* pack = app.add_subcommand("pack", "Turn JSON (as dump prints it) into a packed record tree.");
-    pack->add_option("args", argumentosPack,
-                     "[<class>] <json-file>: the JSON document (- for standard input), and optionally the class it "
-                     "must hold (by default the one it names)")
-        ->required()
-        ->expected(1, 2);
+    std::string arquivoJson;
+    pack->add_option("class", classe, "The class the document must hold (by default the one it names)");
+    pack->add_option("json-file", arquivoJson, "The JSON document, required (- for standard input)");
     pack->add_option("-o,--output", saida, "Where to write the packed tree (- for standard output)")->required();
 
     auto* modelo = app.add_subcommand(
@@ -211,6 +250,10 @@ int Executar(CLI::App& app, int argc, char** argv) {
             throw ErroUso(std::string("unknown command \"") + argv[i] + "\" (nxgc --help lists them)");
         break;
     }
+    // Usage errors read like every other error of the tool.
+    app.failure_message([](const CLI::App* comando, const CLI::Error& e) {
+        return "nxgc: " + std::string(e.what()) + " (" + comando->get_display_name() + " --help)\n";
+    });
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -221,7 +264,12 @@ int Executar(CLI::App& app, int argc, char** argv) {
     else if (*layout) Layout(classe, json);
     else if (*schema) Schema(json, markdown);
     else if (*dump) Dump(arquivo, saida);
-    else if (*pack) Pack(argumentosPack, saida);
+    else if (*pack) {
+        // One positional is the file; two are the class and the file.
+        if (arquivoJson.empty()) std::swap(classe, arquivoJson);
+        if (arquivoJson.empty()) throw ErroUso("json-file is required (nxgc pack --help)");
+        Pack(classe, arquivoJson, saida);
+    }
     else if (*modelo) Template(classe, saida);
     else if (*demo) return nxgc::Demo(std::cout, std::cerr) ? 0 : kRecusado;
     std::cout.flush();
@@ -243,7 +291,8 @@ int main(int argc, char** argv) {
     std::string mensagem;
     int status = kRecusado;
     try {
-        return Executar(app, argc, argv);
+        // The framework's own exceptions (memory running out inside the library) become standard ones.
+        return NXDadosGC::ComExcecoesPadrao([&] { return Executar(app, argc, argv); });
     } catch (const ErroUso& e) {
         mensagem = e.what();
         status = kUso;
@@ -251,10 +300,6 @@ int main(int argc, char** argv) {
         mensagem = "out of memory";
     } catch (const std::exception& e) {
         mensagem = e.what();
-    } catch (CException* e) {
-        // The framework's own exceptions (memory running out inside the library) are released here.
-        mensagem = e->GetMensagem();
-        e->Delete();
     }
     std::cerr << "nxgc: " << mensagem << "\n";
     return status;

@@ -28,10 +28,32 @@ namespace NXDadosGC {
 
 // ---- Files ----------------------------------------------------------------------------------
 
-// Writes `bytes` to `arquivo` whole or not at all: into a new file beside it, flushed to disk,
-// then renamed over it, so that a failure or a kill leaves the old file (or none) and a reader
-// sees the old file or the new one, never part of one. A new file gets the usual permissions
-// (0666 less the process's umask); a file replaced keeps its permissions.
+// A file written whole or not at all: what is written goes into a new file beside `arquivo`,
+// which Concluir flushes to disk and renames over it. A failure, an exception or a kill before
+// that leaves the old file (or none) and a reader sees the old file or the new one, never part of
+// one. A new file gets the usual permissions (0666 less the process's umask); a file replaced
+// keeps its permissions. Something that exists and is no regular file (a device such as
+// /dev/stdout, a pipe) is written in place. Throws std::system_error naming `arquivo` when it
+// cannot be written.
+class NXLDADOSGC_API ArquivoAtomico {
+public:
+    explicit ArquivoAtomico(const std::filesystem::path& arquivo);
+    // Removes the new file unless Concluir succeeded.
+    ~ArquivoAtomico();
+    ArquivoAtomico(const ArquivoAtomico&) = delete;
+    ArquivoAtomico& operator=(const ArquivoAtomico&) = delete;
+
+    // Where to write.
+    std::ostream& Fluxo();
+    // Puts the file in place.
+    void Concluir();
+
+private:
+    struct Estado;
+    std::unique_ptr<Estado> m_Estado;
+};
+
+// Writes `bytes` to `arquivo` through an ArquivoAtomico.
 NXLDADOSGC_API void GravarArquivo(const std::filesystem::path& arquivo, std::span<const std::byte> bytes);
 
 // Packs `objeto` into `arquivo` (GravarArquivo of Empacotar's bytes).
@@ -78,7 +100,8 @@ public:
     // whose header is no packed tree's, or promises more than the limits allow.
     bool Proximo();
 
-    // The tree read last, its byte offset in the stream, and how many trees were read so far.
+    // The tree read last (after an exception, what was read of the tree refused), its byte offset
+    // in the stream, and how many trees were read so far.
     std::span<const std::byte> Pacote() const { return {m_Pacote.data(), m_Tamanho}; }
     std::uint64_t Inicio() const { return m_Inicio; }
     std::size_t Lidos() const { return m_Lidos; }
