@@ -25,6 +25,7 @@ from importlib import resources
 
 from . import textos
 from . import valores as v
+from .lista import Lista
 from .textos import Pagina, pagina
 from .valores import ErroValor, com_nome
 
@@ -122,6 +123,10 @@ class Layout:
         self.textos = [c for c in self.campos if c.tipo == "texto"]
         # The lists and holders of the record in the order of their slots (member keys hold none).
         self.slots = [(0, c.filho) for c in self.campos if c.filho is not None]
+        # What a record object keeps in its `_f`: (name, layout, offset) of embedded records and
+        # member keys, (name, None, child) of lists and holders.
+        self.partes = [(c.nome, c.sub, c.deslocamento) if c.sub is not None else (c.filho.nome, None, c.filho)
+                       for c in self.campos if c.sub is not None or c.filho is not None]
 
     def atributos(self):
         """The record's attributes in field-table order: (name, field or child)."""
@@ -229,15 +234,22 @@ class _Filho:
 
 class _Lista(_Filho):
     def converter(self, o, valor):
-        from .lista import Lista
-        if hasattr(valor, "dtype") or hasattr(valor, "to_records"):  # numpy columns, or a pandas DataFrame
-            from .vetorial import de_colunas
-            lista = de_colunas(self.filho, valor)
-            lista._a.pagina = o._a.pagina
-            return lista
+        if type(valor) is not list and (hasattr(valor, "dtype") or hasattr(valor, "to_records")):
+            return _vetorial().de_colunas(self.filho, valor, o._a.pagina)  # numpy columns, or a pandas DataFrame
         if isinstance(valor, (str, bytes)) or not hasattr(valor, "__iter__"):
             raise TypeError(f"expected a list, got {type(valor).__name__}")
         return Lista.de_itens(self.filho, valor)
+
+
+def _vetorial():
+    global _VETORIAL
+    if _VETORIAL is None:
+        from . import vetorial
+        _VETORIAL = vetorial
+    return _VETORIAL
+
+
+_VETORIAL = None
 
 
 class _Unico(_Filho):
@@ -303,20 +315,18 @@ class Registro:
     def _filhos(self) -> dict:
         """The record's lists, holders, member keys and embedded records, made at first touch
         from its bytes (a list of a read record is a view of its block)."""
-        from .lista import Lista
-        a, p, m = self._a, self._p, self._a.m
+        a, p = self._a, self._p
+        m = a.m
         f = {}
-        for c in self.layout.campos:
-            if c.sub is not None:
-                f[c.nome] = _vista(c.sub, a, p + c.deslocamento)
-            elif c.filho is not None:
-                filho = c.filho
-                desloc = _U64.unpack_from(m, p + filho.ponteiro)[0]
-                if filho.tipo == "unico":
-                    f[filho.nome] = _vista(filho.elemento, a, desloc) if desloc else None
-                else:
-                    n = _U32.unpack_from(m, p + filho.quantidade)[0] if desloc else 0
-                    f[filho.nome] = Lista.do_bloco(filho, a, desloc, n)
+        for nome, sub, filho in self.layout.partes:
+            if sub is not None:
+                f[nome] = _vista(sub, a, p + filho)
+                continue
+            desloc = _U64.unpack_from(m, p + filho.ponteiro)[0]
+            if filho.tipo == "unico":
+                f[nome] = _vista(filho.elemento, a, desloc) if desloc else None
+            else:
+                f[nome] = Lista.do_bloco(filho, a, desloc, _U32.unpack_from(m, p + filho.quantidade)[0] if desloc else 0)
         self._f = f
         return f
 

@@ -6,6 +6,7 @@ writer appends blocks in that order; the reader insists on finding them exactly 
 """
 
 import bisect
+import io
 import struct
 import zlib
 
@@ -315,36 +316,59 @@ def ler_proprio(dados, **opcoes) -> Registro:
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
+    """The output: a BytesIO's buffer, written through a memoryview and zero-filled as it grows,
+    so that its bytes become escrever's result without a second buffer (getvalue() hands over the
+    BytesIO's own bytes once nothing views them)."""
+
     def __init__(self, p: Pagina, capacidade: int):
-        self.saida = bytearray(capacidade)  # zeros; doubled when full, cut to `fim` at the end
+        self.io, self.saida, self.capacidade = io.BytesIO(), None, 0
+        self.crescer(capacidade)
         self.fim = 0
         self.blocos = 0
         self.profundidade = 0  # the deepest level of blocks below the root
         self.pagina = p
 
+    def crescer(self, minimo: int):
+        if self.saida is not None:
+            self.saida.release()
+        self.capacidade = max(minimo, 2 * self.capacidade)
+        self.io.seek(self.capacidade - 1)
+        self.io.write(b"\0")
+        self.saida = self.io.getbuffer()
+
+    def bytes(self) -> bytes:
+        self.saida.release()
+        self.io.truncate(self.fim)
+        return self.io.getvalue()
+
     def anexar(self, tamanho: int) -> int:
         """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
         desloc = self.fim
         self.blocos += 1
-        self.fim += _alinhar8(tamanho)
-        if self.fim > len(self.saida):
-            self.saida += bytes(max(self.fim, 2 * len(self.saida)) - len(self.saida))
+        self.fim = fim = desloc + ((tamanho + 7) & ~7)
+        if fim > self.capacidade:
+            self.crescer(fim)
         return desloc
 
     def copiar(self, layout: Layout, a, origem: int, n: int, destino: int):
         """n records' bytes from a's buffer to the output, their texts rewritten in the output's
         code page when theirs is another."""
-        t = layout.tamanho
-        self.saida[destino:destino + n * t] = a.m[origem:origem + n * t]
+        t = n * layout.tamanho
+        self.saida[destino:destino + t] = a.m[origem:origem + t] if t < _COPIA_DIRETA else \
+            memoryview(a.m)[origem:origem + t]
         if a.pagina is not self.pagina and layout.textos_todos:
-            for k in range(n):
-                for d, c in layout.textos_todos:
-                    p = destino + k * t + d
-                    try:
-                        texto = textos.texto_de_bruto(bytes(self.saida[p:p + c.largura]), a.pagina)
-                        self.saida[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
-                    except ErroValor as e:
-                        raise ErroArvore(str(e), [f"[{k}]", c.nome] if n > 1 else [c.nome]) from None
+            self.transcodificar(layout, a.pagina, n, destino)
+
+    def transcodificar(self, layout: Layout, de: Pagina, n: int, destino: int):
+        t = layout.tamanho
+        for k in range(n):
+            for d, c in layout.textos_todos:
+                p = destino + k * t + d
+                try:
+                    texto = textos.texto_de_bruto(bytes(self.saida[p:p + c.largura]), de)
+                    self.saida[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
+                except ErroValor as e:
+                    raise ErroArvore(str(e), [f"[{k}]", c.nome] if n > 1 else [c.nome]) from None
 
     def filhos(self, layout: Layout, a, origem: int, objeto, pos: int, profundidade: int):
         """The children of the record just copied to pos: from the object's lists and holders
@@ -357,9 +381,9 @@ class _Escritor:
             else:
                 desloc = _U64.unpack_from(m, origem + filho.ponteiro)[0]
                 if filho.tipo == "unico":
-                    valor = _vista(filho.elemento, a, desloc) if desloc else None
+                    valor = (a, desloc, 1, None) if desloc else None
                 else:
-                    valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0)
+                    valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0, None)
             try:
                 self.filho(filho, valor, pos, profundidade)
             except ErroArvore as e:
@@ -367,63 +391,68 @@ class _Escritor:
                 raise
 
     def filho(self, filho, valor, pos: int, profundidade: int):
-        saida = self.saida
-        if filho.tipo == "unico":
+        """One list or holder of the record at pos: None, a record, a Lista, or (buffer, offset,
+        count, None) for a block of a read tree that nobody touched."""
+        itens = None
+        if type(valor) is tuple:
+            a, d, n, cache = valor
+        elif filho.tipo == "unico":
             if valor is None:
-                _U64.pack_into(saida, pos + filho.ponteiro, 0)
+                _U64.pack_into(self.saida, pos + filho.ponteiro, 0)
                 return
             if type(valor) is not filho.elemento.classe:
                 raise ErroArvore(f"expected a {filho.elemento.nome}, got {type(valor).__name__}")
-            fonte, n = None, 1
-        elif type(valor) is tuple:
-            fonte, n = valor, valor[2]
+            a, d, n, cache = valor._a, valor._p, 1, (valor,)
         else:
-            if not isinstance(valor, Lista):
+            if type(valor) is not Lista and not isinstance(valor, Lista):
                 raise ErroArvore(f"expected a list, got {type(valor).__name__}")
-            fonte = (valor._a, valor._d, valor._n) if valor._itens is None else None
-            n = len(valor)
-        if filho.tipo == "lista":
+            itens = valor._itens
+            if itens is None:
+                a, d, n, cache = valor._a, valor._d, valor._n, valor._cache
+            else:
+                n = len(itens)
+        if filho.quantidade is not None:
             if n > 0xFFFFFFFF:
                 raise ErroArvore(f"a list of {n} elements, more than a 32-bit count holds")
-            _U32.pack_into(saida, pos + filho.quantidade, n)
+            _U32.pack_into(self.saida, pos + filho.quantidade, n)
         if n == 0:
-            _U64.pack_into(saida, pos + filho.ponteiro, 0)
+            _U64.pack_into(self.saida, pos + filho.ponteiro, 0)
             return
         if profundidade >= self.profundidade:
             self.profundidade = profundidade + 1
-        desloc = self.anexar(n * filho.tamanho)
-        _U64.pack_into(saida, pos + filho.ponteiro, desloc)
         el, t = filho.elemento, filho.tamanho
-        if el is None:
-            if fonte is not None:
-                a, d, _ = fonte
-                saida[desloc:desloc + 4 * n] = a.m[d:d + 4 * n]
-            else:
-                struct.pack_into(f"<{n}I", saida, desloc, *valor._itens)
-            return
-        if fonte is not None:  # a block of a read tree, as it lies
-            a, d, _ = fonte
+        desloc = self.anexar(n * t)
+        _U64.pack_into(self.saida, pos + filho.ponteiro, desloc)
+        if itens is None:  # a block of a read tree, as it lies, or a record object
+            if el is None:
+                self.saida[desloc:desloc + 4 * n] = a.m[d:d + 4 * n]
+                return
             self.copiar(el, a, d, n, desloc)
             if el.slots:
-                cache = valor._cache if isinstance(valor, Lista) else None
+                lista = filho.tipo == "lista"
                 for k in range(n):
-                    objeto = cache[k] if cache is not None else None
-                    self.elemento(el, a, d + k * t, objeto, desloc + k * t, profundidade + 1, k, filho)
+                    try:
+                        self.filhos(el, a, d + k * t, cache[k] if cache is not None else None, desloc + k * t,
+                                    profundidade + 1)
+                    except ErroArvore as e:
+                        if lista:
+                            e.caminho.insert(0, f"[{k}]")
+                        raise
             return
-        itens = (valor,) if filho.tipo == "unico" else valor._itens
+        if el is None:
+            struct.pack_into(f"<{n}I", self.saida, desloc, *itens)
+            return
         for k, objeto in enumerate(itens):
-            self.elemento(el, objeto._a, objeto._p, objeto, desloc + k * t, profundidade + 1, k, filho, True)
-
-    def elemento(self, el, a, origem, objeto, pos, profundidade, k, filho, copiar=False):
-        try:
-            if copiar:
-                self.copiar(el, a, origem, 1, pos)
-            if el.slots:
-                self.filhos(el, a, origem, objeto, pos, profundidade)
-        except ErroArvore as e:
-            if filho.tipo == "lista":
+            try:
+                self.copiar(el, objeto._a, objeto._p, 1, desloc + k * t)
+                if el.slots:
+                    self.filhos(el, objeto._a, objeto._p, objeto, desloc + k * t, profundidade + 1)
+            except ErroArvore as e:
                 e.caminho.insert(0, f"[{k}]")
-            raise
+                raise
+
+
+_COPIA_DIRETA = 1 << 12  # bytes from which a block is copied through a memoryview rather than a slice
 
 
 def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
@@ -448,15 +477,13 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
-    del e.saida[e.fim:]
     for valor, limite, medida, opcao in (
             (e.blocos, blocos_maximos, f"the tree has {e.blocos} blocks", "blocos_maximos"),
             (e.profundidade, profundidade_maxima, f"blocks nested {e.profundidade} levels below the root",
              "profundidade_maxima"),
-            (len(e.saida), bytes_maximos, f"the packed tree would take {len(e.saida)} bytes", "bytes_maximos")):
+            (e.fim, bytes_maximos, f"the packed tree would take {e.fim} bytes", "bytes_maximos")):
         if valor > limite:
             raise ErroArvore(f"cannot pack: {medida}, more than the limit of {limite} ({opcao})")
-    _CABECALHO.pack_into(e.saida, 0, MAGICO, VERSAO_PACOTE, 0, len(e.saida), layout.tamanho, e.blocos, cabecalho,
-                         len(nome))
-    struct.pack_into("<I", e.saida, _CRC, crc_do_pacote(e.saida))
-    return bytes(e.saida)
+    _CABECALHO.pack_into(e.saida, 0, MAGICO, VERSAO_PACOTE, 0, e.fim, layout.tamanho, e.blocos, cabecalho, len(nome))
+    struct.pack_into("<I", e.saida, _CRC, crc_do_pacote(e.saida[:e.fim]))
+    return e.bytes()
