@@ -25,7 +25,6 @@ from json.encoder import encode_basestring
 from . import textos
 from . import valores as v
 from .esquema import LAYOUTS, LIMITES, Campo, Layout, Registro, _vista, novo
-from .pacote import ErroArvore
 
 _U32, _U64 = struct.Struct("<I"), struct.Struct("<Q")
 

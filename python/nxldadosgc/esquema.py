@@ -20,13 +20,12 @@ A list's count and a child's pointer are not attributes: the writer derives them
 
 import json
 import struct
-from decimal import Decimal
 from importlib import resources
 
 from . import textos
 from . import valores as v
 from .lista import Lista
-from .textos import Pagina, pagina
+from .textos import Pagina
 from .valores import ErroValor, com_nome
 
 # Struct codes of the fields that are numbers; the others are bytes.

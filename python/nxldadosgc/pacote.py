@@ -7,6 +7,7 @@ writer appends blocks in that order; the reader insists on finding them exactly 
 
 import bisect
 import io
+import operator
 import struct
 import zlib
 
@@ -316,63 +317,78 @@ def ler_proprio(dados, **opcoes) -> Registro:
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
-    """The output: a BytesIO's buffer, written through a memoryview and zero-filled as it grows,
-    so that its bytes become escrever's result without a second buffer (getvalue() hands over the
-    BytesIO's own bytes once nothing views them)."""
+    """The output as a list of pieces (blocks, and the zeros that pad each to a multiple of 8)
+    gathered once at the end. A block that goes out as it lies is a view of its buffer (or the
+    buffers of its record objects, one after another); a block of records with children is a
+    bytearray of its own, where their counts and pointers are written as their children are
+    appended. So each output byte is copied once, into the one buffer that becomes the result."""
 
-    def __init__(self, p: Pagina, capacidade: int):
-        self.io, self.saida, self.capacidade = io.BytesIO(), None, 0
-        self.crescer(capacidade)
+    def __init__(self, p: Pagina):
+        self.partes = []
         self.fim = 0
         self.blocos = 0
         self.profundidade = 0  # the deepest level of blocks below the root
         self.pagina = p
 
-    def crescer(self, minimo: int):
-        if self.saida is not None:
-            self.saida.release()
-        self.capacidade = max(minimo, 2 * self.capacidade)
-        self.io.seek(self.capacidade - 1)
-        self.io.write(b"\0")
-        self.saida = self.io.getbuffer()
-
-    def bytes(self) -> bytes:
-        self.saida.release()
-        self.io.truncate(self.fim)
-        return self.io.getvalue()
-
-    def anexar(self, tamanho: int) -> int:
-        """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
+    def anexar(self, bloco, n: int = None) -> int:
+        """Appends a block (bytes, bytearray or memoryview, or a list of them whose lengths add
+        up to n) and its padding; its offset."""
         desloc = self.fim
+        if n is None:
+            n = len(bloco)
+            self.partes.append(bloco)
+        else:
+            self.partes += bloco
+        if n & 7:
+            self.partes.append(_ZEROS[8 - (n & 7)])
+        self.fim = desloc + ((n + 7) & ~7)
         self.blocos += 1
-        self.fim = fim = desloc + ((tamanho + 7) & ~7)
-        if fim > self.capacidade:
-            self.crescer(fim)
         return desloc
 
-    def copiar(self, layout: Layout, a, origem: int, n: int, destino: int):
-        """n records' bytes from a's buffer to the output, their texts rewritten in the output's
-        code page when theirs is another."""
-        t = n * layout.tamanho
-        self.saida[destino:destino + t] = a.m[origem:origem + t] if t < _COPIA_DIRETA else \
-            memoryview(a.m)[origem:origem + t]
+    def trecho(self, layout: Layout, a, origem: int, n: int, mutavel: bool, lista: bool):
+        """n records of a's buffer from origem, as a piece: a bytearray when they must change
+        (mutavel, or texts to rewrite in the output's code page), else the bytes as they lie."""
+        m, t = a.m, n * layout.tamanho
         if a.pagina is not self.pagina and layout.textos_todos:
-            self.transcodificar(layout, a.pagina, n, destino)
+            b = bytearray(_fatia(m, origem, t))
+            for k in range(n):
+                self.transcodificar(layout, a.pagina, b, k, k if lista else None)
+            return b
+        if mutavel:
+            return bytearray(_fatia(m, origem, t))
+        return m if origem == 0 and t == len(m) else _fatia(m, origem, t)
 
-    def transcodificar(self, layout: Layout, de: Pagina, n: int, destino: int):
-        t = layout.tamanho
-        for k in range(n):
-            for d, c in layout.textos_todos:
-                p = destino + k * t + d
-                try:
-                    texto = textos.texto_de_bruto(bytes(self.saida[p:p + c.largura]), de)
-                    self.saida[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
-                except ErroValor as e:
-                    raise ErroArvore(str(e), [f"[{k}]", c.nome] if n > 1 else [c.nome]) from None
+    def transcodificar(self, layout: Layout, de: Pagina, b: bytearray, k: int, indice):
+        """The texts of record k of b, from code page `de` to the output's; indice is the
+        record's index in its list (None for a holder's), for the error's path."""
+        base = k * layout.tamanho
+        for d, c in layout.textos_todos:
+            p = base + d
+            try:
+                texto = textos.texto_de_bruto(bytes(b[p:p + c.largura]), de)
+                b[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
+            except ErroValor as e:
+                raise ErroArvore(str(e), [c.nome] if indice is None else [f"[{indice}]", c.nome]) from None
 
-    def filhos(self, layout: Layout, a, origem: int, objeto, pos: int, profundidade: int):
-        """The children of the record just copied to pos: from the object's lists and holders
-        once it has them, else from the blocks its bytes point to in a's buffer."""
+    def objetos(self, el: Layout, itens: list, mutavel: bool):
+        """The bytes of record objects one after another, as trecho() gives a block's: when they
+        can go as they lie, the list of each one's buffer."""
+        t = el.tamanho
+        buffers = list(map(_BUFFER, itens))
+        if any(map(_POSICAO, itens)) or set(map(len, buffers)) != {t}:  # some are views of a larger buffer
+            buffers = [memoryview(o._a.m)[o._p:o._p + t] for o in itens]
+        outras = [k for k, a in enumerate(map(_PACOTE, itens)) if a.pagina is not self.pagina] \
+            if el.textos_todos else ()
+        if not mutavel and not outras:
+            return buffers
+        dados = bytearray(b"".join(buffers))
+        for k in outras:
+            self.transcodificar(el, itens[k]._a.pagina, dados, k, k)
+        return dados
+
+    def filhos(self, layout: Layout, a, origem: int, objeto, bloco: bytearray, pos: int, profundidade: int):
+        """The children of the record at pos of bloco (copied from origem of a's buffer): from
+        the object's lists and holders once it has them, else from the blocks its bytes point to."""
         f = objeto._f if objeto is not None else None
         m = a.m
         for _, filho in layout.slots:
@@ -385,20 +401,20 @@ class _Escritor:
                 else:
                     valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0, None)
             try:
-                self.filho(filho, valor, pos, profundidade)
+                self.filho(filho, valor, bloco, pos, profundidade)
             except ErroArvore as e:
                 e.caminho.insert(0, filho.nome)
                 raise
 
-    def filho(self, filho, valor, pos: int, profundidade: int):
-        """One list or holder of the record at pos: None, a record, a Lista, or (buffer, offset,
-        count, None) for a block of a read tree that nobody touched."""
+    def filho(self, filho, valor, bloco: bytearray, pos: int, profundidade: int):
+        """One list or holder of the record at pos of bloco: None, a record, a Lista, or (buffer,
+        offset, count, None) for a block of a read tree that nobody touched."""
         itens = None
         if type(valor) is tuple:
             a, d, n, cache = valor
         elif filho.tipo == "unico":
             if valor is None:
-                _U64.pack_into(self.saida, pos + filho.ponteiro, 0)
+                _U64.pack_into(bloco, pos + filho.ponteiro, 0)
                 return
             if type(valor) is not filho.elemento.classe:
                 raise ErroArvore(f"expected a {filho.elemento.nome}, got {type(valor).__name__}")
@@ -411,48 +427,49 @@ class _Escritor:
                 a, d, n, cache = valor._a, valor._d, valor._n, valor._cache
             else:
                 n = len(itens)
-        if filho.quantidade is not None:
+        lista = filho.quantidade is not None
+        if lista:
             if n > 0xFFFFFFFF:
                 raise ErroArvore(f"a list of {n} elements, more than a 32-bit count holds")
-            _U32.pack_into(self.saida, pos + filho.quantidade, n)
+            _U32.pack_into(bloco, pos + filho.quantidade, n)
         if n == 0:
-            _U64.pack_into(self.saida, pos + filho.ponteiro, 0)
+            _U64.pack_into(bloco, pos + filho.ponteiro, 0)
             return
         if profundidade >= self.profundidade:
             self.profundidade = profundidade + 1
-        el, t = filho.elemento, filho.tamanho
-        desloc = self.anexar(n * t)
-        _U64.pack_into(self.saida, pos + filho.ponteiro, desloc)
-        if itens is None:  # a block of a read tree, as it lies, or a record object
-            if el is None:
-                self.saida[desloc:desloc + 4 * n] = a.m[d:d + 4 * n]
-                return
-            self.copiar(el, a, d, n, desloc)
-            if el.slots:
-                lista = filho.tipo == "lista"
-                for k in range(n):
-                    try:
-                        self.filhos(el, a, d + k * t, cache[k] if cache is not None else None, desloc + k * t,
-                                    profundidade + 1)
-                    except ErroArvore as e:
-                        if lista:
-                            e.caminho.insert(0, f"[{k}]")
-                        raise
-            return
+        el = filho.elemento
         if el is None:
-            struct.pack_into(f"<{n}I", self.saida, desloc, *itens)
+            dados = _fatia(a.m, d, 4 * n) if itens is None else struct.pack(f"<{n}I", *itens)
+        elif itens is None:
+            dados = self.trecho(el, a, d, n, bool(el.slots), lista)
+        else:
+            dados = self.objetos(el, itens, bool(el.slots))
+        _U64.pack_into(bloco, pos + filho.ponteiro,
+                       self.anexar(dados, n * filho.tamanho if type(dados) is list else None))
+        if el is None or not el.slots:
             return
-        for k, objeto in enumerate(itens):
+        t = el.tamanho
+        for k in range(n):
+            if itens is not None:
+                objeto = itens[k]
+                a, origem = objeto._a, objeto._p
+            else:
+                objeto, origem = cache[k] if cache is not None else None, d + k * t
             try:
-                self.copiar(el, objeto._a, objeto._p, 1, desloc + k * t)
-                if el.slots:
-                    self.filhos(el, objeto._a, objeto._p, objeto, desloc + k * t, profundidade + 1)
+                self.filhos(el, a, origem, objeto, dados, k * t, profundidade + 1)
             except ErroArvore as e:
-                e.caminho.insert(0, f"[{k}]")
+                if lista:
+                    e.caminho.insert(0, f"[{k}]")
                 raise
 
 
-_COPIA_DIRETA = 1 << 12  # bytes from which a block is copied through a memoryview rather than a slice
+def _fatia(m, origem: int, n: int):
+    """n bytes of m from origem, a view (a copy would be one more buffer to allocate)."""
+    return memoryview(m)[origem:origem + n]
+
+
+_ZEROS = [bytes(n) for n in range(8)]
+_BUFFER, _POSICAO, _PACOTE = operator.attrgetter("_a.m"), operator.attrgetter("_p"), operator.attrgetter("_a")
 
 
 def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
@@ -465,15 +482,14 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
     if layout is None or LAYOUTS.get(layout.nome) is not layout:
         raise TypeError(f"not a record of a data class: {type(arvore).__name__}")
     nome = layout.nome.encode("ascii")
-    cabecalho = tamanho_cabecalho(len(nome))
-    # A tree read from a buffer packs to about that buffer's size.
-    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina), max(len(arvore._a.m) + 64, 4096))
-    e.fim = cabecalho
-    e.saida[_NOME:_NOME + len(nome)] = nome
-    raiz = e.anexar(layout.tamanho)
+    cabecalho = bytearray(tamanho_cabecalho(len(nome)))
+    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina))
+    e.partes.append(cabecalho)
+    e.fim = len(cabecalho)
     try:
-        e.copiar(layout, arvore._a, arvore._p, 1, raiz)
-        e.filhos(layout, arvore._a, arvore._p, arvore, raiz, 0)
+        raiz = e.trecho(layout, arvore._a, arvore._p, 1, True, False)
+        e.anexar(raiz)
+        e.filhos(layout, arvore._a, arvore._p, arvore, raiz, 0, 0)
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
@@ -484,6 +500,17 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
             (e.fim, bytes_maximos, f"the packed tree would take {e.fim} bytes", "bytes_maximos")):
         if valor > limite:
             raise ErroArvore(f"cannot pack: {medida}, more than the limit of {limite} ({opcao})")
-    _CABECALHO.pack_into(e.saida, 0, MAGICO, VERSAO_PACOTE, 0, e.fim, layout.tamanho, e.blocos, cabecalho, len(nome))
-    struct.pack_into("<I", e.saida, _CRC, crc_do_pacote(e.saida[:e.fim]))
-    return e.bytes()
+    _CABECALHO.pack_into(cabecalho, 0, MAGICO, VERSAO_PACOTE, 0, e.fim, layout.tamanho, e.blocos, len(cabecalho),
+                         len(nome))
+    cabecalho[_NOME:_NOME + len(nome)] = nome
+    # A BytesIO gathers the pieces and then hands over its own buffer as the result (getvalue()
+    # copies nothing once no view of it is left): one buffer of the final size, written once.
+    saida = io.BytesIO()
+    saida.seek(e.fim - 1)
+    saida.write(b"\0")
+    saida.seek(0)
+    saida.writelines(e.partes)
+    e.partes.clear()
+    with saida.getbuffer() as vista:
+        struct.pack_into("<I", vista, _CRC, zlib.crc32(vista))
+    return saida.getvalue()

@@ -184,7 +184,9 @@ def de_colunas(filho, valor, p=None) -> Lista:
     completo, sem_lacunas = tipo(el, True), tipo(el)
     dt = valor.dtype
     if dt is completo or dt is sem_lacunas or dt == completo or dt == sem_lacunas:
-        dados = valor.tobytes()  # records as they lie (colunas() of a list): their bytes as they are
+        # Records as they lie (colunas() of a list): their bytes as they are, shared when they
+        # are a view of a buffer that cannot change (a tree read from bytes), else copied.
+        dados = valor.view(np.uint8) if valor.flags.c_contiguous and _imutavel(valor) else valor.tobytes()
     else:
         bloco = np.zeros(n, completo)
         for nome in dt.names:
@@ -199,17 +201,25 @@ def de_colunas(filho, valor, p=None) -> Lista:
     return Lista.do_bloco(filho, Pacote(dados, p), 0, n)
 
 
-def _conferir(el: Layout, dados: bytes, n: int):
+def _imutavel(a) -> bool:
+    """Whether the array's memory is that of a bytes object, which nothing can change."""
+    while isinstance(a, np.ndarray):
+        a = a.base
+    return type(a) is bytes
+
+
+def _conferir(el: Layout, dados, n: int):
     """Refuses records given as columns that have a count or pointer, or a text without its zero."""
     proibidos, textos = _proibidos(el)
-    t = el.tamanho
+    if not proibidos and not textos:
+        return
+    u8 = np.frombuffer(dados, np.uint8).reshape(n, el.tamanho)
     for d, largura, nome in proibidos:
-        if any(dados[d + i::t].count(0) != n for i in range(largura)):
+        if u8[:, d:d + largura].any():
             raise ErroValor(f"field {nome}: records given as columns have no lists or holders of their own")
     for d, largura, campo in textos:
-        fim = dados[d + largura - 1::t]
-        if fim.count(0) != n:
-            k = next(k for k, b in enumerate(fim) if b)
+        if u8[:, d + largura - 1].any():
+            k = int(np.flatnonzero(u8[:, d + largura - 1])[0])
             raise ErroValor(f"[{k}].{campo}: text of {largura} bytes or more does not fit (at most {largura - 1})")
 
 

@@ -63,6 +63,21 @@ def test_colunas_e_objetos_concordam(nome):
     assert nx.escrever(arvore) == dados
 
 
+def test_lista_de_colunas_e_uma_copia():
+    """A list set from columns keeps its records when the array changes afterwards; only a view
+    of bytes that cannot change (a tree read from bytes) is shared rather than copied."""
+    arvore = nx.ler(nx.escrever(matriz()))
+    vista = arvore.Conta[0].CentroCustos.colunas()
+    copia = vista.copy()
+    conta = nx.CNXDadosGC_MatrizRateioConta()
+    for valor, partilhada in ((vista, True), (copia, False)):
+        conta.CentroCustos = valor
+        assert np.shares_memory(conta.CentroCustos.colunas(), vista) == partilhada
+    copia["ValorRateio"] = 0
+    assert [c.PonteiroCentroCustos for c in conta.CentroCustos] == [11, 12, 13]
+    assert conta.CentroCustos[0].ValorRateio == Decimal("100.0000")
+
+
 def test_colunas_da_classe():
     arvore = nx.ler(nx.escrever(matriz()))
     c = vetorial.colunas_da_classe(arvore, "CNXDadosGC_MatrizRateioCentroCustos")
