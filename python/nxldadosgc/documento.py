@@ -36,11 +36,11 @@ class ErroJson(ValueError):
 
 # ---- Tree -> JSON ---------------------------------------------------------------------------
 
-def escrever_json(arvore: Registro, escrever, tamanho_pedaco: int = 1 << 20):
-    """Writes the text `nxgc dump` prints for the tree through escrever(str), in pieces of about
-    tamanho_pedaco characters: the whole text is never held."""
+def escrever_json(arvore: Registro, escrever, binario: bool = False):
+    """Writes the text `nxgc dump` prints for the tree through escrever(str), or escrever(bytes)
+    of its UTF-8 when binario, a piece at a time: the whole text is never held."""
     layout = type(arvore).layout
-    saida = _Saida(escrever, tamanho_pedaco)
+    saida = _Saida(escrever, binario)
     saida.partes.append('{\n  "classe": ' + encode_basestring(layout.nome) + ',\n  "registro": ')
     _registro(saida, layout, arvore._a, arvore._p, arvore, "  ")
     saida.partes.append("\n}\n")
@@ -60,10 +60,13 @@ def para_json(arvore: Registro) -> dict:
 
 
 class _Saida:
-    __slots__ = ("partes", "escrever", "tamanho", "acumulado")
+    """Pieces of text gathered and passed on together. Pieces stay small (a batch of records),
+    so that the memory behind them is reused rather than asked anew of the system each time."""
 
-    def __init__(self, escrever, tamanho):
-        self.partes, self.escrever, self.tamanho, self.acumulado = [], escrever, tamanho, 0
+    __slots__ = ("partes", "escrever", "binario")
+
+    def __init__(self, escrever, binario: bool):
+        self.partes, self.escrever, self.binario = [], escrever, binario
 
     def talvez_esvaziar(self):
         if len(self.partes) > 4096:
@@ -71,8 +74,14 @@ class _Saida:
 
     def esvaziar(self):
         if self.partes:
-            self.escrever("".join(self.partes))
+            texto = "".join(self.partes)
+            self.escrever(texto.encode("utf-8") if self.binario else texto)
             self.partes.clear()
+
+    def utf8(self, dados: bytes):
+        """A piece already in UTF-8."""
+        self.esvaziar()
+        self.escrever(dados if self.binario else dados.decode("utf-8"))
 
 
 def _formatadores(layout: Layout):
@@ -194,6 +203,11 @@ def _lista(saida, filho, valor, ind: str):
             if k:
                 partes.append(",\n" + dentro)
             _registro(saida, el, r._a, r._p, r, dentro)
+    elif cache is None and n >= _MINIMO_VETORIAL and _formato_vetorial(el, dentro) is not None:
+        formato = _formato_vetorial(el, dentro)
+        m = memoryview(a.m)
+        for inicio in range(0, n, _LOTE):
+            saida.utf8(formato(m[d + inicio * t:d + min(n, inicio + _LOTE) * t], inicio == 0, a.pagina))
     elif cache is None and _plano_do_bloco(el, dentro) is not None:
         plano = _plano_do_bloco(el, dentro)
         m = memoryview(a.m)
@@ -213,8 +227,22 @@ def _lista(saida, filho, valor, ind: str):
     partes.append("\n" + ind + "]")
 
 
-_LOTE = 1 << 15  # records of a block formatted at a time
-_BYTES = ("lacuna", "posicao", "REG_NXDMC", "registro", "texto")
+_LOTE = 1 << 11  # records of a block formatted at a time
+_MINIMO_VETORIAL = 256  # records of a block from which numpy formats it faster
+
+
+def _formato_vetorial(el: Layout, ind: str):
+    """The numpy formatter of el's records at indentation ind, or None (no numpy, or a layout
+    it does not serve)."""
+    formatos = el.__dict__.setdefault("_formatos", {})
+    if ind not in formatos:
+        from .vetorial import np
+        formatos[ind] = None
+        if np is not None:
+            from .documento_vetorial import Formato
+            if Formato.serve(el):
+                formatos[ind] = Formato(el, ind, _formatador)
+    return formatos[ind]
 
 
 def _plano_do_bloco(el: Layout, ind: str):
@@ -264,29 +292,8 @@ def _plano_do_bloco(el: Layout, ind: str):
     for marca in ("%%s", "%%d", "%%04d"):
         molde = molde.replace(marca, marca[1:])
     estrutura = el.estrutura
-    from .vetorial import np
-    if np is not None:  # the columns of numbers from numpy, the rest as with struct
-        from .vetorial import tipo
-        dt = tipo(el, True)
 
     def plano(bloco, p):
-        if np is not None:
-            a = np.frombuffer(bloco, dt)
-            argumentos = []
-            for i, fazer in colunas:
-                c = el.campos[i]
-                if fazer is None:
-                    argumentos.append(a[c.nome].tolist())
-                elif fazer is _moedas:
-                    argumentos += _moedas_numpy(a[c.nome])
-                elif c.tipo in _BYTES:
-                    w = c.largura
-                    coluna = np.frombuffer(bloco, np.uint8).reshape(-1, el.tamanho)[:, c.deslocamento:c.deslocamento + w]
-                    b = coluna.tobytes()
-                    argumentos += fazer([b[k:k + w] for k in range(0, len(b), w)], p)
-                else:
-                    argumentos += fazer(a[c.nome].tolist(), p)
-            return map(molde.__mod__, zip(*argumentos))
         valores = list(zip(*estrutura.iter_unpack(bloco)))
         argumentos = []
         for i, fazer in colunas:
@@ -297,13 +304,6 @@ def _plano_do_bloco(el: Layout, ind: str):
         return map(molde.__mod__, zip(*argumentos))
     planos[ind] = plano
     return plano
-
-
-def _moedas_numpy(x):
-    from .vetorial import np
-    negativo = x < 0
-    absoluto = np.where(negativo, ~x.view(np.uint64) + np.uint64(1), x.view(np.uint64))  # |-2**63| fits a u64
-    return [np.where(negativo, "-", "").tolist(), (absoluto // 10000).tolist(), (absoluto % 10000).tolist()]
 
 
 def _moedas(xs, p):
