@@ -20,6 +20,8 @@ be a bare number or its "data" text alone.
 import json
 import re
 import struct
+from functools import partial
+from itertools import repeat
 from json.encoder import encode_basestring
 
 from . import textos
@@ -211,8 +213,8 @@ def _lista(saida, filho, valor, ind: str):
     elif cache is None and _plano_do_bloco(el, dentro) is not None:
         plano = _plano_do_bloco(el, dentro)
         m = memoryview(a.m)
-        for inicio in range(0, n, _LOTE):
-            fim = min(n, inicio + _LOTE)
+        for inicio in range(0, n, _LOTE_PURO):
+            fim = min(n, inicio + _LOTE_PURO)
             if inicio:
                 partes.append(",\n" + dentro)
             partes.append((",\n" + dentro).join(plano(m[d + inicio * t:d + fim * t], a.pagina)))
@@ -227,7 +229,9 @@ def _lista(saida, filho, valor, ind: str):
     partes.append("\n" + ind + "]")
 
 
-_LOTE = 1 << 11  # records of a block formatted at a time
+# Records of a block formatted at a time: few enough that the memory of a batch (its Python
+# objects, its text) is reused by the next rather than given back to the system and asked again.
+_LOTE, _LOTE_PURO = 1 << 11, 1 << 8
 _MINIMO_VETORIAL = 256  # records of a block from which numpy formats it faster
 
 
@@ -262,8 +266,7 @@ def _plano_do_bloco(el: Layout, ind: str):
         chave = encode_basestring(c.nome) + ": "
         separador = ",\n" + dentro if modelo else ""
         if c.tipo == "lacuna":
-            entrada = separador + chave
-            colunas.append((i, lambda xs, p, e=entrada: [[e + '"' + x.hex() + '"' if any(x) else "" for x in xs]]))
+            colunas.append((i, partial(_lacunas, separador + chave, bytes(c.largura))))
             modelo.append("%s")
         elif c.tipo in LIMITES:
             modelo.append(separador + chave + "%d")
@@ -308,14 +311,16 @@ def _plano_do_bloco(el: Layout, ind: str):
 
 def _moedas(xs, p):
     """Sign, units and ten-thousandths of raw currency values, as three columns."""
-    sinais, inteiros, fracoes = [], [], []
-    for x in xs:
-        a = -x if x < 0 else x
-        sinais.append("-" if x < 0 else "")
-        q, r = divmod(a, 10000)
-        inteiros.append(q)
-        fracoes.append(r)
-    return [sinais, inteiros, fracoes]
+    if not xs:
+        return [(), (), ()]
+    return [map(("", "-").__getitem__, map((0).__gt__, xs)), *zip(*map(divmod, map(abs, xs), repeat(10000)))]
+
+
+def _lacunas(entrada: str, zero: bytes, xs, p):
+    """The entries of a gap field (entrada is what precedes the value), empty where it is zero."""
+    if xs.count(zero) == len(xs):
+        return [repeat("", len(xs))]
+    return [[entrada + '"' + x.hex() + '"' if x != zero else "" for x in xs]]
 
 
 # ---- JSON -> tree ---------------------------------------------------------------------------
