@@ -156,17 +156,16 @@ def _registro(saida, layout: Layout, a, pos: int, objeto, ind: str):
         partes.append(("{\n" if primeiro else ",\n") + dentro + encode_basestring(filho.nome) + ": ")
         primeiro = False
         if isinstance(filho, Campo):  # a member key or embedded record
-            sub = f[filho.nome] if f is not None else None
+            sub = f.get(filho.nome) if f is not None else None
             _registro(saida, filho.sub, a, pos + filho.deslocamento, sub, dentro)
             continue
-        if f is not None:
-            valor = f[filho.nome]
-        elif filho.tipo == "unico":
+        valor = f.get(filho.nome, _INTOCADO) if f is not None else _INTOCADO
+        if valor is _INTOCADO:
             desloc = valores[i]
-            valor = _vista_ou_nada(filho.elemento, a, desloc)
-        else:
-            desloc = valores[i]
-            valor = (a, desloc, _U32.unpack_from(m, pos + filho.quantidade)[0] if desloc else 0)
+            if filho.tipo == "unico":
+                valor = _vista_ou_nada(filho.elemento, a, desloc)
+            else:
+                valor = (a, desloc, _U32.unpack_from(m, pos + filho.quantidade)[0] if desloc else 0)
         if filho.tipo == "unico":
             if valor is None:
                 partes.append("null")
@@ -175,6 +174,9 @@ def _registro(saida, layout: Layout, a, pos: int, objeto, ind: str):
             continue
         _lista(saida, filho, valor, dentro)
     partes.append("{}" if primeiro else "\n" + ind + "}")
+
+
+_INTOCADO = object()  # a child its record object has not made yet
 
 
 def _vista_ou_nada(layout, a, desloc):

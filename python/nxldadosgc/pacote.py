@@ -392,9 +392,8 @@ class _Escritor:
         f = objeto._f if objeto is not None else None
         m = a.m
         for _, filho in layout.slots:
-            if f is not None:
-                valor = f[filho.nome]
-            else:
+            valor = f.get(filho.nome, _INTOCADO) if f is not None else _INTOCADO
+            if valor is _INTOCADO:
                 desloc = _U64.unpack_from(m, origem + filho.ponteiro)[0]
                 if filho.tipo == "unico":
                     valor = (a, desloc, 1, None) if desloc else None
@@ -469,6 +468,7 @@ def _fatia(m, origem: int, n: int):
 
 
 _ZEROS = [bytes(n) for n in range(8)]
+_INTOCADO = object()  # a child its record object has not made yet: its record's bytes say what it is
 _BUFFER, _POSICAO, _PACOTE = operator.attrgetter("_a.m"), operator.attrgetter("_p"), operator.attrgetter("_a")
 
 

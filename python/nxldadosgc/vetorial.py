@@ -126,7 +126,7 @@ def _procurar(registro, caminho: str, classe: str, blocos: list):
     layout = registro.layout
     if not layout.slots:
         return
-    f = registro._f if registro._f is not None else registro._filhos()
+    f = registro._filhos()
     for _, filho in layout.slots:
         valor = f[filho.nome]
         aqui = f"{caminho}.{filho.nome}" if caminho else filho.nome
