@@ -208,10 +208,10 @@ def _lista(saida, filho, valor, ind: str):
                 partes.append(",\n" + dentro)
             _registro(saida, el, r._a, r._p, r, dentro)
     elif cache is None and n >= _MINIMO_VETORIAL and _formato_vetorial(el, dentro) is not None:
-        formato = _formato_vetorial(el, dentro)
+        formato, linhas = _formato_vetorial(el, dentro), bytearray()
         m = memoryview(a.m)
         for inicio in range(0, n, _LOTE):
-            saida.utf8(formato(m[d + inicio * t:d + min(n, inicio + _LOTE) * t], inicio == 0, a.pagina))
+            saida.utf8(formato(m[d + inicio * t:d + min(n, inicio + _LOTE) * t], inicio == 0, a.pagina, linhas))
     elif cache is None and _plano_do_bloco(el, dentro) is not None:
         plano = _plano_do_bloco(el, dentro)
         m = memoryview(a.m)

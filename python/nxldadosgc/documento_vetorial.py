@@ -62,7 +62,6 @@ class Formato:
                 self.campos.append((_u8(antes + encode_basestring(c.nome) + ": "), c,
                                     formatar(c) if c.tipo in _FORMATADOS else None))
         self.fim = _u8("\n" + ind + "}")
-        self.linhas = bytearray()  # the rows of a batch, kept from one batch to the next
 
     @staticmethod
     def serve(el: Layout) -> bool:
@@ -71,9 +70,10 @@ class Formato:
         campos = [c for c in el.campos if c.lista is None and c.tipo != "ponteiro"]
         return not el.slots and bool(campos) and campos[0].tipo != "lacuna" and all(c.sub is None for c in campos)
 
-    def __call__(self, bloco, primeiro: bool, pagina) -> bytes:
+    def __call__(self, bloco, primeiro: bool, pagina, linhas: bytearray) -> bytes:
         """The text (UTF-8) of the records of bloco (their bytes), preceded by the separator
-        from the record before unless primeiro."""
+        from the record before unless primeiro; linhas is where the rows are built, grown as
+        needed and kept by the caller from one batch to the next."""
         a = np.frombuffer(bloco, self.dt)
         n = len(a)
         u8 = np.frombuffer(bloco, np.uint8).reshape(n, self.el.tamanho)
@@ -88,15 +88,15 @@ class Formato:
             partes.append(texto * campo.any(axis=1)[:, None].astype(np.uint8))
         partes = _linhas(partes + [self.fim], n)
         usados = n * sum(p.shape[1] for p in partes)
-        if usados > len(self.linhas):
-            self.linhas = bytearray(usados)
-        linhas = np.frombuffer(self.linhas, np.uint8)
-        linhas[usados:] = 0  # what an earlier, wider batch left
-        np.concatenate(partes, axis=1, out=linhas[:usados].reshape(n, -1))
+        if usados > len(linhas):
+            linhas += bytes(usados - len(linhas))
+        vista = np.frombuffer(linhas, np.uint8)
+        vista[usados:] = 0  # what an earlier, longer batch left
+        np.concatenate(partes, axis=1, out=vista[:usados].reshape(n, -1))
         if primeiro:
-            linhas[:self.separador] = 0
-        del linhas
-        return self.linhas.translate(None, b"\0")
+            vista[:self.separador] = 0
+        del vista
+        return linhas.translate(None, b"\0")
 
     def valor(self, c, a, u8, formatar, pagina) -> list:
         """The parts of a field's value: (n, width) uint8 arrays, or the bytes of a literal."""

@@ -195,8 +195,8 @@ def test_texto_com_numpy_como_registro_a_registro(nome):
             documento._registro(saida, el, Pacote(bloco, p), k * el.tamanho, None, ind)
             saida.esvaziar()
         texto = (",\n" + ind).join(partes)
-        assert formato(bloco, True, p).decode() == texto
-        assert formato(bloco, False, p).decode() == ",\n" + ind + texto
+        assert formato(bloco, True, p, bytearray()).decode() == texto
+        assert formato(bloco, False, p, bytearray(1 << 16)).decode() == ",\n" + ind + texto
 
 
 def test_lista_longa_como_o_nxgc(monkeypatch, tmp_path):
