@@ -9,7 +9,9 @@ usage error.
 """
 
 import argparse
+import io
 import os
+import stat
 import sys
 import tempfile
 
@@ -40,23 +42,37 @@ class _Entrada:
         except OSError as e:
             raise _Recusado(f"cannot read {_nome(caminho)}: {e.strerror}") from None
 
-    def ler(self, n: int = -1):
-        """Up to n bytes (all that is left when n is -1), fewer only at the end; memory grows
-        with what arrives, not with what was asked for."""
+    def ler(self, n: int = -1, antes: bytes = b""):
+        """`antes` followed by up to n bytes (all that is left when n is -1), fewer only at the
+        end; memory grows with what arrives, not with what was asked for."""
         try:
             if n < 0:
-                return self.f.read()
-            if n <= _PEDACO:
-                return self.f.read(n)
-            dados = bytearray(self.f.read(_PEDACO))
-            while len(dados) < n:
-                pedaco = self.f.read(min(n - len(dados), len(dados)))
+                return antes + self.f.read()
+            if n > _PEDACO and n <= self.restante():  # the bytes are there: one buffer, read into once
+                dados = bytearray(len(antes) + n)
+                dados[:len(antes)] = antes
+                with memoryview(dados) as vista:
+                    lidos = self.f.readinto(vista[len(antes):])
+                del dados[len(antes) + lidos:]
+                return dados
+            dados = bytearray(antes)
+            while n > 0:
+                pedaco = self.f.read(min(n, max(len(dados), _PEDACO)))
                 if not pedaco:
                     break
                 dados += pedaco
+                n -= len(pedaco)
             return dados
         except OSError as e:
             raise _Recusado(f"cannot read {_nome(self.caminho)}: {e.strerror}") from None
+
+    def restante(self) -> int:
+        """Bytes left in a regular file; 0 for anything else."""
+        try:
+            estado = os.fstat(self.f.fileno())
+            return estado.st_size - self.f.tell() if stat.S_ISREG(estado.st_mode) else 0
+        except (OSError, ValueError, io.UnsupportedOperation):
+            return 0
 
     def fechar(self):
         if self.caminho != "-":
@@ -135,7 +151,7 @@ def arvores(entrada: _Entrada, limites: dict):
             if comprimento < 40:
                 raise pacote.ErroEmpacotamento(inicio + 16, "", "", f"the header gives a length of {comprimento} "
                                                                     "bytes, less than a header's 40")
-            dados = cabecalho + entrada.ler(comprimento - 24)
+            dados = entrada.ler(comprimento - 24, cabecalho)
         yield inicio, dados
         inicio += len(dados)
 
@@ -154,7 +170,7 @@ def dump(arquivo: str, saida: str, pagina: int):
             except pacote.ErroEmpacotamento as e:
                 raise _deslocado(e, inicio) from None
             del dados
-            documento.escrever_json(arvore, lambda t: destino.escrever(t.encode("utf-8")))
+            documento.escrever_json(arvore, destino.escrever, binario=True)
         destino.concluir()
     except pacote.ErroEmpacotamento as e:
         destino.descartar()

@@ -20,12 +20,13 @@ be a bare number or its "data" text alone.
 import json
 import re
 import struct
+from functools import partial
+from itertools import repeat
 from json.encoder import encode_basestring
 
 from . import textos
 from . import valores as v
 from .esquema import LAYOUTS, LIMITES, Campo, Layout, Registro, _vista, novo
-from .pacote import ErroArvore
 
 _U32, _U64 = struct.Struct("<I"), struct.Struct("<Q")
 
@@ -37,11 +38,11 @@ class ErroJson(ValueError):
 
 # ---- Tree -> JSON ---------------------------------------------------------------------------
 
-def escrever_json(arvore: Registro, escrever, tamanho_pedaco: int = 1 << 20):
-    """Writes the text `nxgc dump` prints for the tree through escrever(str), in pieces of about
-    tamanho_pedaco characters: the whole text is never held."""
+def escrever_json(arvore: Registro, escrever, binario: bool = False):
+    """Writes the text `nxgc dump` prints for the tree through escrever(str), or escrever(bytes)
+    of its UTF-8 when binario, a piece at a time: the whole text is never held."""
     layout = type(arvore).layout
-    saida = _Saida(escrever, tamanho_pedaco)
+    saida = _Saida(escrever, binario)
     saida.partes.append('{\n  "classe": ' + encode_basestring(layout.nome) + ',\n  "registro": ')
     _registro(saida, layout, arvore._a, arvore._p, arvore, "  ")
     saida.partes.append("\n}\n")
@@ -61,10 +62,13 @@ def para_json(arvore: Registro) -> dict:
 
 
 class _Saida:
-    __slots__ = ("partes", "escrever", "tamanho", "acumulado")
+    """Pieces of text gathered and passed on together. Pieces stay small (a batch of records),
+    so that the memory behind them is reused rather than asked anew of the system each time."""
 
-    def __init__(self, escrever, tamanho):
-        self.partes, self.escrever, self.tamanho, self.acumulado = [], escrever, tamanho, 0
+    __slots__ = ("partes", "escrever", "binario")
+
+    def __init__(self, escrever, binario: bool):
+        self.partes, self.escrever, self.binario = [], escrever, binario
 
     def talvez_esvaziar(self):
         if len(self.partes) > 4096:
@@ -72,8 +76,14 @@ class _Saida:
 
     def esvaziar(self):
         if self.partes:
-            self.escrever("".join(self.partes))
+            texto = "".join(self.partes)
+            self.escrever(texto.encode("utf-8") if self.binario else texto)
             self.partes.clear()
+
+    def utf8(self, dados: bytes):
+        """A piece already in UTF-8."""
+        self.esvaziar()
+        self.escrever(dados if self.binario else dados.decode("utf-8"))
 
 
 def _formatadores(layout: Layout):
@@ -146,17 +156,16 @@ def _registro(saida, layout: Layout, a, pos: int, objeto, ind: str):
         partes.append(("{\n" if primeiro else ",\n") + dentro + encode_basestring(filho.nome) + ": ")
         primeiro = False
         if isinstance(filho, Campo):  # a member key or embedded record
-            sub = f[filho.nome] if f is not None else None
+            sub = f.get(filho.nome) if f is not None else None
             _registro(saida, filho.sub, a, pos + filho.deslocamento, sub, dentro)
             continue
-        if f is not None:
-            valor = f[filho.nome]
-        elif filho.tipo == "unico":
+        valor = f.get(filho.nome, _INTOCADO) if f is not None else _INTOCADO
+        if valor is _INTOCADO:
             desloc = valores[i]
-            valor = _vista_ou_nada(filho.elemento, a, desloc)
-        else:
-            desloc = valores[i]
-            valor = (a, desloc, _U32.unpack_from(m, pos + filho.quantidade)[0] if desloc else 0)
+            if filho.tipo == "unico":
+                valor = _vista_ou_nada(filho.elemento, a, desloc)
+            else:
+                valor = (a, desloc, _U32.unpack_from(m, pos + filho.quantidade)[0] if desloc else 0)
         if filho.tipo == "unico":
             if valor is None:
                 partes.append("null")
@@ -165,6 +174,9 @@ def _registro(saida, layout: Layout, a, pos: int, objeto, ind: str):
             continue
         _lista(saida, filho, valor, dentro)
     partes.append("{}" if primeiro else "\n" + ind + "}")
+
+
+_INTOCADO = object()  # a child its record object has not made yet
 
 
 def _vista_ou_nada(layout, a, desloc):
@@ -195,11 +207,16 @@ def _lista(saida, filho, valor, ind: str):
             if k:
                 partes.append(",\n" + dentro)
             _registro(saida, el, r._a, r._p, r, dentro)
+    elif cache is None and n >= _MINIMO_VETORIAL and _formato_vetorial(el, dentro) is not None:
+        formato, linhas = _formato_vetorial(el, dentro), bytearray()
+        m = memoryview(a.m)
+        for inicio in range(0, n, _LOTE):
+            saida.utf8(formato(m[d + inicio * t:d + min(n, inicio + _LOTE) * t], inicio == 0, a.pagina, linhas))
     elif cache is None and _plano_do_bloco(el, dentro) is not None:
         plano = _plano_do_bloco(el, dentro)
         m = memoryview(a.m)
-        for inicio in range(0, n, _LOTE):
-            fim = min(n, inicio + _LOTE)
+        for inicio in range(0, n, _LOTE_PURO):
+            fim = min(n, inicio + _LOTE_PURO)
             if inicio:
                 partes.append(",\n" + dentro)
             partes.append((",\n" + dentro).join(plano(m[d + inicio * t:d + fim * t], a.pagina)))
@@ -214,8 +231,24 @@ def _lista(saida, filho, valor, ind: str):
     partes.append("\n" + ind + "]")
 
 
-_LOTE = 1 << 15  # records of a block formatted at a time
-_BYTES = ("lacuna", "posicao", "REG_NXDMC", "registro", "texto")
+# Records of a block formatted at a time: few enough that the memory of a batch (its Python
+# objects, its text) is reused by the next rather than given back to the system and asked again.
+_LOTE, _LOTE_PURO = 1 << 11, 1 << 8
+_MINIMO_VETORIAL = 256  # records of a block from which numpy formats it faster
+
+
+def _formato_vetorial(el: Layout, ind: str):
+    """The numpy formatter of el's records at indentation ind, or None (no numpy, or a layout
+    it does not serve)."""
+    formatos = el.__dict__.setdefault("_formatos", {})
+    if ind not in formatos:
+        from .vetorial import np
+        formatos[ind] = None
+        if np is not None:
+            from .documento_vetorial import Formato
+            if Formato.serve(el):
+                formatos[ind] = Formato(el, ind, _formatador)
+    return formatos[ind]
 
 
 def _plano_do_bloco(el: Layout, ind: str):
@@ -235,8 +268,7 @@ def _plano_do_bloco(el: Layout, ind: str):
         chave = encode_basestring(c.nome) + ": "
         separador = ",\n" + dentro if modelo else ""
         if c.tipo == "lacuna":
-            entrada = separador + chave
-            colunas.append((i, lambda xs, p, e=entrada: [[e + '"' + x.hex() + '"' if any(x) else "" for x in xs]]))
+            colunas.append((i, partial(_lacunas, separador + chave, bytes(c.largura))))
             modelo.append("%s")
         elif c.tipo in LIMITES:
             modelo.append(separador + chave + "%d")
@@ -265,29 +297,8 @@ def _plano_do_bloco(el: Layout, ind: str):
     for marca in ("%%s", "%%d", "%%04d"):
         molde = molde.replace(marca, marca[1:])
     estrutura = el.estrutura
-    from .vetorial import np
-    if np is not None:  # the columns of numbers from numpy, the rest as with struct
-        from .vetorial import tipo
-        dt = tipo(el, True)
 
     def plano(bloco, p):
-        if np is not None:
-            a = np.frombuffer(bloco, dt)
-            argumentos = []
-            for i, fazer in colunas:
-                c = el.campos[i]
-                if fazer is None:
-                    argumentos.append(a[c.nome].tolist())
-                elif fazer is _moedas:
-                    argumentos += _moedas_numpy(a[c.nome])
-                elif c.tipo in _BYTES:
-                    w = c.largura
-                    coluna = np.frombuffer(bloco, np.uint8).reshape(-1, el.tamanho)[:, c.deslocamento:c.deslocamento + w]
-                    b = coluna.tobytes()
-                    argumentos += fazer([b[k:k + w] for k in range(0, len(b), w)], p)
-                else:
-                    argumentos += fazer(a[c.nome].tolist(), p)
-            return map(molde.__mod__, zip(*argumentos))
         valores = list(zip(*estrutura.iter_unpack(bloco)))
         argumentos = []
         for i, fazer in colunas:
@@ -300,23 +311,18 @@ def _plano_do_bloco(el: Layout, ind: str):
     return plano
 
 
-def _moedas_numpy(x):
-    from .vetorial import np
-    negativo = x < 0
-    absoluto = np.where(negativo, ~x.view(np.uint64) + np.uint64(1), x.view(np.uint64))  # |-2**63| fits a u64
-    return [np.where(negativo, "-", "").tolist(), (absoluto // 10000).tolist(), (absoluto % 10000).tolist()]
-
-
 def _moedas(xs, p):
     """Sign, units and ten-thousandths of raw currency values, as three columns."""
-    sinais, inteiros, fracoes = [], [], []
-    for x in xs:
-        a = -x if x < 0 else x
-        sinais.append("-" if x < 0 else "")
-        q, r = divmod(a, 10000)
-        inteiros.append(q)
-        fracoes.append(r)
-    return [sinais, inteiros, fracoes]
+    if not xs:
+        return [(), (), ()]
+    return [map(("", "-").__getitem__, map((0).__gt__, xs)), *zip(*map(divmod, map(abs, xs), repeat(10000)))]
+
+
+def _lacunas(entrada: str, zero: bytes, xs, p):
+    """The entries of a gap field (entrada is what precedes the value), empty where it is zero."""
+    if xs.count(zero) == len(xs):
+        return [repeat("", len(xs))]
+    return [[entrada + '"' + x.hex() + '"' if x != zero else "" for x in xs]]
 
 
 # ---- JSON -> tree ---------------------------------------------------------------------------

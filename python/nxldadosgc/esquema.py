@@ -20,12 +20,12 @@ A list's count and a child's pointer are not attributes: the writer derives them
 
 import json
 import struct
-from decimal import Decimal
 from importlib import resources
 
 from . import textos
 from . import valores as v
-from .textos import Pagina, pagina
+from .lista import Lista
+from .textos import Pagina
 from .valores import ErroValor, com_nome
 
 # Struct codes of the fields that are numbers; the others are bytes.
@@ -122,6 +122,10 @@ class Layout:
         self.textos = [c for c in self.campos if c.tipo == "texto"]
         # The lists and holders of the record in the order of their slots (member keys hold none).
         self.slots = [(0, c.filho) for c in self.campos if c.filho is not None]
+        # What a record object keeps in its `_f`, by name: (layout, offset) of embedded records
+        # and member keys, (None, child) of lists and holders.
+        self.partes = {c.nome if c.sub is not None else c.filho.nome: (c.sub, c.deslocamento if c.sub else c.filho)
+                       for c in self.campos if c.sub is not None or c.filho is not None}
 
     def atributos(self):
         """The record's attributes in field-table order: (name, field or child)."""
@@ -203,8 +207,8 @@ class _Bytes(_Numero):
 
 
 class _Filho:
-    """A list, holder, member key or embedded record: kept in the record's `_f` once touched."""
-
+    """A list, holder, member key or embedded record: kept in the record's `_f` once touched or
+    set; until then the record's bytes say what it is."""
 
     def __init__(self, classe, nome, filho, doc):
         self.nome, self.classe, self.filho, self.__doc__ = nome, classe, filho, doc
@@ -214,30 +218,40 @@ class _Filho:
             return self
         f = o._f
         if f is None:
-            f = o._filhos()
-        return f[self.nome]
+            f = o._f = {}
+        elif self.nome in f:
+            return f[self.nome]
+        valor = f[self.nome] = o._parte(self.nome)
+        return valor
 
     def __set__(self, o, valor):
-        f = o._f
-        if f is None:
-            f = o._filhos()
         try:
-            f[self.nome] = self.converter(o, valor)
+            valor = self.converter(o, valor)
         except (ErroValor, TypeError) as e:
             raise com_nome(self.classe, self.nome, e) from None
+        if o._f is None:
+            o._f = {}
+        o._f[self.nome] = valor
 
 
 class _Lista(_Filho):
     def converter(self, o, valor):
-        from .lista import Lista
-        if hasattr(valor, "dtype") or hasattr(valor, "to_records"):  # numpy columns, or a pandas DataFrame
-            from .vetorial import de_colunas
-            lista = de_colunas(self.filho, valor)
-            lista._a.pagina = o._a.pagina
-            return lista
+        if type(valor) is not list and (hasattr(valor, "dtype") or hasattr(valor, "to_records")):
+            return _vetorial().de_colunas(self.filho, valor, o._a.pagina)  # numpy columns, or a pandas DataFrame
         if isinstance(valor, (str, bytes)) or not hasattr(valor, "__iter__"):
             raise TypeError(f"expected a list, got {type(valor).__name__}")
         return Lista.de_itens(self.filho, valor)
+
+
+def _vetorial():
+    global _VETORIAL
+    if _VETORIAL is None:
+        from . import vetorial
+        _VETORIAL = vetorial
+    return _VETORIAL
+
+
+_VETORIAL = None
 
 
 class _Unico(_Filho):
@@ -300,24 +314,26 @@ class Registro:
                 raise TypeError(f"{type(self).__name__} has no field, list, holder or member key {nome!r}")
             setattr(self, nome, valor)
 
+    def _parte(self, nome: str):
+        """The list, holder, member key or embedded record `nome` as the record's bytes give it
+        (a list of a read record is a view of its block)."""
+        sub, filho = self.layout.partes[nome]
+        a, p = self._a, self._p
+        if sub is not None:
+            return _vista(sub, a, p + filho)
+        desloc = _U64.unpack_from(a.m, p + filho.ponteiro)[0]
+        if filho.tipo == "unico":
+            return _vista(filho.elemento, a, desloc) if desloc else None
+        return Lista.do_bloco(filho, a, desloc, _U32.unpack_from(a.m, p + filho.quantidade)[0] if desloc else 0)
+
     def _filhos(self) -> dict:
-        """The record's lists, holders, member keys and embedded records, made at first touch
-        from its bytes (a list of a read record is a view of its block)."""
-        from .lista import Lista
-        a, p, m = self._a, self._p, self._a.m
-        f = {}
-        for c in self.layout.campos:
-            if c.sub is not None:
-                f[c.nome] = _vista(c.sub, a, p + c.deslocamento)
-            elif c.filho is not None:
-                filho = c.filho
-                desloc = _U64.unpack_from(m, p + filho.ponteiro)[0]
-                if filho.tipo == "unico":
-                    f[filho.nome] = _vista(filho.elemento, a, desloc) if desloc else None
-                else:
-                    n = _U32.unpack_from(m, p + filho.quantidade)[0] if desloc else 0
-                    f[filho.nome] = Lista.do_bloco(filho, a, desloc, n)
-        self._f = f
+        """All of the record's lists, holders, member keys and embedded records (`_f` completed)."""
+        if self._f is None:
+            self._f = {}
+        f = self._f
+        for nome in self.layout.partes:
+            if nome not in f:
+                f[nome] = self._parte(nome)
         return f
 
     def _copiar_de(self, outro):
@@ -327,7 +343,7 @@ class Registro:
         if outro._a.pagina is not self._a.pagina and self.layout.textos:
             outro = copy.deepcopy(outro)
             outro._transcodificar(self._a.pagina)
-        origem = outro._f if outro._f is not None else outro._filhos()
+        origem = outro._filhos()
         self._a.gravavel()[self._p:self._p + t] = outro._a.m[outro._p:outro._p + t]
         f = self._filhos()
         for nome, valor in origem.items():

@@ -6,6 +6,8 @@ writer appends blocks in that order; the reader insists on finding them exactly 
 """
 
 import bisect
+import io
+import operator
 import struct
 import zlib
 
@@ -315,115 +317,159 @@ def ler_proprio(dados, **opcoes) -> Registro:
 # ---- Writer ---------------------------------------------------------------------------------
 
 class _Escritor:
-    def __init__(self, p: Pagina, capacidade: int):
-        self.saida = bytearray(capacidade)  # zeros; doubled when full, cut to `fim` at the end
+    """The output as a list of pieces (blocks, and the zeros that pad each to a multiple of 8)
+    gathered once at the end. A block that goes out as it lies is a view of its buffer (or the
+    buffers of its record objects, one after another); a block of records with children is a
+    bytearray of its own, where their counts and pointers are written as their children are
+    appended. So each output byte is copied once, into the one buffer that becomes the result."""
+
+    def __init__(self, p: Pagina):
+        self.partes = []
         self.fim = 0
         self.blocos = 0
         self.profundidade = 0  # the deepest level of blocks below the root
         self.pagina = p
 
-    def anexar(self, tamanho: int) -> int:
-        """Room for a block at the end, zero-filled to a multiple of 8; its offset."""
+    def anexar(self, bloco, n: int = None) -> int:
+        """Appends a block (bytes, bytearray or memoryview, or a list of them whose lengths add
+        up to n) and its padding; its offset."""
         desloc = self.fim
+        if n is None:
+            n = len(bloco)
+            self.partes.append(bloco)
+        else:
+            self.partes += bloco
+        if n & 7:
+            self.partes.append(_ZEROS[8 - (n & 7)])
+        self.fim = desloc + ((n + 7) & ~7)
         self.blocos += 1
-        self.fim += _alinhar8(tamanho)
-        if self.fim > len(self.saida):
-            self.saida += bytes(max(self.fim, 2 * len(self.saida)) - len(self.saida))
         return desloc
 
-    def copiar(self, layout: Layout, a, origem: int, n: int, destino: int):
-        """n records' bytes from a's buffer to the output, their texts rewritten in the output's
-        code page when theirs is another."""
-        t = layout.tamanho
-        self.saida[destino:destino + n * t] = a.m[origem:origem + n * t]
+    def trecho(self, layout: Layout, a, origem: int, n: int, mutavel: bool, lista: bool):
+        """n records of a's buffer from origem, as a piece: a bytearray when they must change
+        (mutavel, or texts to rewrite in the output's code page), else the bytes as they lie."""
+        m, t = a.m, n * layout.tamanho
         if a.pagina is not self.pagina and layout.textos_todos:
+            b = bytearray(_fatia(m, origem, t))
             for k in range(n):
-                for d, c in layout.textos_todos:
-                    p = destino + k * t + d
-                    try:
-                        texto = textos.texto_de_bruto(bytes(self.saida[p:p + c.largura]), a.pagina)
-                        self.saida[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
-                    except ErroValor as e:
-                        raise ErroArvore(str(e), [f"[{k}]", c.nome] if n > 1 else [c.nome]) from None
+                self.transcodificar(layout, a.pagina, b, k, k if lista else None)
+            return b
+        if mutavel:
+            return bytearray(_fatia(m, origem, t))
+        return m if origem == 0 and t == len(m) else _fatia(m, origem, t)
 
-    def filhos(self, layout: Layout, a, origem: int, objeto, pos: int, profundidade: int):
-        """The children of the record just copied to pos: from the object's lists and holders
-        once it has them, else from the blocks its bytes point to in a's buffer."""
+    def transcodificar(self, layout: Layout, de: Pagina, b: bytearray, k: int, indice):
+        """The texts of record k of b, from code page `de` to the output's; indice is the
+        record's index in its list (None for a holder's), for the error's path."""
+        base = k * layout.tamanho
+        for d, c in layout.textos_todos:
+            p = base + d
+            try:
+                texto = textos.texto_de_bruto(bytes(b[p:p + c.largura]), de)
+                b[p:p + c.largura] = textos.texto_para_bruto(texto, c.largura, self.pagina)
+            except ErroValor as e:
+                raise ErroArvore(str(e), [c.nome] if indice is None else [f"[{indice}]", c.nome]) from None
+
+    def objetos(self, el: Layout, itens: list, mutavel: bool):
+        """The bytes of record objects one after another, as trecho() gives a block's: when they
+        can go as they lie, the list of each one's buffer."""
+        t = el.tamanho
+        buffers = list(map(_BUFFER, itens))
+        if any(map(_POSICAO, itens)) or set(map(len, buffers)) != {t}:  # some are views of a larger buffer
+            buffers = [memoryview(o._a.m)[o._p:o._p + t] for o in itens]
+        outras = [k for k, a in enumerate(map(_PACOTE, itens)) if a.pagina is not self.pagina] \
+            if el.textos_todos else ()
+        if not mutavel and not outras:
+            return buffers
+        dados = bytearray(b"".join(buffers))
+        for k in outras:
+            self.transcodificar(el, itens[k]._a.pagina, dados, k, k)
+        return dados
+
+    def filhos(self, layout: Layout, a, origem: int, objeto, bloco: bytearray, pos: int, profundidade: int):
+        """The children of the record at pos of bloco (copied from origem of a's buffer): from
+        the object's lists and holders once it has them, else from the blocks its bytes point to."""
         f = objeto._f if objeto is not None else None
         m = a.m
         for _, filho in layout.slots:
-            if f is not None:
-                valor = f[filho.nome]
-            else:
+            valor = f.get(filho.nome, _INTOCADO) if f is not None else _INTOCADO
+            if valor is _INTOCADO:
                 desloc = _U64.unpack_from(m, origem + filho.ponteiro)[0]
                 if filho.tipo == "unico":
-                    valor = _vista(filho.elemento, a, desloc) if desloc else None
+                    valor = (a, desloc, 1, None) if desloc else None
                 else:
-                    valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0)
+                    valor = (a, desloc, _U32.unpack_from(m, origem + filho.quantidade)[0] if desloc else 0, None)
             try:
-                self.filho(filho, valor, pos, profundidade)
+                self.filho(filho, valor, bloco, pos, profundidade)
             except ErroArvore as e:
                 e.caminho.insert(0, filho.nome)
                 raise
 
-    def filho(self, filho, valor, pos: int, profundidade: int):
-        saida = self.saida
-        if filho.tipo == "unico":
+    def filho(self, filho, valor, bloco: bytearray, pos: int, profundidade: int):
+        """One list or holder of the record at pos of bloco: None, a record, a Lista, or (buffer,
+        offset, count, None) for a block of a read tree that nobody touched."""
+        itens = None
+        if type(valor) is tuple:
+            a, d, n, cache = valor
+        elif filho.tipo == "unico":
             if valor is None:
-                _U64.pack_into(saida, pos + filho.ponteiro, 0)
+                _U64.pack_into(bloco, pos + filho.ponteiro, 0)
                 return
             if type(valor) is not filho.elemento.classe:
                 raise ErroArvore(f"expected a {filho.elemento.nome}, got {type(valor).__name__}")
-            fonte, n = None, 1
-        elif type(valor) is tuple:
-            fonte, n = valor, valor[2]
+            a, d, n, cache = valor._a, valor._p, 1, (valor,)
         else:
-            if not isinstance(valor, Lista):
+            if type(valor) is not Lista and not isinstance(valor, Lista):
                 raise ErroArvore(f"expected a list, got {type(valor).__name__}")
-            fonte = (valor._a, valor._d, valor._n) if valor._itens is None else None
-            n = len(valor)
-        if filho.tipo == "lista":
+            itens = valor._itens
+            if itens is None:
+                a, d, n, cache = valor._a, valor._d, valor._n, valor._cache
+            else:
+                n = len(itens)
+        lista = filho.quantidade is not None
+        if lista:
             if n > 0xFFFFFFFF:
                 raise ErroArvore(f"a list of {n} elements, more than a 32-bit count holds")
-            _U32.pack_into(saida, pos + filho.quantidade, n)
+            _U32.pack_into(bloco, pos + filho.quantidade, n)
         if n == 0:
-            _U64.pack_into(saida, pos + filho.ponteiro, 0)
+            _U64.pack_into(bloco, pos + filho.ponteiro, 0)
             return
         if profundidade >= self.profundidade:
             self.profundidade = profundidade + 1
-        desloc = self.anexar(n * filho.tamanho)
-        _U64.pack_into(saida, pos + filho.ponteiro, desloc)
-        el, t = filho.elemento, filho.tamanho
+        el = filho.elemento
         if el is None:
-            if fonte is not None:
-                a, d, _ = fonte
-                saida[desloc:desloc + 4 * n] = a.m[d:d + 4 * n]
+            dados = _fatia(a.m, d, 4 * n) if itens is None else struct.pack(f"<{n}I", *itens)
+        elif itens is None:
+            dados = self.trecho(el, a, d, n, bool(el.slots), lista)
+        else:
+            dados = self.objetos(el, itens, bool(el.slots))
+        _U64.pack_into(bloco, pos + filho.ponteiro,
+                       self.anexar(dados, n * filho.tamanho if type(dados) is list else None))
+        if el is None or not el.slots:
+            return
+        t = el.tamanho
+        for k in range(n):
+            if itens is not None:
+                objeto = itens[k]
+                a, origem = objeto._a, objeto._p
             else:
-                struct.pack_into(f"<{n}I", saida, desloc, *valor._itens)
-            return
-        if fonte is not None:  # a block of a read tree, as it lies
-            a, d, _ = fonte
-            self.copiar(el, a, d, n, desloc)
-            if el.slots:
-                cache = valor._cache if isinstance(valor, Lista) else None
-                for k in range(n):
-                    objeto = cache[k] if cache is not None else None
-                    self.elemento(el, a, d + k * t, objeto, desloc + k * t, profundidade + 1, k, filho)
-            return
-        itens = (valor,) if filho.tipo == "unico" else valor._itens
-        for k, objeto in enumerate(itens):
-            self.elemento(el, objeto._a, objeto._p, objeto, desloc + k * t, profundidade + 1, k, filho, True)
+                objeto, origem = cache[k] if cache is not None else None, d + k * t
+            try:
+                self.filhos(el, a, origem, objeto, dados, k * t, profundidade + 1)
+            except ErroArvore as e:
+                if lista:
+                    e.caminho.insert(0, f"[{k}]")
+                raise
 
-    def elemento(self, el, a, origem, objeto, pos, profundidade, k, filho, copiar=False):
-        try:
-            if copiar:
-                self.copiar(el, a, origem, 1, pos)
-            if el.slots:
-                self.filhos(el, a, origem, objeto, pos, profundidade)
-        except ErroArvore as e:
-            if filho.tipo == "lista":
-                e.caminho.insert(0, f"[{k}]")
-            raise
+
+def _fatia(m, origem: int, n: int):
+    """n bytes of m from origem, a view (a copy would be one more buffer to allocate)."""
+    return memoryview(m)[origem:origem + n]
+
+
+_ZEROS = [bytes(n) for n in range(8)]
+_INTOCADO = object()  # a child its record object has not made yet: its record's bytes say what it is
+_BUFFER, _POSICAO, _PACOTE = operator.attrgetter("_a.m"), operator.attrgetter("_p"), operator.attrgetter("_a")
 
 
 def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int = PROFUNDIDADE_MAXIMA,
@@ -436,27 +482,35 @@ def escrever(arvore: Registro, *, pagina: int = None, profundidade_maxima: int =
     if layout is None or LAYOUTS.get(layout.nome) is not layout:
         raise TypeError(f"not a record of a data class: {type(arvore).__name__}")
     nome = layout.nome.encode("ascii")
-    cabecalho = tamanho_cabecalho(len(nome))
-    # A tree read from a buffer packs to about that buffer's size.
-    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina), max(len(arvore._a.m) + 64, 4096))
-    e.fim = cabecalho
-    e.saida[_NOME:_NOME + len(nome)] = nome
-    raiz = e.anexar(layout.tamanho)
+    cabecalho = bytearray(tamanho_cabecalho(len(nome)))
+    e = _Escritor(arvore._a.pagina if pagina is None else textos.pagina(pagina))
+    e.partes.append(cabecalho)
+    e.fim = len(cabecalho)
     try:
-        e.copiar(layout, arvore._a, arvore._p, 1, raiz)
-        e.filhos(layout, arvore._a, arvore._p, arvore, raiz, 0)
+        raiz = e.trecho(layout, arvore._a, arvore._p, 1, True, False)
+        e.anexar(raiz)
+        e.filhos(layout, arvore._a, arvore._p, arvore, raiz, 0, 0)
     except ErroArvore as erro:
         erro.caminho.insert(0, layout.nome)
         raise
-    del e.saida[e.fim:]
     for valor, limite, medida, opcao in (
             (e.blocos, blocos_maximos, f"the tree has {e.blocos} blocks", "blocos_maximos"),
             (e.profundidade, profundidade_maxima, f"blocks nested {e.profundidade} levels below the root",
              "profundidade_maxima"),
-            (len(e.saida), bytes_maximos, f"the packed tree would take {len(e.saida)} bytes", "bytes_maximos")):
+            (e.fim, bytes_maximos, f"the packed tree would take {e.fim} bytes", "bytes_maximos")):
         if valor > limite:
             raise ErroArvore(f"cannot pack: {medida}, more than the limit of {limite} ({opcao})")
-    _CABECALHO.pack_into(e.saida, 0, MAGICO, VERSAO_PACOTE, 0, len(e.saida), layout.tamanho, e.blocos, cabecalho,
+    _CABECALHO.pack_into(cabecalho, 0, MAGICO, VERSAO_PACOTE, 0, e.fim, layout.tamanho, e.blocos, len(cabecalho),
                          len(nome))
-    struct.pack_into("<I", e.saida, _CRC, crc_do_pacote(e.saida))
-    return bytes(e.saida)
+    cabecalho[_NOME:_NOME + len(nome)] = nome
+    # A BytesIO gathers the pieces and then hands over its own buffer as the result (getvalue()
+    # copies nothing once no view of it is left): one buffer of the final size, written once.
+    saida = io.BytesIO()
+    saida.seek(e.fim - 1)
+    saida.write(b"\0")
+    saida.seek(0)
+    saida.writelines(e.partes)
+    e.partes.clear()
+    with saida.getbuffer() as vista:
+        struct.pack_into("<I", vista, _CRC, zlib.crc32(vista))
+    return saida.getvalue()

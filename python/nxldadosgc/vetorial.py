@@ -126,7 +126,7 @@ def _procurar(registro, caminho: str, classe: str, blocos: list):
     layout = registro.layout
     if not layout.slots:
         return
-    f = registro._f if registro._f is not None else registro._filhos()
+    f = registro._filhos()
     for _, filho in layout.slots:
         valor = f[filho.nome]
         aqui = f"{caminho}.{filho.nome}" if caminho else filho.nome
@@ -160,53 +160,78 @@ def _alcanca(layout: Layout, classe: str) -> bool:
     return cache[classe]
 
 
-def de_colunas(filho, valor) -> Lista:
+def de_colunas(filho, valor, p=None) -> Lista:
     """A list of `filho` made from a structured array (or a DataFrame) with the fields of its
-    records, matched by name; fields left out are zero. The records get no lists or holders of
-    their own, so their counts and pointers must be zero; their texts must end in a zero."""
+    records, matched by name; fields left out are zero; texts under code page p (the default
+    one when None). The records get no lists or holders of their own, so their counts and
+    pointers must be zero; their texts must end in a zero."""
     np = _numpy()
     el = filho.elemento
-    if hasattr(valor, "to_records"):  # a pandas DataFrame
-        valor = valor.to_records(index=False)
-    valor = np.asarray(valor)
-    n = len(valor)
+    if type(valor) is not np.ndarray:
+        if hasattr(valor, "to_records"):  # a pandas DataFrame
+            valor = valor.to_records(index=False)
+        valor = np.asarray(valor)
+    p = p or pagina(PADRAO)
+    n = len(valor) if valor.ndim else 0
     if el is None:
         if valor.dtype.names is not None or valor.ndim != 1 or valor.dtype.kind not in "ui":
             raise TypeError(f"expected a one-dimensional array of integers, got {valor.dtype}")
         if n and (valor.min() < 0 or valor.max() > 0xFFFFFFFF):
             raise ErroValor("a number outside 0..4294967295")
-        dados = valor.astype("<u4").tobytes()
+        return Lista.do_bloco(filho, Pacote(valor.astype("<u4").tobytes(), p), 0, n)
+    if valor.dtype.names is None or valor.ndim != 1:
+        raise TypeError(f"expected a structured array of {el.nome} records, got {valor.dtype}")
+    completo, sem_lacunas = tipo(el, True), tipo(el)
+    dt = valor.dtype
+    if dt is completo or dt is sem_lacunas or dt == completo or dt == sem_lacunas:
+        # Records as they lie (colunas() of a list): their bytes as they are, shared when they
+        # are a view of a buffer that cannot change (a tree read from bytes), else copied.
+        dados = valor.view(np.uint8) if valor.flags.c_contiguous and _imutavel(valor) else valor.tobytes()
     else:
-        if valor.dtype.names is None or valor.ndim != 1:
-            raise TypeError(f"expected a structured array of {el.nome} records, got {valor.dtype}")
-        completo = tipo(el, True)
-        if valor.dtype in (completo, tipo(el)):  # records as they lie (colunas() of a list): their bytes as they are
-            dados = np.ascontiguousarray(valor).tobytes()
-            _conferir(el, np.frombuffer(dados, completo))
-            return Lista.do_bloco(filho, Pacote(dados, pagina(PADRAO)), 0, n)
         bloco = np.zeros(n, completo)
-        for nome in valor.dtype.names:
+        for nome in dt.names:
             if nome not in completo.names:
                 raise ErroValor(f"{el.nome} has no field {nome!r}")
             try:
                 bloco[nome] = valor[nome]
             except (ValueError, TypeError) as e:
                 raise ErroValor(f"field {nome}: {e}") from None
-        _conferir(el, bloco)
         dados = bloco.tobytes()
-    return Lista.do_bloco(filho, Pacote(dados, pagina(PADRAO)), 0, n)
+    _conferir(el, dados, n)
+    return Lista.do_bloco(filho, Pacote(dados, p), 0, n)
 
 
-def _conferir(el: Layout, bloco):
-    u8 = bloco.view(np.uint8).reshape(len(bloco), el.tamanho)
-    for c in el.campos:
-        if c.lista is not None or c.tipo == "ponteiro":
-            if u8[:, c.deslocamento:c.deslocamento + c.largura].any():
-                raise ErroValor(f"field {c.nome}: records given as columns have no lists or holders of their own")
-    for d, campo, largura, texto in el.todas_verificacoes:
-        if texto and u8[:, d + largura - 1].any():
+def _imutavel(a) -> bool:
+    """Whether the array's memory is that of a bytes object, which nothing can change."""
+    while isinstance(a, np.ndarray):
+        a = a.base
+    return type(a) is bytes
+
+
+def _conferir(el: Layout, dados, n: int):
+    """Refuses records given as columns that have a count or pointer, or a text without its zero."""
+    proibidos, textos = _proibidos(el)
+    if not proibidos and not textos:
+        return
+    u8 = np.frombuffer(dados, np.uint8).reshape(n, el.tamanho)
+    for d, largura, nome in proibidos:
+        if u8[:, d:d + largura].any():
+            raise ErroValor(f"field {nome}: records given as columns have no lists or holders of their own")
+    for d, largura, campo in textos:
+        if u8[:, d + largura - 1].any():
             k = int(np.flatnonzero(u8[:, d + largura - 1])[0])
             raise ErroValor(f"[{k}].{campo}: text of {largura} bytes or more does not fit (at most {largura - 1})")
+
+
+def _proibidos(el: Layout):
+    """The counts and pointers of a layout's records, and the texts of them and of their member
+    keys: (offset, width, name) each."""
+    r = el.__dict__.get("_proibidos")
+    if r is None:
+        r = el._proibidos = (
+            [(c.deslocamento, c.largura, c.nome) for c in el.campos if c.lista is not None or c.tipo == "ponteiro"],
+            [(d, largura, campo) for d, campo, largura, texto in el.todas_verificacoes if texto])
+    return r
 
 
 # ---- The checks of a buffer ---------------------------------------------------------------------

@@ -1,6 +1,7 @@
-"""Lists as numpy columns and pandas tables, and the checks a column at a time: they agree with
-the records read one by one, and refuse what the record-by-record walk refuses, naming the same
-byte. Skipped without numpy (pandas: its own tests)."""
+"""Lists as numpy columns and pandas tables, the checks a column at a time, and JSON text a batch
+of records at a time: they agree with the records read one by one, and refuse what the
+record-by-record walk refuses, naming the same byte. Skipped without numpy (pandas: its own
+tests)."""
 
 import random
 import struct
@@ -9,12 +10,15 @@ from decimal import Decimal
 import pytest
 
 import nxldadosgc as nx
+from nxldadosgc import documento, textos
+from nxldadosgc.esquema import Pacote
 from nxldadosgc.pacote import crc_do_pacote
-from conftest import arvore_aleatoria
+from conftest import arvore_aleatoria, nxgc_disponivel, rodar_nxgc
 from test_pacote import FALHAS, matriz
 
 np = pytest.importorskip("numpy")
 from nxldadosgc import vetorial  # noqa: E402
+from nxldadosgc.documento_vetorial import Formato  # noqa: E402
 
 
 def _listas(registro, caminho=""):
@@ -61,6 +65,21 @@ def test_colunas_e_objetos_concordam(nome):
                 dono = getattr(dono, nome_)[int(k[:-1])] if k else getattr(dono, nome_)
             setattr(dono, lista.filho.nome, lista.colunas(lacunas=True))
     assert nx.escrever(arvore) == dados
+
+
+def test_lista_de_colunas_e_uma_copia():
+    """A list set from columns keeps its records when the array changes afterwards; only a view
+    of bytes that cannot change (a tree read from bytes) is shared rather than copied."""
+    arvore = nx.ler(nx.escrever(matriz()))
+    vista = arvore.Conta[0].CentroCustos.colunas()
+    copia = vista.copy()
+    conta = nx.CNXDadosGC_MatrizRateioConta()
+    for valor, partilhada in ((vista, True), (copia, False)):
+        conta.CentroCustos = valor
+        assert np.shares_memory(conta.CentroCustos.colunas(), vista) == partilhada
+    copia["ValorRateio"] = 0
+    assert [c.PonteiroCentroCustos for c in conta.CentroCustos] == [11, 12, 13]
+    assert conta.CentroCustos[0].ValorRateio == Decimal("100.0000")
 
 
 def test_colunas_da_classe():
@@ -145,3 +164,53 @@ def test_tabela():
         nx.CNXDadosGC_CustoProducaoResultado(MaCompetencia=34441)]))).Resultado.tabela()
     assert cabecalhos["MaCompetencia"].tolist()[0] == pd.Period("2018-04", "M")
     assert pd.isna(cabecalhos["MaCompetencia"].tolist()[1])
+
+
+def _registros(el, rng, n: int) -> bytes:
+    """Records of el one after another: n with random values, n of random bytes, and some at
+    the extremes of every kind (currency -2**63 and 2**63-1, all bits set, all clear); texts
+    end in their zero and stray pointers are zero, as a reader wants them."""
+    t = el.tamanho
+    extremos = [b"\0", b"\xff", b"\0" * 7 + b"\x80", b"\xff" * 7 + b"\x7f", b"\x80"]
+    brutos = [bytearray(arvore_aleatoria(el, rng)._a.m) for _ in range(n)] + \
+        [bytearray(rng.randbytes(t)) for _ in range(n)] + [bytearray((x * t)[:t]) for x in extremos]
+    for b in brutos:
+        for d, _, largura, texto in el.todas_verificacoes:
+            b[d + largura - 1 if texto else d:d + largura] = bytes(1 if texto else largura)
+    return b"".join(brutos)
+
+
+@pytest.mark.parametrize("nome", sorted(n for n, layout in nx.LAYOUTS.items() if Formato.serve(layout)))
+def test_texto_com_numpy_como_registro_a_registro(nome):
+    """Every layout numpy prints: a batch's text is the records' texts of the record-by-record
+    path, joined as a list joins them."""
+    el, ind = nx.LAYOUTS[nome], "    "
+    bloco = _registros(el, random.Random(nome), 20)
+    formato = Formato(el, ind, documento._formatador)
+    for pagina in (1252, 932):
+        p = textos.pagina(pagina)
+        partes = []
+        for k in range(len(bloco) // el.tamanho):
+            saida = documento._Saida(partes.append, False)
+            documento._registro(saida, el, Pacote(bloco, p), k * el.tamanho, None, ind)
+            saida.esvaziar()
+        texto = (",\n" + ind).join(partes)
+        assert formato(bloco, True, p, bytearray()).decode() == texto
+        assert formato(bloco, False, p, bytearray(1 << 16)).decode() == ",\n" + ind + texto
+
+
+def test_lista_longa_como_o_nxgc(monkeypatch, tmp_path):
+    """A list long enough for numpy, printed a batch at a time, prints as it does record by
+    record, and as nxgc prints it."""
+    el = nx.LAYOUTS["CNXDadosGC_CustoProducaoBaixaInsumo"]
+    bloco = _registros(el, random.Random(1), 150)
+    dados = nx.escrever(nx.CNXDadosGC_CustoProducaoResultado(
+        CustoBaixaInsumo=np.frombuffer(bloco, vetorial.tipo(el, True))))
+    monkeypatch.setattr(documento, "_LOTE", 64)
+    texto = documento.texto_json(nx.ler(dados))
+    monkeypatch.setattr(documento, "_MINIMO_VETORIAL", len(bloco))
+    assert texto == documento.texto_json(nx.ler(dados))
+    if nxgc_disponivel():
+        arquivo = tmp_path / "l.nxgc"
+        arquivo.write_bytes(dados)
+        assert rodar_nxgc("dump", str(arquivo)).stdout.decode() == texto

@@ -143,6 +143,25 @@ def test_falhas(nome, arvore, editar, byte, trecho, tmp_path):
         assert r.stderr.decode() == f"nxgc: {arquivo}: {e.value}\n"
 
 
+def test_textos_na_pagina_da_saida():
+    """escrever(pagina=...) writes every text in that code page, whether its record is an object
+    of another page or part of a block read under another; a text it cannot hold is refused
+    with its path."""
+    valores = [nx.CNXDadosGC_IndiceCustosValorPersonalizado(Descricao="§°", pagina=p) for p in (1252, 932)]
+    arvore = nx.CNXDadosGC_IndiceCustos(Descricao="°", ValorPersonalizado=valores)
+    em_932 = nx.escrever(arvore, pagina=932)
+    lida = nx.ler(em_932, pagina=932)
+    assert lida.Descricao == "°" and [v.Descricao for v in lida.ValorPersonalizado] == ["§°", "§°"]
+    assert nx.escrever(nx.ler(nx.escrever(arvore)), pagina=932) == em_932
+    assert nx.escrever(lida, pagina=1252) == nx.escrever(arvore)
+    lida.ValorPersonalizado[1].Descricao = "日"
+    arvore.ValorPersonalizado[1].Descricao = "日"
+    for origem in (lida, arvore):
+        with pytest.raises(nx.ErroArvore, match=r"^CNXDadosGC_IndiceCustos\.ValorPersonalizado\[1\]\.Descricao: "
+                                                r"character U\+65E5 has no code page 1252 byte"):
+            nx.escrever(origem, pagina=1252)
+
+
 def test_limites():
     dados = nx.escrever(matriz())
     for opcoes, trecho in [({"profundidade_maxima": 1}, "nested deeper than 1 levels"),
