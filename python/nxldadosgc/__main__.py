@@ -144,6 +144,10 @@ def arvores(entrada: _Entrada, limites: dict):
         if len(cabecalho) == 24:
             if cabecalho[:8] != pacote.MAGICO:
                 raise pacote.ErroEmpacotamento(inicio, "", "", "not a packed record tree (wrong magic number)")
+            versao = int.from_bytes(cabecalho[8:12], "little")
+            if versao != pacote.VERSAO_PACOTE:  # the length means something only in this version
+                raise pacote.ErroEmpacotamento(inicio + 8, "", "", f"format version {versao} is not supported "
+                                                                   f"(this library reads version {pacote.VERSAO_PACOTE})")
             comprimento = int.from_bytes(cabecalho[16:24], "little")
             if comprimento > maximo:
                 raise pacote.ErroEmpacotamento(inicio + 16, "", "", f"the header gives a length of {comprimento} "
