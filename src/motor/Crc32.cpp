@@ -281,7 +281,8 @@ NXGC_ALVO_512 std::uint32_t TerminarPor512(const unsigned char* faixas, const un
     for (; n >= 64; p += 64, n -= 64) z = Dobrar512(z, k4, Ler512(p));
     const __m256i k2 = _mm256_set_epi64x(static_cast<long long>(k256b), static_cast<long long>(k256a),
                                          static_cast<long long>(k256b), static_cast<long long>(k256a));
-    const __m256i y = Dobrar256(_mm512_castsi512_si256(z), k2, _mm512_extracti64x4_epi64(z, 1));
+    // (The zero-masked extractions: GCC 12's unmasked ones warn of an uninitialised operand.)
+    const __m256i y = Dobrar256(_mm512_maskz_extracti64x4_epi64(0xF, z, 0), k2, _mm512_maskz_extracti64x4_epi64(0xF, z, 1));
     const __m128i k1 = _mm_set_epi64x(static_cast<long long>(k128b), static_cast<long long>(k128a));
     return Terminar(Dobrar(_mm256_castsi256_si128(y), k1, _mm256_extracti128_si256(y, 1)), p, n);
 }
