@@ -61,6 +61,7 @@ Carga<Classe> Compactar(const char* nome, const Classe& montado) {
     c.objeto = std::make_unique<Classe>();
     c.objeto->CopiarDe(&reg);
     NXDadosGC::LiberarCopiarParaPS<Classe>(reg);
+    c.bytesObjetos = BytesObjetos(*c.objeto);
     return c;
 }
 

@@ -29,6 +29,7 @@ struct Carga {
     std::string nome;
     std::unique_ptr<Classe> objeto;
     Achatado plano;
+    std::size_t bytesObjetos = 0;  // the root object and every list's storage (BytesObjetos)
     std::int64_t Bytes() const { return static_cast<std::int64_t>(plano.bytes.size()); }
 };
 
@@ -72,6 +73,32 @@ template <class Classe, class V>
 void CadaBloco(const typename Classe::Registro& reg, V& v) {
     if constexpr (requires { Classe::Filhos(); })
         std::apply([&](const auto&... f) { (detail::CadaFilho(reg, f, v), ...); }, Classe::Filhos());
+}
+
+// The bytes the objects of a tree take: the root object, then each list's storage (its elements,
+// records and table pointers), all the way down. What a comparison of two trees reads of each.
+template <class Classe>
+std::size_t BytesObjetos(const Classe& o, bool raiz = true) {
+    std::size_t n = raiz ? sizeof(Classe) : 0;
+    if constexpr (requires { Classe::Filhos(); })
+        std::apply(
+            [&](const auto&... f) {
+                (
+                    [&](const auto& filho) {
+                        using T = typename std::remove_cvref_t<decltype(filho)>::Elemento;
+                        if constexpr (requires { filho.membro; }) {
+                            n += BytesObjetos(o.*filho.membro, false);
+                        } else {
+                            const auto& a = (o.*filho.lista).GetArray();
+                            n += static_cast<std::size_t>(a.GetSize()) * sizeof(T);
+                            if constexpr (!std::is_arithmetic_v<T>)
+                                for (INT_PTR i = 0; i < a.GetSize(); ++i) n += BytesObjetos(a[i], false);
+                        }
+                    }(f),
+                    ...);
+            },
+            Classe::Filhos());
+    return n;
 }
 
 template <class Classe>

@@ -95,13 +95,20 @@ inline constexpr const char* kPiso = "piso_memcpy";
 benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::string& operacao,
                                           std::function<void(benchmark::State&)> f);
 
-// The references in Protobuf.cpp and FlatBuffers.cpp, one overload per workload type.
+// The references in Protobuf.cpp, FlatBuffers.cpp and CapnProto.cpp, one overload per workload
+// type. RegistrarProtobufJson: Protocol Buffers' JSON on the same tree (the JSON rows).
 void RegistrarProtobuf(const Carga<CNXDadosGC_CustoProducao>& c);
 void RegistrarProtobuf(const Carga<CNXDadosGC_MatrizRateio>& c);
 void RegistrarProtobuf(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_CustoProducao>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_MatrizRateio>& c);
 void RegistrarFlatBuffers(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
+void RegistrarCapnProto(const Carga<CNXDadosGC_CustoProducao>& c);
+void RegistrarCapnProto(const Carga<CNXDadosGC_MatrizRateio>& c);
+void RegistrarCapnProto(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
+void RegistrarProtobufJson(const Carga<CNXDadosGC_CustoProducao>& c);
+void RegistrarProtobufJson(const Carga<CNXDadosGC_MatrizRateio>& c);
+void RegistrarProtobufJson(const Carga<CNXDadosGC_ListaLanctoHoras>& c);
 // UTF-8 texts into and out of code pages 1252 and 932 (Textos.cpp).
 void RegistrarTextos();
 

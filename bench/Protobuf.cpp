@@ -1,7 +1,9 @@
 // Protocol Buffers on the same trees: the messages are built once from the library's objects;
 // the rows serialize them into a new string, and parse that string into new messages (on the
-// heap, and in an arena), each followed by the release of what it made.
+// heap, and in an arena), each followed by the release of what it made. The JSON rows write a
+// message as JSON text and read that text into a new message.
 #include <google/protobuf/arena.h>
+#include <google/protobuf/util/json_util.h>
 
 #include <cstring>
 #include <memory>
@@ -209,7 +211,45 @@ void RegistrarMensagem(const Carga<Classe>& c) {
     });
 }
 
+// Protocol Buffers' JSON form of the same tree, with its default options (compact text, field
+// names in lower camel case, 64-bit integers as strings). The MB/s column is over the text.
+template <class Classe>
+void RegistrarJson(const Carga<Classe>& c) {
+    using Mensagem = decltype(ParaProto(std::declval<const Classe&>()));
+    struct Dados {
+        Mensagem mensagem;
+        std::string texto;
+    };
+    auto d = std::make_shared<Dados>();
+    d->mensagem = ParaProto(*c.objeto);
+    if (!google::protobuf::util::MessageToJsonString(d->mensagem, &d->texto).ok()) return;
+    const auto bytes = static_cast<std::int64_t>(d->texto.size());
+
+    Registrar(c.nome, "protobuf:MessageToJsonString", [d, bytes](benchmark::State& s) {
+        Medidor m(s);
+        for (auto _ : s) {
+            std::string texto;
+            if (!google::protobuf::util::MessageToJsonString(d->mensagem, &texto).ok()) s.SkipWithError("failed");
+            benchmark::DoNotOptimize(texto.data());
+        }
+        m.Concluir(bytes);
+    });
+    Registrar(c.nome, "protobuf:JsonStringToMessage+destruir", [d, bytes](benchmark::State& s) {
+        Medidor m(s);
+        for (auto _ : s) {
+            Mensagem lida;
+            if (!google::protobuf::util::JsonStringToMessage(d->texto, &lida).ok()) s.SkipWithError("failed");
+            benchmark::DoNotOptimize(lida);
+        }
+        m.Concluir(bytes);
+    });
+}
+
 }  // namespace
+
+void RegistrarProtobufJson(const Carga<CNXDadosGC_CustoProducao>& c) { RegistrarJson(c); }
+void RegistrarProtobufJson(const Carga<CNXDadosGC_MatrizRateio>& c) { RegistrarJson(c); }
+void RegistrarProtobufJson(const Carga<CNXDadosGC_ListaLanctoHoras>& c) { RegistrarJson(c); }
 
 void RegistrarProtobuf(const Carga<CNXDadosGC_CustoProducao>& c) { RegistrarMensagem(c); }
 void RegistrarProtobuf(const Carga<CNXDadosGC_MatrizRateio>& c) { RegistrarMensagem(c); }

@@ -9,6 +9,7 @@ pacotes=(
   clang libclang-rt-14-dev          # libFuzzer and the clang sanitizer runtimes
   nlohmann-json3-dev libcli11-dev   # tools: JSON dumps and the command line
   libprotobuf-dev protobuf-compiler libflatbuffers-dev flatbuffers-compiler
+  libcapnp-dev capnproto            # bench/: the Cap'n Proto peer
   python3-pytest python3-venv       # the Python package: its tests, and installing it into a virtual environment
   python3-numpy python3-pandas      # its optional columns and tables
   python3-protobuf                  # its benchmark's peer

@@ -411,26 +411,31 @@ std::unique_ptr<TNXBaseParaDados> Construir(const Conferido& c) {
 // ---- Writer ---------------------------------------------------------------------------------
 
 // The writer's side of the walk: the running CRC of the bytes up to `feito`, taken in steps of a
-// few records right after they are written, and the output vector, which grows a little ahead of
-// the walk. Its room is reserved for the whole tree, so it never moves and growing cannot fail;
-// growing it all at once would zero every byte for nothing (a large one with stores that bypass
-// the cache, so that the walk would then find none of its bytes there).
+// few records right after they are written, and the output vector (a std::vector<std::byte> or
+// a Pacote), which grows a little ahead of the walk. Its room is reserved for the whole tree, so
+// it never moves and growing cannot fail. A std::vector<std::byte> zeroes what it grows by:
+// growing it all at once would zero every byte far from the walk (a large one with stores that
+// bypass the cache, so that the walk would then find none of its bytes there); a Pacote's
+// growth writes nothing.
+template <class Vetor>
 struct Saida : detail::SaidaPacote {
     detail::CrcFluxo crc;
     const unsigned char* feito;
-    std::vector<std::byte>* vetor;
+    Vetor* vetor;
     std::size_t total;
 };
 
 constexpr std::size_t kCrescimento = 16 << 10;  // zeroed at a time, in cache, before the walk writes
 
 // Makes the first `bytes` bytes of the output writable.
-void Crescer(Saida& s, std::size_t bytes) {
+template <class Vetor>
+void Crescer(Saida<Vetor>& s, std::size_t bytes) {
     if (s.vetor->size() < bytes) s.vetor->resize(std::min(s.total, bytes + kCrescimento));
 }
 
+template <class Vetor>
 void Avancar(detail::SaidaPacote& saida) {
-    auto& s = static_cast<Saida&>(saida);
+    auto& s = static_cast<Saida<Vetor>&>(saida);
     s.feito += s.crc.Consumir(s.feito, static_cast<std::size_t>(s.cursor - s.feito));
     const auto feitos = static_cast<std::size_t>(s.cursor - s.inicio);
     s.marco = s.cursor + std::min(detail::kPassoSaida, s.total - feitos);
@@ -469,8 +474,8 @@ void GravarCabecalho(unsigned char* d, const InfoClasse& info, std::uint64_t tot
     std::memset(d + kNome + nome.size(), 0, cabecalho - kNome - nome.size());
 }
 
-void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vector<std::byte>& saida,
-              const OpcoesDesempacotamento& limites) {
+template <class Vetor>
+void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, Vetor& saida, const OpcoesDesempacotamento& limites) {
     const std::string_view nome = info.nome;
     if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
 
@@ -497,17 +502,17 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, std::vecto
 
     if (saida.capacity() < total) saida.reserve(total);  // the only step here that can fail
     if (saida.size() > total) saida.resize(total);
-    Saida s;
+    Saida<Vetor> s;
     s.inicio = reinterpret_cast<unsigned char*>(saida.data());
     s.cursor = s.inicio + cabecalho;
-    s.avancar = &Avancar;
+    s.avancar = &Avancar<Vetor>;
     s.abaixo = abaixo.data();
     s.feito = s.inicio;
     s.vetor = &saida;
     s.total = total;
     Crescer(s, cabecalho);
     GravarCabecalho(s.inicio, info, total, blocos);
-    Avancar(s);
+    Avancar<Vetor>(s);
     info.escreverPacote(objeto, s);
     saida.resize(total);
     Gravar<std::uint32_t>(s.inicio, kCrc, s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito)));
@@ -567,6 +572,10 @@ const void* ArvoreVerificada::Registro() const {
 }
 
 void Empacotar(const TNXBaseParaDados& objeto, std::vector<std::byte>& saida, const OpcoesDesempacotamento& limites) {
+    Escrever(ClasseDoObjeto(objeto), objeto, saida, limites);
+}
+
+void Empacotar(const TNXBaseParaDados& objeto, Pacote& saida, const OpcoesDesempacotamento& limites) {
     Escrever(ClasseDoObjeto(objeto), objeto, saida, limites);
 }
 

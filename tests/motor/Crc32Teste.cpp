@@ -102,6 +102,7 @@ TEST_P(PorMetodo, EmPedacos) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Metodos, PorMetodo,
-                         testing::Values(MetodoCrc32::Tabela, MetodoCrc32::Dobra128, MetodoCrc32::Dobra256));
+                         testing::Values(MetodoCrc32::Tabela, MetodoCrc32::Dobra128, MetodoCrc32::Dobra256,
+                                         MetodoCrc32::Dobra512));
 
 }  // namespace

@@ -85,6 +85,11 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
         Bytes reusado(pacote.size() + (rodada % 3 == 0 ? 9 : 0) - (rodada % 3 == 1 ? pacote.size() / 2 : 0), std::byte{0xA5});
         NXDadosGC::Empacotar(*copia, reusado);
         EXPECT_EQ(reusado, pacote) << "equal objects, different bytes";
+        // Into a Pacote, whose growth leaves what its storage held: packing writes every byte.
+        NXDadosGC::Pacote sujo(pacote.size() + 64, std::byte{0xA5});
+        sujo.clear();
+        NXDadosGC::Empacotar(*copia, sujo);
+        EXPECT_TRUE(std::ranges::equal(sujo, pacote)) << "a byte left unwritten";
         Bytes semCrc = pacote;
         std::memset(semCrc.data() + 12, 0, 4);
         EXPECT_EQ(NXDadosGC::Crc32(semCrc), Ler<std::uint32_t>(pacote, 12));

@@ -28,6 +28,7 @@ enum class MetodoCrc32 {
     Tabela,    // sixteen bytes per step through lookup tables; every processor
     Dobra128,  // folding 16-byte lanes with PCLMULQDQ
     Dobra256,  // folding 32-byte lanes with VPCLMULQDQ and AVX2
+    Dobra512,  // folding 64-byte lanes with VPCLMULQDQ and AVX-512F
 };
 
 // The CRC by one method; false, computing nothing, when this processor cannot run it.
@@ -53,10 +54,10 @@ public:
     std::uint32_t Terminar(const void* p, std::size_t n) noexcept;
 
 private:
-    alignas(32) unsigned char m_Faixas[128];  // the folding lanes, once the first 128 bytes came
+    alignas(64) unsigned char m_Faixas[256];  // the folding lanes, once the first 128 or 256 bytes came
     std::uint32_t (*m_Funcao)(std::uint32_t, const unsigned char*, std::size_t);  // the method
     std::uint32_t m_Registro;                 // the CRC register, until then or without lanes
-    bool m_Faixas256;                         // folding 32-byte lanes between pieces
+    MetodoCrc32 m_Metodo;                     // lanes kept between pieces by Dobra256 and Dobra512
     bool m_ComFaixas = false;
 };
 
