@@ -13,6 +13,7 @@
 #include "NXLDadosGC/core/Elemento.h"           // Folha
 #include "NXLDadosGC/core/Filhos.h"             // Lista, Unico, Membro and the generic hooks
 #include "NXLDadosGC/core/Layout.h"             // NX_LAYOUT, NX_INTERNAL_FOR_EACH
+#include "NXLDadosGC/core/Registro.h"           // InfoDe, RegistroDaClasse
 #include "NXLDadosGC/core/T_Lista.h"            // T_Lista
 #include "NXLDadosGC/core/T_NXDadosRegistro.h"  // T_NXDadosRegistro, T_NXDadosRegistroComLista
 
@@ -148,6 +149,8 @@ protected:                                                           \
 // object is empty (each level clears what it owns); the destructor clears before the members
 // go; OnEstaVazio compares with a newly constructed object; OnGetModulo answers the
 // cost-management module (22). The _COM_FILHOS form builds the hooks from Classe::Filhos().
+// Beside the run-time class record it registers the class's description (core/Registro.h), so
+// the class list (motor/Classes.h) holds the class while its module is loaded.
 #define NX_IMPLEMENT_DADOS(Classe)   \
     NX_INTERNAL_IMPLEMENT_COMUM(Classe)
 
@@ -176,7 +179,9 @@ protected:                                                           \
         return ::NXDadosGC::detail::Ganchos::IgualMesmaClasse(*this, outro);                        \
     }                                                                                               \
     bool Classe::OnEstaVazio() const { return ::NXDadosGC::detail::Ganchos::EstaVazio(*this); }    \
-    NXModulo Classe::OnGetModulo() { return NXModulo_GC; }
+    NXModulo Classe::OnGetModulo() { return NXModulo_GC; }                                          \
+    __attribute__((init_priority(NX_INTERNAL_PRIORIDADE_CLASSES))) static const                     \
+        ::NXDadosGC::detail::RegistroDaClasse _nxRegistro_##Classe(::NXDadosGC::detail::InfoDe<Classe>());
 
 // NX_CAMPO(Nome)
 // In the public section: Get<Nome>() returns the record field by value (its declared type);

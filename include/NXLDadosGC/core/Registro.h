@@ -137,6 +137,22 @@ const InfoClasse* InfoDe() {
     return &info;
 }
 
+// The class list (motor/Classes.h) is made of what the implement macros register: each data
+// class's NX_IMPLEMENT_DADOS adds its description while its library or program loads, beside its
+// run-time class record, and takes it out again when it unloads. Kept ordered by class name.
+NXLDADOSGC_API void RegistrarClasse(const InfoClasse* info);
+NXLDADOSGC_API void RemoverClasse(const InfoClasse* info) noexcept;
+NXLDADOSGC_API std::span<const InfoClasse* const> ClassesRegistradas() noexcept;
+
+// What NX_IMPLEMENT_DADOS defines for a class: registration for as long as its module is loaded.
+struct RegistroDaClasse {
+    explicit RegistroDaClasse(const InfoClasse* i) : info(i) { RegistrarClasse(i); }
+    ~RegistroDaClasse() { RemoverClasse(info); }
+    RegistroDaClasse(const RegistroDaClasse&) = delete;
+    RegistroDaClasse& operator=(const RegistroDaClasse&) = delete;
+    const InfoClasse* info;
+};
+
 }  // namespace detail
 }  // namespace NXDadosGC
 
