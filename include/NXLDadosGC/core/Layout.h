@@ -361,8 +361,9 @@ constexpr const char* SobreDe() {
 }  // namespace detail
 }  // namespace NXDadosGC
 
-// NX_INTERNAL_FOR_EACH(m, ctx, a, b, ...): expands to m(ctx, a) m(ctx, b) ... (up to 342
-// arguments). Helper of the macros below.
+// NX_INTERNAL_FOR_EACH(m, ctx, a, b, ...): expands to m(ctx, a) m(ctx, b) ... (up to 86
+// arguments, one per rescan that NX_INTERNAL_EXPAND gives; the longest record has 27 fields).
+// Helper of the macros below.
 #define NX_INTERNAL_PARENS ()
 #define NX_INTERNAL_EXPAND(...) NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(__VA_ARGS__))))
 #define NX_INTERNAL_EXPAND3(...) NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(__VA_ARGS__))))
