@@ -63,7 +63,7 @@ struct Ganchos {
     }
     template <class Classe>
     static bool IgualMesmaClasse(const Classe& d, const Classe& outro) {
-        if constexpr (requires { Classe::Filhos(); })
+        if constexpr (ComFilhos<Classe>)
             return RegistrosIguais(d.GetReg(), outro.GetReg()) && IgualFilhos(d, outro);
         else
             return RegistrosIguais(d.GetReg(), outro.GetReg());
@@ -160,12 +160,12 @@ protected:                                                           \
     void Classe::OnLimpar() { ::NXDadosGC::detail::Ganchos::Limpar(*this); }                                   \
     void Classe::OnCopiar(const TNXBaseParaDados* origem) { ::NXDadosGC::detail::Ganchos::Copiar(*this, origem); } \
     bool Classe::OnIgual(const TNXBaseParaDados* outro) const { return ::NXDadosGC::detail::Ganchos::Igual(*this, outro); } \
-    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this); }                                  \
+    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this, ::NXDadosGC::detail::FonteRegistro{}); } \
     void Classe::OnCopiarPara(REG* destino) const {                                                            \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaHeap>(*this, destino);              \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::AlocadorHeap>(*this, destino);              \
     }                                                                                                          \
     void Classe::OnCopiarParaPS(REG* destino) const {                                                          \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaTarefa>(*this, destino);            \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::AlocadorTarefa>(*this, destino);            \
     }
 
 #define NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                                         \
