@@ -20,7 +20,7 @@ be a bare number or its "data" text alone.
 import json
 
 from . import valores as v
-from .esquema import LAYOUTS, LIMITES, Layout, Registro
+from .esquema import LAYOUTS, Layout, Registro
 from .pacote import ErroArvore
 
 
@@ -98,23 +98,21 @@ def _elemento(f, k, x):
 
 
 def _valor_para_json(tipo: str, bruto):
-    if tipo == "CY":
-        return v.texto_moeda(bruto)
-    if tipo in ("REG_NXMA", "REG_NXDMA", "REG_NXDMAHMSUTC"):
-        if tipo == "REG_NXMA":
-            j, data = {"valor": bruto}, v.texto_competencia(bruto)
-        elif tipo == "REG_NXDMA":
-            j, data = {"valor": bruto}, v.texto_dia(bruto)
-        else:
-            j, data = {"valor": f"0x{bruto & 0xFFFFFFFFFFFFFFFF:016x}"}, v.texto_momento(bruto)
+    """A raw value as its kind's shape writes it."""
+    t = v.TIPOS[tipo]
+    if t.forma == "decimal":
+        return t.texto(bruto)
+    if t.forma == "datado":
+        j = {"valor": f"0x{bruto & 0xFFFFFFFFFFFFFFFF:016x}" if t.exemplo_bruto else bruto}
+        data = t.texto_data(bruto)
         if data is not None:
             j["data"] = data
         return j
-    if tipo == "texto":
+    if t.forma == "texto":
         fim = bruto.index(0)
         texto = v.de_1252(bruto[:fim])
         return {"texto": texto, "bytes": bruto.hex()} if any(bruto[fim:]) else texto
-    if isinstance(bruto, bytes):
+    if t.forma == "bytes":
         return bruto.hex()
     return bruto
 
@@ -256,29 +254,27 @@ def _hex(x, n, caminho) -> bytes:
     return bytes.fromhex(x)
 
 
-def _hex64(x, caminho) -> int:
+def _hex64(x, exemplo, caminho) -> int:
+    """A raw value that travels as a hex text: a signed 64-bit integer."""
     if not isinstance(x, str):
-        _falha(caminho, 'expected a hex string like "0x00f574014047fbb7"')
+        _falha(caminho, f'expected a hex string like "{exemplo}"')
     if not 3 <= _bytes_utf8(x) <= 18 or x[0] != "0" or x[1] not in "xX":
-        _falha(caminho, f'"{_corte(x)}" is not a 64-bit hex value like "0x00f574014047fbb7"')
+        _falha(caminho, f'"{_corte(x)}" is not a 64-bit hex value like "{exemplo}"')
     if not all(c in "0123456789abcdefABCDEF" for c in x[2:]):
         _falha(caminho, f'"{x}" is not hex')
     bruto = int(x[2:], 16)
     return bruto - (1 << 64) if bruto >> 63 else bruto
 
 
-# kind -> (example of its text, raw value from a JSON value, raw value from its text or 0/None)
-_DATADOS = {
-    "REG_NXMA": ("2018-04", lambda x, c: _inteiro(x, 0, 0xFFFF, c), v.competencia_de_texto),
-    "REG_NXDMA": ("2018-04-09", lambda x, c: _inteiro(x, 0, 0xFFFFFFFF, c), v.dia_de_texto),
-    "REG_NXDMAHMSUTC": ("2018-04-09T10:30:15-03:00", _hex64, v.momento_de_texto),
-}
-
-
-def _datado(tipo, x, caminho) -> int:
+def _datado(t: v.Tipo, x, caminho) -> int:
     """A dated value: {"valor": raw, "data": text} as dumped, or either part alone; when both
     are given they must agree."""
-    exemplo, de_valor, de_texto = _DATADOS[tipo]
+    exemplo, de_texto = t.exemplo, t.data_de_texto
+
+    def de_valor(x, caminho):
+        if t.exemplo_bruto:
+            return _hex64(x, t.exemplo_bruto, caminho)
+        return _inteiro(x, *t.limites, caminho)
 
     def texto(t, onde):
         if not isinstance(t, str):
@@ -347,20 +343,20 @@ class _Montador:
 
 
 def _valor(c, x, caminho):
-    """The attribute value of field c given as JSON value x."""
-    tipo = c.tipo
-    if tipo in LIMITES:
-        return _inteiro(x, *LIMITES[tipo], caminho)
-    if tipo == "CY":
+    """The attribute value of field c given as JSON value x, by its kind's shape."""
+    t = v.TIPOS[c.tipo]
+    if t.forma == "inteiro":
+        return _inteiro(x, *t.limites, caminho)
+    if t.forma == "decimal":
         if not isinstance(x, str):
-            _falha(caminho, f'expected a decimal string like "12.3400", got {_nome_tipo(x)}')
+            _falha(caminho, f'expected a decimal string like "{t.exemplo}", got {_nome_tipo(x)}')
         try:
-            return v.moeda_de_bruto(v.moeda_de_texto(x))
+            return c.de_bruto(t.de_texto(x))
         except v.ErroValor as e:
             _falha(caminho, str(e))
-    if tipo in _DATADOS:
-        return c.de_bruto(_datado(tipo, x, caminho))
-    if tipo == "texto":
+    if t.forma == "datado":
+        return c.de_bruto(_datado(t, x, caminho))
+    if t.forma == "texto":
         return _texto(c, x, caminho)
     return _hex(x, c.largura, caminho)
 

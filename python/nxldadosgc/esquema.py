@@ -17,34 +17,12 @@ A list's count and a child's pointer are not attributes: the writer derives them
 
 import json
 import struct
-from decimal import Decimal
 from importlib import resources
 
 from . import valores as v
 
-# Struct codes of the fields that are numbers; the others are bytes.
-_CODIGOS = {"u8": "B", "char": "b", "u16": "H", "u32": "I", "quantidade": "I", "CY": "q",
-            "REG_NXMA": "H", "REG_NXDMA": "I", "REG_NXDMAHMSUTC": "q", "ponteiro": "Q"}
-_BYTES = {"texto", "posicao", "REG_NXDMC", "lacuna", "registro"}
-
-# Raw value -> attribute value, and back; None where the raw value is the attribute value.
-_DE_BRUTO = {"CY": v.moeda_de_bruto, "REG_NXMA": v.competencia_de_bruto, "REG_NXDMA": v.dia_de_bruto,
-             "REG_NXDMAHMSUTC": v.momento_de_bruto, "texto": v.texto_de_bruto}
-LIMITES = {"u8": (0, 0xFF), "char": (-128, 127), "u16": (0, 0xFFFF), "u32": (0, 0xFFFFFFFF),
-           "quantidade": (0, 0xFFFFFFFF)}
-
-
-def _para_bruto(campo):
-    tipo, largura = campo.tipo, campo.largura
-    if tipo in LIMITES:
-        minimo, maximo = LIMITES[tipo]
-        return lambda x: v.inteiro(x, minimo, maximo)
-    if tipo == "texto":
-        return lambda x: v.texto_para_bruto(x, largura)
-    if tipo in _BYTES:
-        return lambda x: v.bytes_para_bruto(x, largura)
-    return {"CY": v.moeda_para_bruto, "REG_NXMA": v.competencia_para_bruto, "REG_NXDMA": v.dia_para_bruto,
-            "REG_NXDMAHMSUTC": v.momento_para_bruto}.get(tipo)  # none for a pointer
+# The plain numbers, which the struct range-checks: kind -> (minimo, maximo).
+LIMITES = {nome: t.limites for nome, t in v.TIPOS.items() if t.forma == "inteiro"}
 
 
 class Campo:
@@ -55,14 +33,16 @@ class Campo:
         self.nome, self.deslocamento, self.largura, self.tipo = d["nome"], d["deslocamento"], d["largura"], d["tipo"]
         self.sub = self.filho = self.lista = None
         self.membro = False
-        if self.tipo not in _CODIGOS and self.tipo not in _BYTES:
+        t = v.TIPOS.get(self.tipo)
+        if t is None:
             raise ValueError(f"field {self.nome}: unknown kind {self.tipo!r}")
-        if self.tipo in _CODIGOS and struct.calcsize("<" + _CODIGOS[self.tipo]) != self.largura:
+        if t.codigo and struct.calcsize("<" + t.codigo) != self.largura:
             raise ValueError(f"field {self.nome}: a {self.tipo} is not {self.largura} bytes wide")
         # struct code: numbers by kind, bytes as they are; an embedded record is read on its own
-        self.codigo = _CODIGOS.get(self.tipo, f"{self.largura}s")
-        self.de_bruto = _DE_BRUTO.get(self.tipo)
-        self.para_bruto = _para_bruto(self)
+        self.codigo = t.codigo or f"{self.largura}s"
+        self.de_bruto = t.de_bruto
+        self.para_bruto = t.para_bruto(self.largura) if t.para_bruto else None  # none for a pointer
+        self.vazio = t.vazio(self.largura) if t.vazio else None
 
     def __repr__(self):
         return f"<Campo {self.nome} @{self.deslocamento} {self.tipo}[{self.largura}]>"
@@ -129,14 +109,8 @@ class Layout:
                     r.append((c.filho.nome, None, list if c.filho.tipo == "lista" else None))
             elif c.sub is not None:
                 r.append((c.nome, None, lambda sub=c.sub: sub.classe()))
-            elif c.tipo == "texto":
-                r.append((c.nome, "", None))
-            elif c.tipo in _BYTES:
-                r.append((c.nome, bytes(c.largura), None))
-            elif c.tipo == "CY":
-                r.append((c.nome, Decimal(0).scaleb(-4), None))
             else:
-                r.append((c.nome, 0 if c.tipo in LIMITES else None, None))
+                r.append((c.nome, c.vazio, None))
         return r
 
 

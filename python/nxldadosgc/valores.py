@@ -9,7 +9,7 @@ unused bits set) stays a plain int, so nothing read is ever lost.
 import datetime as _dt
 from decimal import Context, Decimal, Inexact, InvalidOperation
 from functools import partial
-from typing import NamedTuple
+from typing import Callable, NamedTuple
 
 
 class ErroValor(ValueError):
@@ -371,3 +371,61 @@ def bytes_para_bruto(valor, largura: int) -> bytes:
     if len(valor) != largura:
         raise ErroValor(f"expected {largura} bytes, got {len(valor)}")
     return valor
+
+
+# ---- Field kinds ------------------------------------------------------------------------------
+
+class Tipo(NamedTuple):
+    """What the package knows of one kind of field, the kind's name in the schema being its key in
+    TIPOS: how a record holds it (a struct code, or the field's bytes as they are), its Python
+    value both ways, and its shape in the JSON form, which the C++ library gives each kind too:
+    "inteiro" a JSON integer, "decimal" a string that is the value, "datado" its raw value and the
+    date it holds, "texto" a text of code page 1252, "bytes" hex, "ponteiro" nothing (pointers do
+    not travel). A new kind of field is a row of TIPOS and its conversions in this module."""
+
+    forma: str
+    codigo: str = None            # struct code; None: the field's bytes
+    limites: tuple = None         # "inteiro", and "datado" with a raw number: (minimo, maximo)
+    de_bruto: Callable = None     # raw -> attribute value; None: the raw value is the value
+    para_bruto: Callable = None   # field width -> (attribute value -> raw)
+    vazio: Callable = None        # field width -> the attribute value of a zero field
+    exemplo: str = ""             # "decimal", "datado": an example of the (date) text
+    texto: Callable = None        # "decimal": raw -> text
+    de_texto: Callable = None     # "decimal": text -> raw, raising ErroValor
+    texto_data: Callable = None   # "datado": raw -> its date text, or None
+    data_de_texto: Callable = None  # "datado": date text -> raw, or 0/None when it names none
+    exemplo_bruto: str = ""       # "datado" whose raw value travels as a hex text: an example of it
+
+
+def _inteiros(minimo: int, maximo: int, codigo: str) -> Tipo:
+    return Tipo("inteiro", codigo, (minimo, maximo), para_bruto=lambda largura: lambda x: inteiro(x, minimo, maximo),
+                vazio=lambda largura: 0)
+
+
+_BYTES = Tipo("bytes", para_bruto=lambda largura: lambda x: bytes_para_bruto(x, largura), vazio=bytes)
+
+TIPOS = {
+    "u8": _inteiros(0, 0xFF, "B"),
+    "char": _inteiros(-128, 127, "b"),
+    "u16": _inteiros(0, 0xFFFF, "H"),
+    "u32": _inteiros(0, 0xFFFFFFFF, "I"),
+    "quantidade": _inteiros(0, 0xFFFFFFFF, "I"),
+    "CY": Tipo("decimal", "q", de_bruto=moeda_de_bruto, para_bruto=lambda largura: moeda_para_bruto,
+               vazio=lambda largura: Decimal(0).scaleb(-4), exemplo="12.3400", texto=texto_moeda,
+               de_texto=moeda_de_texto),
+    "REG_NXMA": Tipo("datado", "H", (0, 0xFFFF), competencia_de_bruto, lambda largura: competencia_para_bruto,
+                     lambda largura: None, "2018-04", texto_data=texto_competencia,
+                     data_de_texto=competencia_de_texto),
+    "REG_NXDMA": Tipo("datado", "I", (0, 0xFFFFFFFF), dia_de_bruto, lambda largura: dia_para_bruto,
+                      lambda largura: None, "2018-04-09", texto_data=texto_dia, data_de_texto=dia_de_texto),
+    "REG_NXDMAHMSUTC": Tipo("datado", "q", None, momento_de_bruto, lambda largura: momento_para_bruto,
+                            lambda largura: None, "2018-04-09T10:30:15-03:00", texto_data=texto_momento,
+                            data_de_texto=momento_de_texto, exemplo_bruto="0x00f574014047fbb7"),
+    "texto": Tipo("texto", de_bruto=texto_de_bruto, para_bruto=lambda largura: lambda x: texto_para_bruto(x, largura),
+                  vazio=lambda largura: ""),
+    "posicao": _BYTES,
+    "REG_NXDMC": _BYTES,
+    "lacuna": _BYTES,
+    "registro": _BYTES,
+    "ponteiro": Tipo("ponteiro", "Q"),
+}
