@@ -69,13 +69,8 @@ std::string Nomes(const InfoClasse& info, TipoFilho tipo) {
 
 // The role of a field in a word or two: "reference", "competence, range start".
 std::string Papel(const DescricaoCampo& d) {
-    static const std::map<std::string_view, const char*> palavras{
-        {"numero", "number"},   {"referencia", "reference"}, {"selecao", "selection"}, {"competencia", "competence"},
-        {"dia", "day"},         {"momento", "time stamp"},   {"data", "date"},         {"moeda", "currency"},
-        {"posicao", "locator"}, {"texto", "text"},           {"quantidade", "count"},  {"filho", "child"},
-        {"registro", "record"}, {"lacuna", "gap"}};
-    std::string s = palavras.at(d.papel);
-    if (d.faixa) s += std::string_view(d.faixa) == "inicio" ? ", range start" : ", range end";
+    std::string s = PalavrasPapelCampo(d.campo->papel);
+    if (d.faixa) s += d.campo->faixa == ExtremoFaixa::Inicio ? ", range start" : ", range end";
     return s;
 }
 

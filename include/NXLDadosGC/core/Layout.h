@@ -97,6 +97,8 @@ enum class ExtremoFaixa : std::uint8_t { Nenhum, Inicio, Fim };
 // "" for Nenhum), as the schema and the JSON forms spell them.
 NXLDADOSGC_API const char* NomePapelCampo(PapelCampo papel);
 NXLDADOSGC_API const char* NomeExtremoFaixa(ExtremoFaixa extremo);
+// A role in a word or two, as the tables for people say it ("reference", "time stamp").
+NXLDADOSGC_API const char* PalavrasPapelCampo(PapelCampo papel);
 
 struct CampoInfo;
 using TabelaCampos = std::span<const CampoInfo>;
@@ -127,7 +129,7 @@ struct InfoRegistro {
     TabelaCampos campos;
 };
 
-// The kind of a field type. Each layer that defines a field type specializes this trait.
+// The kind of a field type. Each field type's header specializes this trait beside the type.
 template <class T>
 struct TipoCampoDe;
 template <> struct TipoCampoDe<BYTE> { static constexpr TipoCampo valor = TipoCampo::U8; };

@@ -7,6 +7,7 @@
 #include <string_view>  // std::string_view
 #include <type_traits>  // the layout checks below
 
+#include "NXLDadosGC/core/Layout.h"     // TipoCampoDe: the kinds field tables give these values
 #include "NXLDadosGC/platform/Tipos.h"  // WORD, LONG, LONGLONG, NXLDADOSGC_API
 
 // Each value is a small struct over the integer it is stored as, so a record holds it byte for
@@ -70,6 +71,11 @@ NX_INTERNAL_VALOR_DATA(REG_NXMA, 2)
 NX_INTERNAL_VALOR_DATA(REG_NXDMAHMSUTC, 8)
 NX_INTERNAL_VALOR_DATA(REG_NXDMC, 8)
 #undef NX_INTERNAL_VALOR_DATA
+
+template <> struct NXDadosGC::TipoCampoDe<REG_NXMA> { static constexpr TipoCampo valor = TipoCampo::Competencia; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMA> { static constexpr TipoCampo valor = TipoCampo::Dia; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMAHMSUTC> { static constexpr TipoCampo valor = TipoCampo::Momento; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMC> { static constexpr TipoCampo valor = TipoCampo::DataDmc; };
 
 // ---- Day numbers ----------------------------------------------------------------------------
 
