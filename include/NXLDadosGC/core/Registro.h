@@ -1,5 +1,6 @@
 // Run-time descriptions of data classes: record size, field table, children and type-erased
-// operations, so that tests and tools can walk every class without naming it.
+// operations, so that tests and tools can walk every class without naming it; and their
+// registration, which each class's implement macro makes while its module loads.
 #ifndef NXLDADOSGC_CORE_REGISTRO_H
 #define NXLDADOSGC_CORE_REGISTRO_H
 
