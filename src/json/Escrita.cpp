@@ -17,12 +17,7 @@
 namespace NXDadosGC::json {
 namespace {
 
-template <class T>
-T Ler(const unsigned char* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
+using detail::Ler;
 
 // Raised inside the walk when the stream fails, to end it at once.
 struct FluxoFalhou {};

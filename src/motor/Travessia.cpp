@@ -15,12 +15,7 @@ void VisitanteRegistro::Elemento(const Parada&, std::uint32_t, const unsigned ch
 
 namespace {
 
-template <class T>
-T Ler(const unsigned char* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
+using detail::Ler;
 
 // The record at reg (null: none), `base` bytes after the start of the walk.
 void Registro(VisitanteRegistro& v, const InfoClasse* classe, TabelaCampos campos, const unsigned char* reg,

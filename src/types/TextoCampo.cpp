@@ -11,12 +11,7 @@
 namespace NXDadosGC {
 namespace {
 
-template <class T>
-T Ler(const unsigned char* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
+using detail::Ler;
 
 // A value stored in a field of T's width.
 template <class T>

@@ -8,6 +8,7 @@
 #include <concepts>     // std::integral
 #include <cstddef>      // offsetof, std::byte
 #include <cstdint>      // std::uint32_t
+#include <cstring>      // std::memcpy
 #include <span>         // std::span
 #include <type_traits>  // std::has_unique_object_representations_v
 #include <utility>      // std::cmp_equal, std::cmp_less
@@ -161,6 +162,14 @@ constexpr const InfoRegistro& RegistroDe() {
 }
 
 namespace detail {
+
+// The T at p, a field's bytes in a record (no alignment needed).
+template <class T>
+T Ler(const void* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 
 template <class T>
 constexpr TipoCampo TipoDoCampo() {
