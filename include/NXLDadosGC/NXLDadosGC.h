@@ -1,7 +1,7 @@
 // NXLDadosGC: the data objects of the cost-management module. Including this header gives every
 // data class, the value types their records hold, the owner and release helpers of written
-// record trees, the library-wide class list, the packed form in buffers, files and streams, and
-// the version.
+// record trees, the library-wide class list, the walk over record trees and its visitors (dumps,
+// schema), the packed form in buffers, files and streams, and the version.
 #ifndef NXLDADOSGC_NXLDADOSGC_H
 #define NXLDADOSGC_NXLDADOSGC_H
 
@@ -25,6 +25,8 @@
 #include "NXLDadosGC/motor/Classes.h"
 #include "NXLDadosGC/motor/Despejo.h"
 #include "NXLDadosGC/motor/Empacotamento.h"
+#include "NXLDadosGC/motor/Esquema.h"
 #include "NXLDadosGC/motor/Fluxos.h"
+#include "NXLDadosGC/motor/Travessia.h"
 
 #endif

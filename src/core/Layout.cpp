@@ -41,6 +41,26 @@ const char* NXDadosGC::NomePapelCampo(PapelCampo papel) {
     return "?";
 }
 
+const char* NXDadosGC::PalavrasPapelCampo(PapelCampo papel) {
+    switch (papel) {
+        case PapelCampo::Numero: return "number";
+        case PapelCampo::Referencia: return "reference";
+        case PapelCampo::Selecao: return "selection";
+        case PapelCampo::Competencia: return "competence";
+        case PapelCampo::Dia: return "day";
+        case PapelCampo::Momento: return "time stamp";
+        case PapelCampo::Data: return "date";
+        case PapelCampo::Moeda: return "currency";
+        case PapelCampo::Posicao: return "locator";
+        case PapelCampo::Texto: return "text";
+        case PapelCampo::Quantidade: return "count";
+        case PapelCampo::Filho: return "child";
+        case PapelCampo::Registro: return "record";
+        case PapelCampo::Lacuna: return "gap";
+    }
+    return "?";
+}
+
 const char* NXDadosGC::NomeExtremoFaixa(ExtremoFaixa extremo) {
     switch (extremo) {
         case ExtremoFaixa::Nenhum: return "";

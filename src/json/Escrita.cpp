@@ -1,33 +1,28 @@
-// The writer: a flat record tree walked through its field tables straight into text, a chunk at
-// a time, so that memory stays that of the tree whatever the size of the document. The text is
-// laid out as a JSON library would indent it by two spaces, byte for byte.
+// The writer: a visitor of the walk over a flat record tree (motor/Travessia.h) that writes
+// straight into text, a chunk at a time, so that memory stays that of the tree whatever the size
+// of the document. The text is laid out as a JSON library would indent it by two spaces, byte
+// for byte.
 #include <charconv>   // std::to_chars
-#include <cinttypes>  // PRIx64
 #include <cstdio>     // std::snprintf
-#include <cstring>    // std::memcpy, std::strlen
+#include <cstring>    // std::memcpy, strnlen
 #include <stdexcept>  // std::invalid_argument
 #include <string>
 #include <vector>
 
 #include "Formato.h"
 #include "Interno.h"
-#include "NXLDadosGC/motor/Classes.h"  // FilhoEm, ListaComQuantidadeEm, NomeDoFilho
-#include "NXLDadosGC/types/Moeda.h"    // TextoDeCY
+#include "NXLDadosGC/motor/Travessia.h"   // Percorrer, VisitanteRegistro
+#include "NXLDadosGC/types/TextoCampo.h"  // TextoDoCampo
 
 namespace NXDadosGC::json {
 namespace {
 
-template <class T>
-T Ler(const unsigned char* p) {
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
+using detail::Ler;
 
 // Raised inside the walk when the stream fails, to end it at once.
 struct FluxoFalhou {};
 
-class Escritor {
+class Escritor : public VisitanteRegistro {
 public:
     explicit Escritor(std::ostream& saida) : m_Saida(saida) { m_Texto.reserve(kBloco + 4096); }
 
@@ -36,10 +31,46 @@ public:
         Membro("classe");
         Cadeia(info.nome);
         Membro("registro");
-        Registro(&info, info.campos(), reg);
+        Percorrer(info, reg, *this);
         Fechar('}');
         m_Texto += '\n';
         Descarregar();
+    }
+
+    // ---- The walk ----
+
+    void InicioRegistro(const InfoClasse*, TabelaCampos) override { AbrirObjeto(); }
+    void FimRegistro() override { Fechar('}'); }
+
+    bool Campo(const Parada& p) override {
+        switch (p.tipo) {
+            case TipoParada::Quantidade:  // the list says it
+            case TipoParada::Ponteiro:    // no part of the tree
+                return false;
+            case TipoParada::Filho:
+                Membro(p.nome);
+                if (p.filho->tipo == TipoFilho::Lista) Abrir('[');
+                else if (!p.bloco) m_Texto += "null";
+                return p.filho->tipo == TipoFilho::Lista || p.bloco;
+            case TipoParada::Registro:
+                Membro(p.nome);
+                return true;
+            case TipoParada::Valor:
+                if (p.campo.tipo == TipoCampo::Lacuna && Zeros(p.bytes, p.campo.largura))
+                    return false;  // gaps are shown only when they hold something
+                Membro(p.nome);
+                Valor(p.campo, p.bytes, p.dono);
+                return false;
+        }
+        return false;
+    }
+    void FimCampo(const Parada& p) override {
+        if (p.tipo == TipoParada::Filho && p.filho->tipo == TipoFilho::Lista) Fechar(']');
+    }
+    void Elemento(const Parada& p, std::uint32_t, const unsigned char* e) override {
+        if (p.filho->tipo != TipoFilho::Lista) return;
+        Proximo();
+        if (!p.classe) Numero(Ler<std::uint32_t>(e));
     }
 
 private:
@@ -116,132 +147,54 @@ private:
         formato::AnexarHex(m_Texto, p, n);
         m_Texto += '"';
     }
-    // {"valor": <raw>, "data": <text>}, "data" only when the raw value is a valid date.
-    template <class Valor>
-    void Datado(Valor valor, const std::string& data) {
-        AbrirObjeto();
-        Membro("valor");
-        valor();
-        if (!data.empty()) {
-            Membro("data");
-            Cadeia(data);
-        }
-        Fechar('}');
+    static bool Zeros(const unsigned char* p, std::size_t n) {
+        bool zero = true;
+        for (std::size_t i = 0; i < n; ++i) zero &= p[i] == 0;
+        return zero;
     }
 
-    void Texto(const CampoInfo& c, const unsigned char* p, const char* classe) {
+    void Texto(const CampoInfo& c, const unsigned char* p, const InfoClasse* classe) {
         const std::size_t fim = strnlen(reinterpret_cast<const char*>(p), c.largura);
         if (fim == c.largura)
-            throw std::invalid_argument(std::string(classe ? classe : "record") + "." + c.nome +
+            throw std::invalid_argument(std::string(classe ? classe->nome : "record") + "." + c.nome +
                                         ": the text field has no terminating zero");
         m_Cadeia.clear();
-        formato::AnexarDe1252(m_Cadeia, p, fim);
-        for (std::size_t i = fim; i < c.largura; ++i) {
-            if (p[i] == 0) continue;
-            // Bytes after the text's zero: kept, so that the record comes back byte for byte.
-            AbrirObjeto();
-            Membro("texto");
-            Cadeia(m_Cadeia);
-            Membro("bytes");
-            Hex(p, c.largura);
-            Fechar('}');
-            return;
-        }
-        Cadeia(m_Cadeia);
-    }
-
-    void Valor(const CampoInfo& c, const unsigned char* p, const char* classe) {
-        switch (c.tipo) {
-            case TipoCampo::U8: return Numero(Ler<std::uint8_t>(p));
-            case TipoCampo::Char: return Numero(Ler<std::int8_t>(p));
-            case TipoCampo::U16: return Numero(Ler<std::uint16_t>(p));
-            case TipoCampo::U32:
-            case TipoCampo::Quantidade: return Numero(Ler<std::uint32_t>(p));
-            case TipoCampo::Moeda: {
-                m_Texto += '"';
-                m_Texto += TextoDeCY(Ler<tagCY>(p));
-                m_Texto += '"';
-                return;
-            }
-            case TipoCampo::Competencia: {
-                const auto v = Ler<std::uint16_t>(p);
-                return Datado([&] { Numero(v); }, formato::TextoCompetencia(v));
-            }
-            case TipoCampo::Dia: {
-                const auto v = Ler<std::uint32_t>(p);
-                return Datado([&] { Numero(v); }, formato::TextoDia(v));
-            }
-            case TipoCampo::Momento: {
-                const auto v = Ler<std::int64_t>(p);
-                char b[24];
-                std::snprintf(b, sizeof b, "0x%016" PRIx64, static_cast<std::uint64_t>(v));
-                return Datado([&] { Cadeia(b); }, formato::TextoMomento(v));
-            }
-            case TipoCampo::Texto: return Texto(c, p, classe);
-            case TipoCampo::DataDmc:
-            case TipoCampo::Posicao:
-            case TipoCampo::Lacuna:
-            case TipoCampo::Ponteiro:
-            case TipoCampo::Registro: return Hex(p, c.largura);
-        }
-    }
-
-    // `info` is null for an embedded record that is not a member key: fields only.
-    void Registro(const InfoClasse* info, TabelaCampos campos, const unsigned char* reg) {
+        formato::AnexarTextoUtf8(m_Cadeia, p, fim);
+        if (Zeros(p + fim, c.largura - fim)) return Cadeia(m_Cadeia);
+        // Bytes after the text's zero: kept, so that the record comes back byte for byte.
         AbrirObjeto();
-        for (const CampoInfo& c : campos) {
-            const unsigned char* p = reg + c.deslocamento;
-            switch (c.tipo) {
-                case TipoCampo::Quantidade:
-                    if (ListaComQuantidadeEm(info, c.deslocamento)) continue;  // the list says it
-                    break;
-                case TipoCampo::Ponteiro:
-                    // Any other pointer field is no part of the tree.
-                    if (const InfoFilho* f = FilhoEm(info, c.deslocamento, false)) {
-                        Membro(NomeDoFilho(*info, *f));
-                        Filho(*f, reg);
-                    }
-                    continue;
-                case TipoCampo::Registro:
-                    if (c.sub) {
-                        const InfoFilho* m = FilhoEm(info, c.deslocamento, true);
-                        const InfoClasse* classe = m ? m->classe() : nullptr;
-                        Membro(c.nome);
-                        Registro(classe, classe ? classe->campos() : c.sub(), p);
-                        continue;
-                    }
-                    break;
-                case TipoCampo::Lacuna: {
-                    bool zero = true;
-                    for (std::uint32_t i = 0; i < c.largura; ++i) zero &= p[i] == 0;
-                    if (zero) continue;  // gaps are shown only when they hold something
-                    break;
-                }
-                default: break;
-            }
-            Membro(c.nome);
-            Valor(c, p, info ? info->nome : nullptr);
-        }
+        Membro("texto");
+        Cadeia(m_Cadeia);
+        Membro("bytes");
+        Hex(p, c.largura);
         Fechar('}');
     }
 
-    void Filho(const InfoFilho& f, const unsigned char* reg) {
-        const auto* bloco = Ler<const unsigned char*>(reg + f.ponteiro);
-        const InfoClasse* classe = f.classe ? f.classe() : nullptr;
-        if (f.tipo == TipoFilho::Unico) {
-            if (bloco) Registro(classe, classe->campos(), bloco);
-            else m_Texto += "null";
-            return;
+    // A value by its shape: numbers as numbers, amounts as strings, a dated value as
+    // {"valor": <raw>, "data": <date>} ("data" only when the raw value holds one).
+    void Valor(const CampoInfo& c, const unsigned char* p, const InfoClasse* classe) {
+        const TextoValor v = TextoDoCampo(c, p, Leitor::Programas);
+        switch (v.forma) {
+            case FormaValor::Inteiro: return Numero(v.inteiro);
+            case FormaValor::Decimal:
+                m_Texto += '"';
+                m_Texto += v.texto;
+                m_Texto += '"';
+                return;
+            case FormaValor::Datado:
+                AbrirObjeto();
+                Membro("valor");
+                if (v.brutoEmTexto) Cadeia(v.texto);
+                else Numero(v.inteiro);
+                if (!v.data.empty()) {
+                    Membro("data");
+                    Cadeia(v.data);
+                }
+                return Fechar('}');
+            case FormaValor::Texto: return Texto(c, p, classe);
+            case FormaValor::Bytes:
+            case FormaValor::Endereco: return Hex(p, c.largura);
         }
-        Abrir('[');
-        const std::uint32_t n = bloco ? Ler<std::uint32_t>(reg + f.quantidade) : 0;
-        for (std::uint32_t i = 0; i < n; ++i) {
-            const unsigned char* e = bloco + std::size_t{i} * f.tamanhoRegistro;
-            Proximo();
-            if (classe) Registro(classe, classe->campos(), e);
-            else Numero(Ler<std::uint32_t>(e));
-        }
-        Fechar(']');
     }
 
     std::ostream& m_Saida;

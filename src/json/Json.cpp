@@ -7,6 +7,7 @@
 #include <sstream>  // std::ostringstream
 
 #include "Interno.h"
+#include "NXLDadosGC/motor/Travessia.h"    // Percorrer, VisitanteRegistro
 #include "NXLDadosGC/platform/Excecoes.h"  // CException, CMemoryException
 
 namespace NXDadosGC {
@@ -45,25 +46,34 @@ std::unique_ptr<TNXBaseParaDados> Construir(std::string_view documento, const In
     });
 }
 
-// Gives every list and holder of the record `reg` of `info` one zeroed element, at every level.
-// A class that (through its children) held itself would stop at the reader's nesting limit.
-void Modelo(const InfoClasse& info, unsigned char* reg, json::Arvore& arvore, int nivel) {
-    for (const InfoFilho& f : info.filhos) {
-        const InfoClasse* classe = f.classe ? f.classe() : nullptr;
-        if (f.tipo == TipoFilho::Membro) {
-            Modelo(*classe, reg + f.ponteiro, arvore, nivel);
-            continue;
-        }
-        if (nivel == 16) continue;
-        unsigned char* bloco = arvore.Bloco(f.tamanhoRegistro);
-        std::memcpy(reg + f.ponteiro, &bloco, sizeof bloco);
-        if (f.tipo == TipoFilho::Lista) {
+// Gives every list and holder of the record at `reg` one zeroed element, at every level, as the
+// walk of its class meets them (member keys' included). A class that (through its children) held
+// itself would stop at the reader's nesting limit.
+class Modelo : public VisitanteRegistro {
+public:
+    Modelo(json::Arvore& arvore, unsigned char* reg, int nivel) : m_Arvore(arvore), m_Reg(reg), m_Nivel(nivel) {}
+
+    bool Campo(const Parada& p) override {
+        if (p.tipo == TipoParada::Registro) return true;
+        if (p.tipo != TipoParada::Filho || m_Nivel == 16) return false;
+        unsigned char* bloco = m_Arvore.Bloco(p.filho->tamanhoRegistro);
+        std::memcpy(m_Reg + p.deslocamento, &bloco, sizeof bloco);
+        if (p.filho->tipo == TipoFilho::Lista) {
             const std::uint32_t um = 1;
-            std::memcpy(reg + f.quantidade, &um, sizeof um);
+            std::memcpy(m_Reg + p.base + p.filho->quantidade, &um, sizeof um);
         }
-        if (classe) Modelo(*classe, bloco, arvore, nivel + 1);
+        if (p.classe) {
+            Modelo abaixo(m_Arvore, bloco, m_Nivel + 1);
+            Percorrer(*p.classe, nullptr, abaixo);
+        }
+        return false;
     }
-}
+
+private:
+    json::Arvore& m_Arvore;
+    unsigned char* m_Reg;
+    int m_Nivel;
+};
 
 }  // namespace
 
@@ -105,7 +115,8 @@ void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida) {
 std::string ModeloJson(const InfoClasse& classe) {
     json::Arvore arvore;
     arvore.raiz = arvore.Bloco(classe.tamanhoRegistro);
-    Modelo(classe, arvore.raiz, arvore, 0);
+    Modelo modelo(arvore, arvore.raiz, 0);
+    Percorrer(classe, nullptr, modelo);
     std::ostringstream saida;
     json::EscreverArvore(classe, arvore.raiz, saida);
     return std::move(saida).str();

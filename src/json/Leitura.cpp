@@ -1,8 +1,9 @@
 // The reader: a document parsed into a tree of values (refusing duplicate keys and deep nesting
-// while it parses), then checked against the class's field tables while its record tree is
-// built, every value at its place with its JSON path.
-#include <cstdio>   // std::snprintf
-#include <cstring>  // std::memcpy, std::memchr, std::strcmp, std::strlen
+// while it parses), then checked against the class's description while its record tree is
+// built, every value at its place with its JSON path. What each key of an object may be is what
+// the walk (motor/Travessia.h) meets in the record; how each value is read back is its kind's
+// (types/TextoCampo.h).
+#include <cstring>  // std::memcpy, std::strcmp, std::strlen
 #include <string>
 #include <vector>
 
@@ -10,9 +11,10 @@
 
 #include "Formato.h"
 #include "Interno.h"
-#include "NXLDadosGC/json/Json.h"      // ErroJson
-#include "NXLDadosGC/motor/Classes.h"  // ClassePorNome, FilhoEm, ListaComQuantidadeEm, NomeDoFilho
-#include "NXLDadosGC/types/Moeda.h"    // CYDeTexto
+#include "NXLDadosGC/json/Json.h"         // ErroJson
+#include "NXLDadosGC/motor/Classes.h"     // ClassePorNome
+#include "NXLDadosGC/motor/Travessia.h"   // Percorrer, VisitanteRegistro
+#include "NXLDadosGC/types/TextoCampo.h"  // LeituraDe
 
 namespace NXDadosGC::json {
 namespace {
@@ -139,17 +141,6 @@ void LerHex(const Json& v, unsigned char* p, std::size_t n, const std::string& c
     if (!formato::LerHex(s, p, n)) Falha(caminho, "\"" + s + "\" is not hex");
 }
 
-std::uint64_t LerHex64(const std::string& s, const std::string& caminho) {
-    const bool forma = s.size() >= 3 && s.size() <= 18 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
-    if (!forma) Falha(caminho, "\"" + s.substr(0, 40) + "\" is not a 64-bit hex value like \"0x00f574014047fbb7\"");
-    // Left-padded to 16 digits, read as 8 big-endian bytes.
-    unsigned char b[8];
-    if (!formato::LerHex(std::string(18 - s.size(), '0') + s.substr(2), b, 8)) Falha(caminho, "\"" + s + "\" is not hex");
-    std::uint64_t v = 0;
-    for (const unsigned char x : b) v = v << 8 | x;
-    return v;
-}
-
 // A dated value: {"valor": raw, "data": text} as written, or either part alone. When both are
 // given they must agree. `deValor` reads the raw part, `deTexto` the text (false = invalid).
 template <class DeValor, class DeTexto>
@@ -183,6 +174,27 @@ void Gravar(unsigned char* p, T v) {
 
 // ---- Building the record tree ---------------------------------------------------------------
 
+// What a key of a record's object may name: a field, or a list or holder by its own name.
+struct Membro {
+    const CampoInfo* campo;
+    TipoParada tipo;
+    std::string filho;             // Filho: the name of the list or holder
+    const InfoFilho* infoFilho;    // Quantidade, Filho: the list or holder
+    const InfoClasse* classe;      // Registro: the member key's class, or null
+};
+
+// The fields of one record, as the walk meets them, without entering any.
+class Membros : public VisitanteRegistro {
+public:
+    std::vector<Membro> membros;
+
+    bool Campo(const Parada& p) override {
+        membros.push_back({&p.campo, p.tipo, p.tipo == TipoParada::Filho ? std::string(p.nome) : std::string(),
+                           p.filho, p.classe});
+        return false;
+    }
+};
+
 class Montador {
 public:
     explicit Montador(Arvore& arvore) : m_Arvore(arvore) {}
@@ -190,38 +202,37 @@ public:
     // Fills the zeroed record `reg` from object j.
     void Registro(const InfoClasse* info, TabelaCampos campos, const Json& j, unsigned char* reg, const std::string& caminho) {
         if (!j.is_object()) Falha(caminho, std::string("expected an object, got ") + j.type_name());
+        Membros m;
+        Percorrer(info, campos, nullptr, m);
         for (const auto& [chave, valor] : j.items()) {
             const std::string aqui = caminho + "." + chave;
-            if (const InfoFilho* f = FilhoPorNome(info, chave)) {
-                Filho(*f, valor, reg, aqui);
+            // A list or holder by its own name first, then a field by its name.
+            const Membro* achado = nullptr;
+            for (const Membro& x : m.membros)
+                if (x.tipo == TipoParada::Filho && x.filho == chave) achado = &x;
+            if (achado) {
+                Filho(*achado->infoFilho, valor, reg, aqui);
                 continue;
             }
-            const CampoInfo* c = nullptr;
-            for (const CampoInfo& x : campos)
-                if (chave == x.nome) c = &x;
-            if (!c) Falha(aqui, std::string("unknown field of ") + (info ? info->nome : "this record"));
-            unsigned char* p = reg + c->deslocamento;
-            if (const InfoFilho* f = c->tipo == TipoCampo::Quantidade ? ListaComQuantidadeEm(info, c->deslocamento) : nullptr)
-                Falha(aqui, "is the count of list \"" + NomeDoFilho(*info, *f) + "\"; give the list itself");
-            if (c->tipo == TipoCampo::Ponteiro) Falha(aqui, "is a pointer field with no child behind it");
-            if (c->tipo == TipoCampo::Registro && c->sub) {
-                const InfoFilho* m = FilhoEm(info, c->deslocamento, true);
-                const InfoClasse* classe = m ? m->classe() : nullptr;
-                Registro(classe, classe ? classe->campos() : c->sub(), valor, p, aqui);
-                continue;
+            for (const Membro& x : m.membros)
+                if (chave == x.campo->nome) achado = &x;
+            if (!achado) Falha(aqui, std::string("unknown field of ") + (info ? info->nome : "this record"));
+            const CampoInfo& c = *achado->campo;
+            unsigned char* p = reg + c.deslocamento;
+            switch (achado->tipo) {
+                case TipoParada::Quantidade:
+                    Falha(aqui, "is the count of list \"" + NomeDoFilho(*info, *achado->infoFilho) + "\"; give the list itself");
+                case TipoParada::Filho:
+                case TipoParada::Ponteiro: Falha(aqui, "is a pointer field with no child behind it");
+                case TipoParada::Registro:
+                    Registro(achado->classe, achado->classe ? achado->classe->campos() : c.sub(), valor, p, aqui);
+                    break;
+                case TipoParada::Valor: Valor(c, valor, p, aqui); break;
             }
-            Valor(*c, valor, p, aqui);
         }
     }
 
 private:
-    static const InfoFilho* FilhoPorNome(const InfoClasse* info, const std::string& nome) {
-        if (!info) return nullptr;
-        for (const InfoFilho& f : info->filhos)
-            if (f.tipo != TipoFilho::Membro && NomeDoFilho(*info, f) == nome) return &f;
-        return nullptr;
-    }
-
     void Filho(const InfoFilho& f, const Json& v, unsigned char* reg, const std::string& caminho) {
         const InfoClasse* classe = f.classe ? f.classe() : nullptr;
         if (f.tipo == TipoFilho::Unico) {
@@ -246,46 +257,33 @@ private:
         Gravar(reg + f.ponteiro, bloco);
     }
 
+    // A value by its kind's shape.
     static void Valor(const CampoInfo& c, const Json& v, unsigned char* p, const std::string& caminho) {
-        switch (c.tipo) {
-            case TipoCampo::U8: return Gravar(p, static_cast<std::uint8_t>(Inteiro(v, 0, 0xFF, caminho)));
-            case TipoCampo::Char: return Gravar(p, static_cast<std::int8_t>(Inteiro(v, -128, 127, caminho)));
-            case TipoCampo::U16: return Gravar(p, static_cast<std::uint16_t>(Inteiro(v, 0, 0xFFFF, caminho)));
-            case TipoCampo::U32:
-            case TipoCampo::Quantidade: return Gravar(p, static_cast<std::uint32_t>(Inteiro(v, 0, 0xFFFFFFFFll, caminho)));
-            case TipoCampo::Moeda: return Gravar(p, Moeda(v, caminho));
-            case TipoCampo::Competencia:
-                return Gravar(p, static_cast<std::uint16_t>(LerDatado(
-                                     v, "2018-04", caminho,
-                                     [](const Json& x, const std::string& w) { return Inteiro(x, 0, 0xFFFF, w); },
-                                     [](const std::string& t, std::int64_t& r) { return (r = formato::CompetenciaDeTexto(t)) != 0; })));
-            case TipoCampo::Dia:
-                return Gravar(p, static_cast<std::uint32_t>(LerDatado(
-                                     v, "2018-04-09", caminho,
-                                     [](const Json& x, const std::string& w) { return Inteiro(x, 0, 0xFFFFFFFFll, w); },
-                                     [](const std::string& t, std::int64_t& r) { return (r = formato::DiaDeTexto(t)) != 0; })));
-            case TipoCampo::Momento:
-                return Gravar(p, LerDatado(
-                                     v, "2018-04-09T10:30:15-03:00", caminho,
-                                     [](const Json& x, const std::string& w) -> std::int64_t {
-                                         if (!x.is_string()) Falha(w, "expected a hex string like \"0x00f574014047fbb7\"");
-                                         return static_cast<std::int64_t>(LerHex64(x.get_ref<const std::string&>(), w));
-                                     },
-                                     [](const std::string& t, std::int64_t& r) { return formato::MomentoDeTexto(t, r); }));
-            case TipoCampo::Texto: return Texto(c, v, p, caminho);
-            case TipoCampo::DataDmc:
-            case TipoCampo::Posicao:
-            case TipoCampo::Lacuna: return LerHex(v, p, c.largura, caminho);
-            case TipoCampo::Ponteiro:
-            case TipoCampo::Registro: break;  // handled by Registro
+        const LeituraDoCampo& l = LeituraDe(c.tipo);
+        switch (l.forma) {
+            case FormaValor::Inteiro: return l.gravar(Inteiro(v, l.minimo, l.maximo, caminho), p);
+            case FormaValor::Decimal:
+                if (!v.is_string())
+                    Falha(caminho, std::string("expected a decimal string like \"") + l.exemplo + "\", got " + v.type_name());
+                return l.gravar(DeTexto(l, v.get_ref<const std::string&>(), caminho), p);
+            case FormaValor::Datado: {
+                auto bruto = [&l](const Json& x, const std::string& w) -> std::int64_t {
+                    if (!l.brutoEmTexto) return Inteiro(x, l.minimo, l.maximo, w);
+                    if (!x.is_string()) Falha(w, std::string("expected a hex string like \"") + l.exemploBruto + "\"");
+                    return DeTexto(l, x.get_ref<const std::string&>(), w);
+                };
+                return l.gravar(LerDatado(v, l.exemplo, caminho, bruto, l.deData), p);
+            }
+            case FormaValor::Texto: return Texto(c, v, p, caminho);
+            case FormaValor::Bytes: return LerHex(v, p, c.largura, caminho);
+            case FormaValor::Endereco: break;  // a pointer: the walk has said what it is
         }
         Falha(caminho, "cannot be given a value");
     }
 
-    static tagCY Moeda(const Json& v, const std::string& caminho) {
-        if (!v.is_string()) Falha(caminho, std::string("expected a decimal string like \"12.3400\", got ") + v.type_name());
+    static std::int64_t DeTexto(const LeituraDoCampo& l, const std::string& s, const std::string& caminho) {
         try {
-            return CYDeTexto(v.get_ref<const std::string&>());
+            return l.deTexto(s);
         } catch (const std::invalid_argument& e) {
             Falha(caminho, e.what());
         }
@@ -303,25 +301,15 @@ private:
             if (p[maximo] != 0) Falha(caminho + ".bytes", "the last byte of a text field must be zero");
             if (texto != v.end()) {
                 std::string lido;
-                formato::AnexarDe1252(lido, p, std::strlen(reinterpret_cast<const char*>(p)));
+                formato::AnexarTextoUtf8(lido, p, std::strlen(reinterpret_cast<const char*>(p)));
                 if (!texto->is_string() || texto->get_ref<const std::string&>() != lido)
                     Falha(caminho, "\"texto\" and \"bytes\" disagree");
             }
             return;
         }
         if (!v.is_string()) Falha(caminho, std::string("expected a string, got ") + v.type_name());
-        const auto& s = v.get_ref<const std::string&>();
-        // One byte per character in the code page: the length is known before anything is converted.
-        if (const std::size_t n = formato::Caracteres(s); n > maximo)
-            Falha(caminho, "text of " + std::to_string(n) + " bytes does not fit (at most " + std::to_string(maximo) + ")");
-        char32_t ruim = 0;
-        if (!formato::Para1252(s, p, ruim)) {
-            if (ruim == 0xFFFFFFFF) Falha(caminho, "text is not valid UTF-8");
-            char b[64];
-            std::snprintf(b, sizeof b, "character U+%04X has no code page 1252 byte", static_cast<unsigned>(ruim));
-            Falha(caminho, b);
-        }
-        if (std::memchr(p, 0, formato::Caracteres(s))) Falha(caminho, "a text cannot hold a zero character");
+        if (const std::string porque = formato::GravarTextoUtf8(v.get_ref<const std::string&>(), p, maximo); !porque.empty())
+            Falha(caminho, porque);
     }
 
     Arvore& m_Arvore;

@@ -6,7 +6,7 @@
 // from the checked buffer.
 #include "NXLDadosGC/motor/Empacotamento.h"
 
-#include <algorithm>  // std::stable_sort, std::binary_search, std::min
+#include <algorithm>  // std::binary_search, std::min
 #include <bit>        // std::endian
 #include <cstdio>     // std::snprintf
 #include <cstring>    // std::memcpy, std::memcmp, std::memset
@@ -17,8 +17,9 @@
 #include <string_view>
 #include <typeinfo>   // typeid
 
-#include "NXLDadosGC/motor/Classes.h"      // Classes, ClassePorNome, NomeDoCampoEm, FilhoEm
+#include "NXLDadosGC/motor/Classes.h"      // Classes, ClassePorNome, NomeDoCampoEm
 #include "NXLDadosGC/motor/Crc32.h"        // Crc32
+#include "NXLDadosGC/motor/Travessia.h"    // Percorrer, VisitanteRegistro
 #include "NXLDadosGC/platform/Excecoes.h"  // CException, RelancarComoPadrao
 
 static_assert(std::endian::native == std::endian::little, "the packed format is little-endian");
@@ -123,41 +124,52 @@ private:
         return p;
     }
 
+    // The checks of a record of `info` at `base`, as two walks over its description meet them:
+    // first its own fields, then its children.
     void Registro(const InfoClasse& info, std::uint32_t base, std::vector<Verificacao>& v) {
-        Campos(info, info.campos(), base, true, v);
-        std::vector<const InfoFilho*> filhos;
-        for (const InfoFilho& f : info.filhos) filhos.push_back(&f);
-        std::stable_sort(filhos.begin(), filhos.end(), [](auto* a, auto* b) { return a->ponteiro < b->ponteiro; });
-        for (const InfoFilho* f : filhos) {
-            const auto slot = static_cast<std::uint32_t>(base + f->ponteiro);
-            if (f->tipo == TipoFilho::Membro) {
-                Registro(*f->classe(), slot, v);
-                continue;
-            }
-            const bool lista = f->tipo == TipoFilho::Lista;
-            v.push_back({Verificacao::Tipo::Filho, lista, slot, 0,
-                         lista ? static_cast<std::uint32_t>(base + f->quantidade) : 0,
-                         static_cast<std::uint32_t>(f->tamanhoRegistro), f->classe ? &De(*f->classe()) : nullptr, &info,
-                         NomeDoCampoEm(info.campos(), f->ponteiro),
-                         lista ? NomeDoCampoEm(info.campos(), f->quantidade) : ""});
-        }
+        Passo campos(*this, info, base, v, false), filhos(*this, info, base, v, true);
+        Percorrer(info, nullptr, campos);
+        Percorrer(info, nullptr, filhos);
     }
 
-    // The fields of `campos` at `base`; `topo` when they are info's own, whose pointer fields may
-    // be child slots and whose embedded records may be member keys (checked as such above).
-    static void Campos(const InfoClasse& info, TabelaCampos campos, std::uint32_t base, bool topo,
-                       std::vector<Verificacao>& v) {
-        for (const CampoInfo& c : campos) {
-            const std::uint32_t desloc = base + c.deslocamento;
-            if (c.tipo == TipoCampo::Registro && c.sub) {
-                if (!(topo && FilhoEm(&info, c.deslocamento, true))) Campos(info, c.sub(), desloc, false, v);
-            } else if (c.tipo == TipoCampo::Texto) {
-                v.push_back({Verificacao::Tipo::Texto, false, desloc + c.largura - 1, 0, 0, 0, nullptr, &info, c.nome, ""});
-            } else if (c.tipo == TipoCampo::Ponteiro && !(topo && FilhoEm(&info, c.deslocamento, false))) {
-                v.push_back({Verificacao::Tipo::Ponteiro, false, desloc, c.largura, 0, 0, nullptr, &info, c.nome, ""});
+    class Passo : public VisitanteRegistro {
+    public:
+        Passo(Planos& planos, const InfoClasse& info, std::uint32_t base, std::vector<Verificacao>& v, bool filhos)
+            : m_Planos(planos), m_Info(info), m_Base(base), m_V(v), m_Filhos(filhos) {}
+
+        bool Campo(const Parada& p) override {
+            const std::uint32_t d = m_Base + p.deslocamento;
+            if (p.tipo == TipoParada::Registro) {
+                if (!p.filho) return !m_Filhos;  // a record of fields only: its fields are this record's
+                if (m_Filhos) m_Planos.Registro(*p.classe, d, m_V);  // a member key, whole, at its place
+                return false;
             }
+            if (m_Filhos) {
+                if (p.tipo == TipoParada::Filho) Filho(p, d);
+            } else if (p.tipo == TipoParada::Ponteiro) {
+                m_V.push_back({Verificacao::Tipo::Ponteiro, false, d, p.campo.largura, 0, 0, nullptr, &m_Info, p.campo.nome, ""});
+            } else if (p.campo.tipo == TipoCampo::Texto) {
+                m_V.push_back({Verificacao::Tipo::Texto, false, d + p.campo.largura - 1, 0, 0, 0, nullptr, &m_Info, p.campo.nome, ""});
+            }
+            return false;
         }
-    }
+
+    private:
+        void Filho(const Parada& p, std::uint32_t slot) {
+            const InfoFilho& f = *p.filho;
+            const bool lista = f.tipo == TipoFilho::Lista;
+            m_V.push_back({Verificacao::Tipo::Filho, lista, slot, 0,
+                           lista ? static_cast<std::uint32_t>(m_Base + p.base + f.quantidade) : 0,
+                           static_cast<std::uint32_t>(f.tamanhoRegistro), p.classe ? &m_Planos.De(*p.classe) : nullptr,
+                           &m_Info, p.campo.nome, lista ? NomeDoCampoEm(m_Info.campos(), f.quantidade) : ""});
+        }
+
+        Planos& m_Planos;
+        const InfoClasse& m_Info;
+        std::uint32_t m_Base;
+        std::vector<Verificacao>& m_V;
+        bool m_Filhos;  // the second walk
+    };
 
     std::deque<Plano> m_Planos;  // a deque: plans point to one another
     std::map<const InfoClasse*, const Plano*> m_Mapa;

@@ -21,6 +21,19 @@ EstadoModulos& Estado() {
     return estado;
 }
 
+// The first loaded class for which achou(record) holds, searching the host's own classes first,
+// then those of each extension library in the chain; null when none does.
+template <class F>
+const CRuntimeClass* Procurar(F&& achou) {
+    EstadoModulos& e = Estado();
+    for (const CRuntimeClass* c : e.classesHost)
+        if (achou(c)) return c;
+    for (CDynLinkLibrary* dll = e.cadeia; dll; dll = dll->m_pNextDLL)
+        for (std::size_t i = 0; i < dll->m_pModule->nClasses; ++i)
+            if (achou(dll->m_pModule->pClasses[i])) return dll->m_pModule->pClasses[i];
+    return nullptr;
+}
+
 }  // namespace
 
 const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
@@ -48,17 +61,15 @@ BOOL CRuntimeClass::IsDerivedFrom(const CRuntimeClass* pBaseClass) const {
 
 CRuntimeClass* CRuntimeClass::FromName(LPCSTR lpszClassName) {
     if (!lpszClassName) return nullptr;
-    auto procurar = [&](const CRuntimeClass* const* classes, std::size_t n) -> CRuntimeClass* {
-        for (std::size_t i = 0; i < n; ++i)
-            if (std::strcmp(classes[i]->m_lpszClassName, lpszClassName) == 0)
-                return const_cast<CRuntimeClass*>(classes[i]);
-        return nullptr;
-    };
-    EstadoModulos& e = Estado();
-    if (CRuntimeClass* c = procurar(e.classesHost.data(), e.classesHost.size())) return c;
-    for (CDynLinkLibrary* dll = e.cadeia; dll; dll = dll->m_pNextDLL)
-        if (CRuntimeClass* c = procurar(dll->m_pModule->pClasses, dll->m_pModule->nClasses)) return c;
-    return nullptr;
+    return const_cast<CRuntimeClass*>(
+        Procurar([&](const CRuntimeClass* c) { return std::strcmp(c->m_lpszClassName, lpszClassName) == 0; }));
+}
+
+void AfxDoForAllClasses(void (*pfn)(const CRuntimeClass*, void*), void* pContext) {
+    Procurar([&](const CRuntimeClass* c) {
+        pfn(c, pContext);
+        return false;
+    });
 }
 
 void AfxClassInit(CRuntimeClass* pNewClass) {

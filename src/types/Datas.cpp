@@ -1,7 +1,11 @@
-// Day numbers, competences and time stamps.
+// Day numbers, competences and time stamps, and their text forms.
 #include "NXLDadosGC/types/Datas.h"
 
-#include <cmath>  // std::trunc
+#include <charconv>   // std::from_chars
+#include <cinttypes>  // PRIx64
+#include <cmath>      // std::trunc
+#include <cstdio>     // std::snprintf
+#include <stdexcept>  // std::invalid_argument
 
 namespace {
 
@@ -184,4 +188,104 @@ bool SetUtcDmaHmsUtc(REG_NXDMAHMSUTC& valor, int horasUtc, WORD minutosUtc) noex
     valor = REG_NXDMAHMSUTC(
         static_cast<std::int64_t>((Bits(valor.Valor()) & ~kMascaraUtc) | (utc & kMascaraUtc)));
     return true;
+}
+
+// ---- Text forms -----------------------------------------------------------------------------
+
+namespace {
+
+// Fixed-width decimal field of a date text; -1 when a character is not a digit.
+int Digitos(std::string_view s, std::size_t de, std::size_t n) {
+    int v = 0;
+    for (std::size_t i = de; i < de + n; ++i) {
+        if (s[i] < '0' || s[i] > '9') return -1;
+        v = v * 10 + (s[i] - '0');
+    }
+    return v;
+}
+
+}  // namespace
+
+std::string NXDadosGC::TextoDeDma(REG_NXDMA dma) {
+    WORD d = 0, m = 0, a = 0;
+    DesmontaDma(dma, d, m, a);
+    if (!d) return {};
+    char b[24];
+    std::snprintf(b, sizeof b, "%04u-%02u-%02u", a, m, d);
+    return b;
+}
+
+std::string NXDadosGC::TextoDeMa(REG_NXMA ma, FormaMa forma) {
+    WORD m = 0, a = 0;
+    DesmontaMa(ma, m, a);
+    if (!m) return {};
+    char b[24];
+    if (forma == FormaMa::MesAno) std::snprintf(b, sizeof b, "%02u/%04u", m, a);
+    else std::snprintf(b, sizeof b, "%04u-%02u", a, m);
+    return b;
+}
+
+std::string NXDadosGC::TextoDeDmaHmsUtc(REG_NXDMAHMSUTC valor) {
+    const std::int64_t local = SegundosDmaHmsUtc(valor), utc = SegundosUtcDmaHmsUtc(valor);
+    if ((Bits(valor.Valor()) >> 56) != 0 || local < 0 || utc % 60 != 0) return {};
+    const std::string dia = TextoDeDma(static_cast<std::uint32_t>(local / kSegundosDia));
+    const std::int64_t absUtc = utc < 0 ? -utc : utc, hora = local % kSegundosDia;
+    if (dia.empty() || absUtc > 23 * 3600 + 59 * 60) return {};
+    char b[48];
+    std::snprintf(b, sizeof b, "%sT%02d:%02d:%02d%c%02d:%02d", dia.c_str(), static_cast<int>(hora / 3600),
+                  static_cast<int>(hora / 60 % 60), static_cast<int>(hora % 60), utc < 0 ? '-' : '+',
+                  static_cast<int>(absUtc / 3600), static_cast<int>(absUtc / 60 % 60));
+    return b;
+}
+
+REG_NXDMA NXDadosGC::DmaDeTexto(std::string_view s) noexcept {
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-') return 0;
+    const int a = Digitos(s, 0, 4), m = Digitos(s, 5, 2), d = Digitos(s, 8, 2);
+    if (a < kAnoMinimo || m < 0 || d < 0) return 0;
+    const REG_NXDMA dia = MontaDma(static_cast<WORD>(d), static_cast<WORD>(m), static_cast<WORD>(a));
+    // MontaDma clamps 2018-02-30 to the month's end: only a text that comes back the same is a day.
+    WORD dd = 0, mm = 0, aa = 0;
+    DesmontaDma(dia, dd, mm, aa);
+    return dd == d && mm == m && aa == a ? dia : REG_NXDMA{0};
+}
+
+REG_NXMA NXDadosGC::MaDeTexto(std::string_view s) noexcept {
+    if (s.size() != 7 || s[4] != '-') return 0;
+    const int a = Digitos(s, 0, 4), m = Digitos(s, 5, 2);
+    if (a < kAnoMinimo || m < 0) return 0;
+    return MontaMa(static_cast<WORD>(m), static_cast<WORD>(a));
+}
+
+bool NXDadosGC::DmaHmsUtcDeTexto(std::string_view s, REG_NXDMAHMSUTC& valor) noexcept {
+    const bool utc0 = s.size() == 20 && s[19] == 'Z';
+    if ((!utc0 && (s.size() != 25 || (s[19] != '+' && s[19] != '-') || s[22] != ':')) || s[10] != 'T' ||
+        s[13] != ':' || s[16] != ':')
+        return false;
+    const REG_NXDMA dia = DmaDeTexto(s.substr(0, 10));
+    const int h = Digitos(s, 11, 2), mi = Digitos(s, 14, 2), se = Digitos(s, 17, 2);
+    const int uh = utc0 ? 0 : Digitos(s, 20, 2), um = utc0 ? 0 : Digitos(s, 23, 2);
+    if (!dia || h < 0 || h > 23 || mi < 0 || mi > 59 || se < 0 || se > 59 || uh < 0 || uh > 23 || um < 0 || um > 59)
+        return false;
+    const std::int64_t local = std::int64_t{dia} * kSegundosDia + h * 3600 + mi * 60 + se;
+    const std::int64_t utc = (!utc0 && s[19] == '-' ? -1 : 1) * (uh * 3600 + um * 60);
+    valor = REG_NXDMAHMSUTC(static_cast<std::int64_t>((Bits(local) & kMascaraLocal) | ((Bits(utc) << kBitsLocal) & kMascaraUtc)));
+    return true;
+}
+
+std::string NXDadosGC::TextoBrutoDeDmaHmsUtc(REG_NXDMAHMSUTC valor) {
+    char b[24];
+    std::snprintf(b, sizeof b, "0x%016" PRIx64, Bits(valor.Valor()));
+    return b;
+}
+
+REG_NXDMAHMSUTC NXDadosGC::DmaHmsUtcDeTextoBruto(std::string_view s) {
+    const bool forma = s.size() >= 3 && s.size() <= 18 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X');
+    if (!forma)
+        throw std::invalid_argument("\"" + std::string(s.substr(0, 40)) +
+                                    "\" is not a 64-bit hex value like \"0x00f574014047fbb7\"");
+    std::uint64_t v = 0;
+    const char* fim = s.data() + s.size();
+    if (std::from_chars(s.data() + 2, fim, v, 16).ptr != fim)
+        throw std::invalid_argument("\"" + std::string(s) + "\" is not hex");
+    return REG_NXDMAHMSUTC(static_cast<std::int64_t>(v));
 }

@@ -165,7 +165,8 @@ const std::map<std::string, std::vector<Chamada>>& Linhas() {
               NXDadosGC::ComExcecoesPadrao(
                   SemMemoriaFramework([] { CNXDadosGC_CentroCustos().AdicionaConta(CNXDadosGC_CentroCustosConta()); }));
           }}},
-        {"the class list, field tables and dumps (`motor/Classes.h`, `motor/Despejo.h`)",
+        {"the class list, field tables, the walk and its visitors: dumps, schema, reference (`motor/Classes.h`, "
+         "`motor/Travessia.h`, `motor/Despejo.h`, `motor/Esquema.h`)",
          {SemMemoria([] {
              const NXDadosGC::InfoClasse* info = NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos");
              const CNXDadosGC_CentroCustos c = Centro();

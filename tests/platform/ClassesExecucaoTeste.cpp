@@ -2,6 +2,9 @@
 // by pointer and caught by their class or a base, every test that expects one relies on.)
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "NXLDadosGC/platform/CObject.h"
 #include "NXLDadosGC/platform/Excecoes.h"
 #include "NXLDadosGC/platform/ModuloExtensao.h"
@@ -22,8 +25,12 @@ TEST(CRuntimeClass, RegistrosDasClassesDaPlataforma) {
         {RUNTIME_CLASS(CMemoryException), "CMemoryException", sizeof(CMemoryException), RUNTIME_CLASS(CException)},
         {RUNTIME_CLASS(CDynLinkLibrary), "CDynLinkLibrary", sizeof(CDynLinkLibrary), RUNTIME_CLASS(CObject)},
     };
+    std::vector<const CRuntimeClass*> carregadas;
+    AfxDoForAllClasses([](const CRuntimeClass* c, void* v) { static_cast<decltype(carregadas)*>(v)->push_back(c); },
+                       &carregadas);
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.nome);
+        EXPECT_EQ(std::count(carregadas.begin(), carregadas.end(), c.classe), 1);
         EXPECT_STREQ(c.classe->m_lpszClassName, c.nome);
         EXPECT_EQ(c.classe->m_nObjectSize, c.tamanho);
         EXPECT_EQ(c.classe->m_wSchema, 0xFFFFu);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <stdexcept>
 
 namespace {
 
@@ -131,6 +132,56 @@ TEST(DmaHmsUtc, SettersPreservamOsOutrosBits) {
     EXPECT_FALSE(SetUtcDmaHmsUtc(v, -24, 0));
     EXPECT_FALSE(SetDmaHmsDmaHmsUtc(v, 0, 1, 0, 0));
     EXPECT_EQ(v, antes);
+}
+
+// Each value's texts both ways: the date of a value that holds one, "" of one that does not, and
+// the texts a reader refuses (they name no date, or not in exactly its form).
+TEST(Datas, Textos) {
+    using namespace NXDadosGC;
+    const REG_NXDMAHMSUTC utc0 = MontaDmaHmsUtc(MontaDma(9, 4, 2018), 13, 30, 15, 0, 0);
+    const struct {
+        std::int64_t valor;  // a day (d), competence (m) or moment (t)
+        char tipo;
+        const char* texto;
+    } kCases[]{
+        {62192, 'd', "2018-04-09"}, {2, 'd', "1848-01-01"}, {1048247, 'd', "4717-12-31"}, {0, 'd', ""}, {1048248, 'd', ""},
+        {2044, 'm', "2018-04"}, {34440, 'm', "4717-12"}, {0, 'm', ""}, {34441, 'm', ""},
+        {kExemplo, 't', "2018-04-09T10:30:15-03:00"}, {utc0, 't', "2018-04-09T13:30:15+00:00"}, {0, 't', ""},
+        {kExemplo | std::int64_t{1} << 56, 't', ""},                // an unused bit set
+        {MontaDmaHmsUtc(62192, 0, 0, 0, 0, 0) + (std::int64_t{30} << 38), 't', ""},  // an offset of 30 seconds
+    };
+    for (const auto& c : kCases) {
+        std::string texto;
+        std::int64_t lido = 0;
+        if (c.tipo == 'd') {
+            texto = TextoDeDma(static_cast<std::uint32_t>(c.valor));
+            lido = DmaDeTexto(c.texto);
+        } else if (c.tipo == 'm') {
+            texto = TextoDeMa(static_cast<std::uint16_t>(c.valor));
+            lido = MaDeTexto(c.texto);
+        } else {
+            texto = TextoDeDmaHmsUtc(c.valor);
+            REG_NXDMAHMSUTC m{};
+            if (DmaHmsUtcDeTexto(c.texto, m)) lido = m;
+        }
+        EXPECT_EQ(texto, c.texto) << c.valor;
+        EXPECT_EQ(lido, *c.texto ? c.valor : 0) << c.texto;
+    }
+    EXPECT_EQ(TextoDeMa(2044, FormaMa::MesAno), "04/2018");  // the form people read
+    REG_NXDMAHMSUTC z{};
+    EXPECT_TRUE(DmaHmsUtcDeTexto("2018-04-09T13:30:15Z", z) && z == utc0);
+    for (const char* t : {"2018-02-30", "2018-4-09", "1847-12-31", "4718-01-01", "2018-04-09 ", "2018/04/09"})
+        EXPECT_EQ(DmaDeTexto(t), 0) << t;
+    for (const char* t : {"2018-13", "2018-00", "1847-12", "2018/04", "04/2018"}) EXPECT_EQ(MaDeTexto(t), 0) << t;
+    for (const char* t : {"2018-04-09T24:00:00Z", "2018-04-09T10:30:15+24:00", "2018-04-09T10:30:15", "2018-02-30T00:00:00Z"})
+        EXPECT_FALSE(DmaHmsUtcDeTexto(t, z)) << t;
+
+    // Every bit of a moment, and back from either case and fewer digits.
+    EXPECT_EQ(TextoBrutoDeDmaHmsUtc(-1), "0xffffffffffffffff");
+    EXPECT_EQ(DmaHmsUtcDeTextoBruto("0X00F574014047FBB7"), kExemplo);
+    EXPECT_EQ(DmaHmsUtcDeTextoBruto("0x1"), 1);
+    for (const char* t : {"12", "0x", "x12", "0x00000000000000001", "0xzz", "0x-1"})
+        EXPECT_THROW(DmaHmsUtcDeTextoBruto(t), std::invalid_argument) << t;
 }
 
 }  // namespace

@@ -30,16 +30,15 @@
 #include <CLI/CLI.hpp>
 
 #include "Demo.h"
-#include "Esquema.h"
 #include "NXLDadosGC/Versao.h"
+#include "NXLDadosGC/json/Esquema.h"
 #include "NXLDadosGC/json/Json.h"
 #include "NXLDadosGC/motor/Classes.h"
+#include "NXLDadosGC/motor/Esquema.h"
 #include "NXLDadosGC/motor/Fluxos.h"
 #include "NXLDadosGC/platform/Excecoes.h"
 
 namespace {
-
-using nxgc::esquema::Json;
 
 constexpr int kRecusado = 1, kUso = 2;
 
@@ -134,33 +133,20 @@ private:
 };
 
 void Classes(bool json) {
-    Json lista = Json::array();
-    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) lista.push_back(nxgc::esquema::DescreverClasse(*info));
-    if (json) std::cout << lista.dump(2) << "\n";
-    else nxgc::esquema::ImprimirClasses(lista, std::cout);
+    if (json) NXDadosGC::ClassesJson(std::cout);
+    else NXDadosGC::ImprimirClasses(std::cout);
 }
 
 void Layout(const std::string& nome, bool json) {
-    const Json layout = nxgc::esquema::DescreverLayout(Classe(nome));
-    if (json) std::cout << layout.dump(2) << "\n";
-    else nxgc::esquema::ImprimirLayout(layout, std::cout);
+    const NXDadosGC::InfoClasse& info = Classe(nome);
+    if (json) NXDadosGC::LayoutJson(info, std::cout);
+    else NXDadosGC::ImprimirLayout(info, std::cout);
 }
 
 void Schema(bool json, bool markdown) {
-    Json classes = Json::array();
-    for (const NXDadosGC::InfoClasse* info : NXDadosGC::Classes()) classes.push_back(nxgc::esquema::DescreverLayout(*info));
-    if (markdown) {
-        nxgc::esquema::ImprimirReferencia(classes, std::cout);
-        return;
-    }
-    if (json) {
-        std::cout << Json{{"versaoPacote", NXDadosGC::kVersaoPacote}, {"classes", classes}}.dump(2) << "\n";
-        return;
-    }
-    for (std::size_t i = 0; i < classes.size(); ++i) {
-        if (i) std::cout << "\n";
-        nxgc::esquema::ImprimirLayout(classes[i], std::cout);
-    }
+    if (markdown) NXDadosGC::ImprimirReferencia(std::cout);
+    else if (json) NXDadosGC::EsquemaJson(std::cout);
+    else NXDadosGC::ImprimirEsquema(std::cout);
 }
 
 // Each packed tree of the file or stream, one document after another, read one tree at a time.

@@ -13,6 +13,7 @@
 #include "NXLDadosGC/core/Elemento.h"           // Folha
 #include "NXLDadosGC/core/Filhos.h"             // Lista, Unico, Membro and the generic hooks
 #include "NXLDadosGC/core/Layout.h"             // NX_LAYOUT, NX_INTERNAL_FOR_EACH
+#include "NXLDadosGC/core/Registro.h"           // InfoDe, RegistroDaClasse
 #include "NXLDadosGC/core/T_Lista.h"            // T_Lista
 #include "NXLDadosGC/core/T_NXDadosRegistro.h"  // T_NXDadosRegistro, T_NXDadosRegistroComLista
 
@@ -62,7 +63,7 @@ struct Ganchos {
     }
     template <class Classe>
     static bool IgualMesmaClasse(const Classe& d, const Classe& outro) {
-        if constexpr (requires { Classe::Filhos(); })
+        if constexpr (ComFilhos<Classe>)
             return RegistrosIguais(d.GetReg(), outro.GetReg()) && IgualFilhos(d, outro);
         else
             return RegistrosIguais(d.GetReg(), outro.GetReg());
@@ -148,6 +149,8 @@ protected:                                                           \
 // object is empty (each level clears what it owns); the destructor clears before the members
 // go; OnEstaVazio compares with a newly constructed object; OnGetModulo answers the
 // cost-management module (22). The _COM_FILHOS form builds the hooks from Classe::Filhos().
+// Beside the run-time class record it registers the class's description (core/Registro.h), so
+// the class list (motor/Classes.h) holds the class while its module is loaded.
 #define NX_IMPLEMENT_DADOS(Classe)   \
     NX_INTERNAL_IMPLEMENT_COMUM(Classe)
 
@@ -157,12 +160,12 @@ protected:                                                           \
     void Classe::OnLimpar() { ::NXDadosGC::detail::Ganchos::Limpar(*this); }                                   \
     void Classe::OnCopiar(const TNXBaseParaDados* origem) { ::NXDadosGC::detail::Ganchos::Copiar(*this, origem); } \
     bool Classe::OnIgual(const TNXBaseParaDados* outro) const { return ::NXDadosGC::detail::Ganchos::Igual(*this, outro); } \
-    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this); }                                  \
+    void Classe::OnCopiarDe() { ::NXDadosGC::detail::CopiarFilhosDe(*this, ::NXDadosGC::detail::FonteRegistro{}); } \
     void Classe::OnCopiarPara(REG* destino) const {                                                            \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaHeap>(*this, destino);              \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::AlocadorHeap>(*this, destino);              \
     }                                                                                                          \
     void Classe::OnCopiarParaPS(REG* destino) const {                                                          \
-        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::PoliticaTarefa>(*this, destino);            \
+        ::NXDadosGC::detail::CopiarFilhosPara<::NXDadosGC::detail::AlocadorTarefa>(*this, destino);            \
     }
 
 #define NX_INTERNAL_IMPLEMENT_COMUM(Classe)                                                         \
@@ -176,7 +179,9 @@ protected:                                                           \
         return ::NXDadosGC::detail::Ganchos::IgualMesmaClasse(*this, outro);                        \
     }                                                                                               \
     bool Classe::OnEstaVazio() const { return ::NXDadosGC::detail::Ganchos::EstaVazio(*this); }    \
-    NXModulo Classe::OnGetModulo() { return NXModulo_GC; }
+    NXModulo Classe::OnGetModulo() { return NXModulo_GC; }                                          \
+    __attribute__((init_priority(NX_INTERNAL_PRIORIDADE_CLASSES))) static const                     \
+        ::NXDadosGC::detail::RegistroDaClasse _nxRegistro_##Classe(::NXDadosGC::detail::InfoDe<Classe>());
 
 // NX_CAMPO(Nome)
 // In the public section: Get<Nome>() returns the record field by value (its declared type);

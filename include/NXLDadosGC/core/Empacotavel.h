@@ -71,14 +71,14 @@ constexpr bool FilhoTemBlocos(const F& f);
 
 template <class T>
 constexpr bool PodeTerBlocos() {
-    if constexpr (requires { T::Filhos(); })
+    if constexpr (ComFilhos<T>)
         return std::apply([](const auto&... f) { return (FilhoTemBlocos(f) || ...); }, T::Filhos());
     else
         return false;
 }
 template <class F>
-constexpr bool FilhoTemBlocos(const F& f) {
-    if constexpr (requires { f.membro; }) return PodeTerBlocos<typename F::Elemento>();
+constexpr bool FilhoTemBlocos(const F&) {
+    if constexpr (F::tipo == TipoFilho::Membro) return PodeTerBlocos<typename F::Elemento>();
     else return true;
 }
 
@@ -88,22 +88,8 @@ template <class Classe>
 const auto& OrdemDosSlots() {
     constexpr std::size_t n = std::tuple_size_v<decltype(Classe::Filhos())>;
     static const std::array<std::size_t, n> ordem = [] {
-        using REG = typename Classe::Registro;
-        static const REG reg{};
-        auto lugar = [](const auto& campo) {
-            return static_cast<std::size_t>(reinterpret_cast<const char*>(&campo) - reinterpret_cast<const char*>(&reg));
-        };
-        std::array<std::size_t, n> slot{};
-        std::size_t i = 0;
-        std::apply(
-            [&](const auto&... f) {
-                ((slot[i++] = [&](const auto& g) {
-                      if constexpr (requires { g.membro; }) return lugar(reg.*g.area);
-                      else return lugar(reg.*g.ponteiro);
-                  }(f)),
-                 ...);
-            },
-            Classe::Filhos());
+        const std::array<std::size_t, n> slot =
+            std::apply([](const auto&... f) { return std::array<std::size_t, n>{SlotDoFilho(f)...}; }, Classe::Filhos());
         std::array<std::size_t, n> o{};
         std::iota(o.begin(), o.end(), std::size_t{0});
         std::stable_sort(o.begin(), o.end(), [&](std::size_t a, std::size_t b) { return slot[a] < slot[b]; });
@@ -132,16 +118,11 @@ void EmOrdemDosSlots(V&& v) {
 template <class T>
 std::uint64_t MedirAbaixo(const T* e, std::size_t n, MedidaPacote& m, std::size_t nivel);
 
-// The elements of a child: (first, count); count 0 when empty. Numbers have no objects.
-template <class Dono, class T, class REG>
-auto ElementosDe(const Dono& o, const FilhoLista<Dono, T, REG>& f) {
+// The elements of a list or holder: (first, count); count 0 when empty.
+template <class Dono, class F>
+auto ElementosDe(const Dono& o, const F& f) {
     const auto& a = (o.*f.lista).GetArray();
     return std::pair{a.GetData(), static_cast<std::size_t>(a.GetSize())};
-}
-template <class Dono, class T, class REG>
-auto ElementosDe(const Dono& o, const FilhoUnico<Dono, T, REG>& f) {
-    const T* e = (o.*f.lista).GetUnico();
-    return std::pair{e, std::size_t{e ? 1u : 0u}};
 }
 
 // First pass over a record's children: a place in m.abaixo for each non-empty child whose
@@ -151,7 +132,7 @@ void ReservarAbaixo(const Classe& o, MedidaPacote& m) {
     EmOrdemDosSlots<Classe>([&](const auto& f) {
         using F = std::remove_cvref_t<decltype(f)>;
         using T = typename F::Elemento;
-        if constexpr (requires { f.membro; }) {
+        if constexpr (F::tipo == TipoFilho::Membro) {
             if constexpr (PodeTerBlocos<T>()) ReservarAbaixo(o.*f.membro, m);
         } else if constexpr (PodeTerBlocos<T>()) {
             if (ElementosDe(o, f).second > 0) m.abaixo->push_back(0);
@@ -166,7 +147,7 @@ std::uint64_t MedirFilhos(const Classe& o, MedidaPacote& m, std::size_t nivel, s
     EmOrdemDosSlots<Classe>([&](const auto& f) {
         using F = std::remove_cvref_t<decltype(f)>;
         using T = typename F::Elemento;
-        if constexpr (requires { f.membro; }) {
+        if constexpr (F::tipo == TipoFilho::Membro) {
             if constexpr (PodeTerBlocos<T>()) bytes += MedirFilhos(o.*f.membro, m, nivel, k);
         } else {
             const auto [e, n] = ElementosDe(o, f);
@@ -221,12 +202,12 @@ template <class Classe>
 void GravarRegistro(const Classe& o, unsigned char* r, std::uint64_t& proximo, SaidaPacote& s) {
     using REG = typename Classe::Registro;
     std::memcpy(r, &o.GetReg(), sizeof(REG));
-    if constexpr (requires { Classe::Filhos(); }) {
+    if constexpr (ComFilhos<Classe>) {
         REG* reg = reinterpret_cast<REG*>(r);
         EmOrdemDosSlots<Classe>([&](const auto& f) {
             using F = std::remove_cvref_t<decltype(f)>;
             using T = typename F::Elemento;
-            if constexpr (requires { f.membro; }) {
+            if constexpr (F::tipo == TipoFilho::Membro) {
                 GravarRegistro(o.*f.membro, reinterpret_cast<unsigned char*>(&(reg->*f.area)), proximo, s);
             } else {
                 const std::size_t n = ElementosDe(o, f).second;
@@ -236,7 +217,7 @@ void GravarRegistro(const Classe& o, unsigned char* r, std::uint64_t& proximo, S
                     proximo += Alinhar8(std::uint64_t{n} * sizeof(typename F::RegFilho));
                     if constexpr (PodeTerBlocos<T>()) proximo += *s.abaixo++;
                 }
-                if constexpr (requires { f.quantidade; }) reg->*f.quantidade = static_cast<NXQuantidade>(n);
+                if constexpr (F::tipo == TipoFilho::Lista) reg->*f.quantidade = static_cast<NXQuantidade>(n);
                 std::memcpy(static_cast<void*>(&(reg->*f.ponteiro)), &desloc, sizeof desloc);
             }
         });
@@ -250,8 +231,9 @@ void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s);
 template <class Classe>
 void EscreverFilhos(const Classe& o, SaidaPacote& s) {
     EmOrdemDosSlots<Classe>([&](const auto& f) {
-        using T = typename std::remove_cvref_t<decltype(f)>::Elemento;
-        if constexpr (requires { f.membro; }) {
+        using F = std::remove_cvref_t<decltype(f)>;
+        using T = typename F::Elemento;
+        if constexpr (F::tipo == TipoFilho::Membro) {
             if constexpr (PodeTerBlocos<T>()) EscreverFilhos(o.*f.membro, s);
         } else if constexpr (std::is_arithmetic_v<T>) {
             const auto& a = (o.*f.lista).GetArray();
@@ -283,7 +265,7 @@ void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s) {
         for (std::size_t i = 0; i < n;) {
             unsigned char* r = s.cursor;
             for (const std::size_t ate = std::min(n, i + passo); i < ate; ++i, r += sizeof(R)) {
-                if constexpr (requires { T::Filhos(); }) {
+                if constexpr (ComFilhos<T>) {
                     std::uint64_t nenhum = 0;
                     GravarRegistro(e[i], r, nenhum, s);
                 } else {
@@ -306,79 +288,23 @@ void EscreverBloco(const T* e, std::size_t n, SaidaPacote& s) {
 
 // ---- Building ---------------------------------------------------------------------------------
 
-template <class Classe>
-void FilhosDoPacote(Classe& o, const unsigned char* base);
+// The source of unpacking (core/Filhos.h): a buffer already checked, whose child slots hold the
+// offsets of their blocks from its start (0 for none).
+struct FontePacote {
+    const unsigned char* base;
 
-// Builds at `lugar` the element whose record is at base + desloc, with everything below it.
-// If that fails, nothing is left at `lugar`.
-template <class T>
-void ConstruirDoPacote(void* lugar, const unsigned char* base, std::uint64_t desloc) {
-    const auto& reg = *reinterpret_cast<const typename T::Registro*>(base + desloc);
-    T* e;
-    if constexpr (Gerada<T>) {
-        e = Elementos::Construir<T>(lugar, reg);
-    } else {
-        e = ::new (lugar) T();
-        std::memcpy(static_cast<void*>(&e->GetReg()), &reg, sizeof reg);
+    template <class R>
+    const R* Bloco(R* const& slot) const {
+        std::uint64_t desloc;
+        std::memcpy(&desloc, static_cast<const void*>(&slot), sizeof desloc);
+        return desloc ? reinterpret_cast<const R*>(base + desloc) : nullptr;
     }
-    if constexpr (requires { T::Filhos(); }) {
-        try {
-            FilhosDoPacote(*e, base);
-        } catch (...) {
-            e->~T();
-            throw;
-        }
+    template <class T>
+    void Preencher(T& e, const typename T::Registro& reg) const {
+        std::memcpy(static_cast<void*>(&e.GetReg()), &reg, sizeof reg);
+        if constexpr (ComFilhos<T>) CopiarFilhosDe(e, *this);
     }
-}
-
-template <class T>
-std::uint64_t Deslocamento(const T* const& slot) {
-    std::uint64_t v;
-    std::memcpy(&v, static_cast<const void*>(&slot), sizeof v);
-    return v;
-}
-
-// o's record, just copied from the buffer, holds counts and offsets in its child slots: builds
-// its children from the blocks they lead to (the buffer already checked), then zeroes the slots
-// as a live object keeps them. Children already built stay when a later one fails.
-template <class Classe>
-void FilhosDoPacote(Classe& o, const unsigned char* base) {
-    auto& reg = o.GetReg();
-    std::apply(
-        [&](const auto&... filho) {
-            (
-                [&](const auto& f) {
-                    using F = std::remove_cvref_t<decltype(f)>;
-                    using T = typename F::Elemento;
-                    if constexpr (requires { f.membro; }) {
-                        T& m = o.*f.membro;
-                        std::memcpy(static_cast<void*>(&m.GetReg()), &(reg.*f.area), sizeof(reg.*f.area));
-                        std::memset(static_cast<void*>(&(reg.*f.area)), 0, sizeof(reg.*f.area));
-                        if constexpr (requires { T::Filhos(); }) FilhosDoPacote(m, base);
-                    } else {
-                        const std::uint64_t desloc = Deslocamento(reg.*f.ponteiro);
-                        INT_PTR n = desloc ? 1 : 0;
-                        if constexpr (requires { f.quantidade; }) {
-                            n = static_cast<INT_PTR>(reg.*f.quantidade);
-                            reg.*f.quantidade = NXQuantidade{};
-                        }
-                        reg.*f.ponteiro = nullptr;
-                        if (desloc == 0 || n == 0) return;
-                        auto& a = (o.*f.lista).GetArray();
-                        if constexpr (std::is_arithmetic_v<T>) {
-                            a.SetSize(n, 0);
-                            std::memcpy(a.GetData(), base + desloc, static_cast<std::size_t>(n) * sizeof(T));
-                        } else {
-                            a.AcrescentarConstruindo(n, 0, [&](void* lugar, INT_PTR i) {
-                                ConstruirDoPacote<T>(lugar, base, desloc + static_cast<std::uint64_t>(i) * sizeof(typename F::RegFilho));
-                            });
-                        }
-                    }
-                }(filho),
-                ...);
-        },
-        Classe::Filhos());
-}
+};
 
 }  // namespace NXDadosGC::detail
 

@@ -8,6 +8,7 @@
 #include <concepts>     // std::integral
 #include <cstddef>      // offsetof, std::byte
 #include <cstdint>      // std::uint32_t
+#include <cstring>      // std::memcpy
 #include <span>         // std::span
 #include <type_traits>  // std::has_unique_object_representations_v
 #include <utility>      // std::cmp_equal, std::cmp_less
@@ -97,6 +98,8 @@ enum class ExtremoFaixa : std::uint8_t { Nenhum, Inicio, Fim };
 // "" for Nenhum), as the schema and the JSON forms spell them.
 NXLDADOSGC_API const char* NomePapelCampo(PapelCampo papel);
 NXLDADOSGC_API const char* NomeExtremoFaixa(ExtremoFaixa extremo);
+// A role in a word or two, as the tables for people say it ("reference", "time stamp").
+NXLDADOSGC_API const char* PalavrasPapelCampo(PapelCampo papel);
 
 struct CampoInfo;
 using TabelaCampos = std::span<const CampoInfo>;
@@ -127,7 +130,7 @@ struct InfoRegistro {
     TabelaCampos campos;
 };
 
-// The kind of a field type. Each layer that defines a field type specializes this trait.
+// The kind of a field type. Each field type's header specializes this trait beside the type.
 template <class T>
 struct TipoCampoDe;
 template <> struct TipoCampoDe<BYTE> { static constexpr TipoCampo valor = TipoCampo::U8; };
@@ -159,6 +162,14 @@ constexpr const InfoRegistro& RegistroDe() {
 }
 
 namespace detail {
+
+// The T at p, a field's bytes in a record (no alignment needed).
+template <class T>
+T Ler(const void* p) {
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
 
 template <class T>
 constexpr TipoCampo TipoDoCampo() {
@@ -361,8 +372,9 @@ constexpr const char* SobreDe() {
 }  // namespace detail
 }  // namespace NXDadosGC
 
-// NX_INTERNAL_FOR_EACH(m, ctx, a, b, ...): expands to m(ctx, a) m(ctx, b) ... (up to 342
-// arguments). Helper of the macros below.
+// NX_INTERNAL_FOR_EACH(m, ctx, a, b, ...): expands to m(ctx, a) m(ctx, b) ... (up to 86
+// arguments, one per rescan that NX_INTERNAL_EXPAND gives; the longest record has 27 fields).
+// Helper of the macros below.
 #define NX_INTERNAL_PARENS ()
 #define NX_INTERNAL_EXPAND(...) NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(NX_INTERNAL_EXPAND3(__VA_ARGS__))))
 #define NX_INTERNAL_EXPAND3(...) NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(NX_INTERNAL_EXPAND2(__VA_ARGS__))))

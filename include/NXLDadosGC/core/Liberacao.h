@@ -6,9 +6,7 @@
 #include <tuple>        // std::apply
 #include <type_traits>  // std::is_arithmetic_v
 
-#include "NXLDadosGC/core/Filhos.h"             // FilhoLista, FilhoUnico, FilhoMembro
-#include "NXLDadosGC/platform/Alocacao.h"       // AfxRegistrarLiberacao
-#include "NXLDadosGC/platform/AlocadorTarefa.h" // CoTaskMemFree
+#include "NXLDadosGC/core/Filhos.h"  // the child descriptions, AlocadorHeap, AlocadorTarefa
 
 // After a release every (count, pointer) pair and holder pointer of the tree reads (0, null),
 // so releasing twice is harmless. A tree left half-written by a failed allocation is released
@@ -21,61 +19,35 @@ namespace NXDadosGC {
 
 namespace detail {
 
-// How CopiarPara allocates: array new for arrays, plain new for single records.
-struct LiberacaoHeap {
-    template <class R>
-    static void Array(R* p) {
-        AfxRegistrarLiberacao();
-        delete[] p;
-    }
-    template <class R>
-    static void Unico(R* p) {
-        AfxRegistrarLiberacao();
-        delete p;
-    }
-};
-
-// How CopiarParaPS allocates: the task allocator for every block.
-struct LiberacaoTarefa {
-    template <class R>
-    static void Array(R* p) { CoTaskMemFree(p); }
-    template <class R>
-    static void Unico(R* p) { CoTaskMemFree(p); }
-};
-
-template <class Politica, class Classe>
+// Frees every block below reg that Alocador allocated (core/Filhos.h), children first.
+template <class Alocador, class Classe>
 void LiberarArvore(typename Classe::Registro& reg);
 
-template <class Politica, class Dono, class T, class REG>
-void LiberarFilho(REG& reg, const FilhoLista<Dono, T, REG>& f) {
-    auto* p = reg.*f.ponteiro;
-    const auto n = static_cast<ULONG>(reg.*f.quantidade);
-    reg.*f.ponteiro = nullptr;
-    reg.*f.quantidade = NXQuantidade{};
-    if (!p) return;
-    if constexpr (!std::is_arithmetic_v<T>)
-        for (ULONG i = 0; i < n; ++i) LiberarArvore<Politica, T>(p[i]);
-    Politica::Array(p);
+template <class Alocador, class REG, class F>
+void LiberarFilho(REG& reg, const F& f) {
+    using T = typename F::Elemento;
+    if constexpr (F::tipo == TipoFilho::Membro) {
+        LiberarArvore<Alocador, T>(reg.*f.area);
+    } else {
+        auto* p = reg.*f.ponteiro;
+        ULONG n = 1;
+        if constexpr (F::tipo == TipoFilho::Lista) {
+            n = static_cast<ULONG>(reg.*f.quantidade);
+            reg.*f.quantidade = NXQuantidade{};
+        }
+        reg.*f.ponteiro = nullptr;
+        if (!p) return;
+        if constexpr (!std::is_arithmetic_v<T>)
+            for (ULONG i = 0; i < n; ++i) LiberarArvore<Alocador, T>(p[i]);
+        if constexpr (F::tipo == TipoFilho::Lista) Alocador::LiberarArray(p);
+        else Alocador::LiberarUnico(p);
+    }
 }
 
-template <class Politica, class Dono, class T, class REG>
-void LiberarFilho(REG& reg, const FilhoUnico<Dono, T, REG>& f) {
-    auto* p = reg.*f.ponteiro;
-    reg.*f.ponteiro = nullptr;
-    if (!p) return;
-    LiberarArvore<Politica, T>(*p);
-    Politica::Unico(p);
-}
-
-template <class Politica, class Dono, class T, class REG>
-void LiberarFilho(REG& reg, const FilhoMembro<Dono, T, REG>& f) {
-    LiberarArvore<Politica, T>(reg.*f.area);
-}
-
-template <class Politica, class Classe>
+template <class Alocador, class Classe>
 void LiberarArvore(typename Classe::Registro& reg) {
-    if constexpr (requires { Classe::Filhos(); })
-        std::apply([&](const auto&... f) { (LiberarFilho<Politica>(reg, f), ...); }, Classe::Filhos());
+    if constexpr (ComFilhos<Classe>)
+        std::apply([&](const auto&... f) { (LiberarFilho<Alocador>(reg, f), ...); }, Classe::Filhos());
 }
 
 }  // namespace detail
@@ -84,13 +56,13 @@ void LiberarArvore(typename Classe::Registro& reg) {
 // single records), children first.
 template <class Classe>
 void LiberarCopiarPara(typename Classe::Registro& reg) {
-    detail::LiberarArvore<detail::LiberacaoHeap, Classe>(reg);
+    detail::LiberarArvore<detail::AlocadorHeap, Classe>(reg);
 }
 
 // Frees every block that Classe::CopiarParaPS wrote into reg (CoTaskMemFree), children first.
 template <class Classe>
 void LiberarCopiarParaPS(typename Classe::Registro& reg) {
-    detail::LiberarArvore<detail::LiberacaoTarefa, Classe>(reg);
+    detail::LiberarArvore<detail::AlocadorTarefa, Classe>(reg);
 }
 
 }  // namespace NXDadosGC

@@ -1,5 +1,6 @@
 // Run-time descriptions of data classes: record size, field table, children and type-erased
-// operations, so that tests and tools can walk every class without naming it.
+// operations, so that tests and tools can walk every class without naming it; and their
+// registration, which each class's implement macro makes while its module loads.
 #ifndef NXLDADOSGC_CORE_REGISTRO_H
 #define NXLDADOSGC_CORE_REGISTRO_H
 
@@ -21,12 +22,6 @@
 namespace NXDadosGC {
 
 struct InfoClasse;
-
-enum class TipoFilho : std::uint8_t {
-    Lista,   // (count, pointer) pair to an array of child records or of 32-bit numbers
-    Unico,   // pointer to one child record, or null
-    Membro,  // embedded record of a member key
-};
 
 // One child of a class, in hook order. Offsets are record offsets; `quantidade` is unused for
 // Unico and Membro. `classe` is null for a list of 32-bit numbers.
@@ -71,30 +66,21 @@ namespace detail {
 template <class Classe>
 const InfoClasse* InfoDe();
 
-template <class Dono, class F>
+template <class F>
 InfoFilho DescreverFilho(const F& f) {
-    using REG = typename Dono::Registro;
-    static const REG reg{};
-    auto desloc = [](const auto& campo) {
-        return static_cast<std::size_t>(reinterpret_cast<const char*>(&campo) - reinterpret_cast<const char*>(&reg));
-    };
     using E = typename F::Elemento;
     const InfoClasse* (*classe)() = nullptr;
     if constexpr (!std::is_arithmetic_v<E>) classe = &InfoDe<E>;
-    if constexpr (requires { f.quantidade; })
-        return {TipoFilho::Lista, desloc(reg.*f.quantidade), desloc(reg.*f.ponteiro),
-                sizeof(typename F::RegFilho), classe};
-    else if constexpr (requires { f.ponteiro; })
-        return {TipoFilho::Unico, 0, desloc(reg.*f.ponteiro), sizeof(typename F::RegFilho), classe};
-    else
-        return {TipoFilho::Membro, 0, desloc(reg.*f.area), sizeof(typename F::RegFilho), classe};
+    std::size_t quantidade = 0;
+    if constexpr (F::tipo == TipoFilho::Lista) quantidade = DeslocamentoDe(f.quantidade);
+    return {F::tipo, quantidade, SlotDoFilho(f), sizeof(typename F::RegFilho), classe};
 }
 
 template <class Classe>
 std::span<const InfoFilho> FilhosDe() {
-    if constexpr (requires { Classe::Filhos(); }) {
+    if constexpr (ComFilhos<Classe>) {
         static const auto filhos = std::apply(
-            [](const auto&... f) { return std::array<InfoFilho, sizeof...(f)>{DescreverFilho<Classe>(f)...}; },
+            [](const auto&... f) { return std::array<InfoFilho, sizeof...(f)>{DescreverFilho(f)...}; },
             Classe::Filhos());
         return filhos;
     } else {
@@ -130,12 +116,27 @@ const InfoClasse* InfoDe() {
         [](const TNXBaseParaDados& o, SaidaPacote& s) { EscreverBloco(&Como<Classe>(o), 1, s); },
         [](TNXBaseParaDados& o, const unsigned char* buffer, std::uint64_t desloc) {
             auto& c = Como<Classe>(o);
-            std::memcpy(static_cast<void*>(&c.GetReg()), buffer + desloc, sizeof(REG));
-            if constexpr (requires { Classe::Filhos(); }) FilhosDoPacote(c, buffer);
+            FontePacote{buffer}.Preencher(c, *reinterpret_cast<const REG*>(buffer + desloc));
         },
     };
     return &info;
 }
+
+// The class list (motor/Classes.h) is made of what the implement macros register: each data
+// class's NX_IMPLEMENT_DADOS adds its description while its library or program loads, beside its
+// run-time class record, and takes it out again when it unloads. Kept ordered by class name.
+NXLDADOSGC_API void RegistrarClasse(const InfoClasse* info);
+NXLDADOSGC_API void RemoverClasse(const InfoClasse* info) noexcept;
+NXLDADOSGC_API std::span<const InfoClasse* const> ClassesRegistradas() noexcept;
+
+// What NX_IMPLEMENT_DADOS defines for a class: registration for as long as its module is loaded.
+struct RegistroDaClasse {
+    explicit RegistroDaClasse(const InfoClasse* i) : info(i) { RegistrarClasse(i); }
+    ~RegistroDaClasse() { RemoverClasse(info); }
+    RegistroDaClasse(const RegistroDaClasse&) = delete;
+    RegistroDaClasse& operator=(const RegistroDaClasse&) = delete;
+    const InfoClasse* info;
+};
 
 }  // namespace detail
 }  // namespace NXDadosGC

@@ -5,6 +5,7 @@
 #include "NXLDadosGC/platform/CObject.h"  // CObject, CRuntimeClass, DECLARE_DYNAMIC
 #include "NXLDadosGC/platform/CString.h"  // CString (OnGetChaveRegistro)
 
+// The framework's registry key, named only by the place-holding hooks below; never defined here.
 class CRegKey;
 
 // The suite's product modules, numbered 1 to 30. This library belongs to module 22.
@@ -64,7 +65,11 @@ public:
     NXModulo GetModulo() { return OnGetModulo(); }
 
 protected:
-    // Hooks, in virtual-table order after CObject's five operations.
+    // Hooks, in virtual-table order after CObject's five operations. The protocol's table has
+    // twelve slots and callers built against it rely on each one's place, so all twelve are
+    // declared. OnDeveGravar, OnLerRegistro, OnGravarRegistro and OnGetChaveRegistro hold the
+    // places of the registry persistence this library does not offer: nothing here calls them,
+    // and their defaults do nothing (true, nothing, nothing, an empty key).
     virtual void OnLimpar();
     virtual void OnCopiar(const TNXBaseParaDados* origem);
     virtual bool OnIgual(const TNXBaseParaDados* outro) const;

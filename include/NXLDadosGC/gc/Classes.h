@@ -2,6 +2,8 @@
 #ifndef NXLDADOSGC_GC_CLASSES_H
 #define NXLDADOSGC_GC_CLASSES_H
 
+#pragma GCC warning "NXLDadosGC/gc/Classes.h is deprecated: include NXLDadosGC/motor/Classes.h"
+
 #include "NXLDadosGC/motor/Classes.h"  // IWYU pragma: export
 
 #endif

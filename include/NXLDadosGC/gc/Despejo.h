@@ -2,6 +2,8 @@
 #ifndef NXLDADOSGC_GC_DESPEJO_H
 #define NXLDADOSGC_GC_DESPEJO_H
 
+#pragma GCC warning "NXLDadosGC/gc/Despejo.h is deprecated: include NXLDadosGC/motor/Despejo.h"
+
 #include "NXLDadosGC/motor/Despejo.h"  // IWYU pragma: export
 
 #endif

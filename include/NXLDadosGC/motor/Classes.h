@@ -1,4 +1,4 @@
-// Every data class of the library, reachable from one place.
+// Every data class of the loaded modules, reachable from one place.
 #ifndef NXLDADOSGC_MOTOR_CLASSES_H
 #define NXLDADOSGC_MOTOR_CLASSES_H
 
@@ -11,7 +11,10 @@
 
 namespace NXDadosGC {
 
-// The descriptions of all data classes, ordered by class name.
+// The descriptions of all data classes, ordered by class name: what the implement macros of the
+// loaded modules registered (core/Registro.h). That is this library's own classes, and any that a
+// program or another library declares and implements with the same macros, while it is loaded.
+// No thread may read the list while a module that registers classes loads or unloads.
 NXLDADOSGC_API std::span<const InfoClasse* const> Classes();
 
 // The description of the class with this exact name, or null.

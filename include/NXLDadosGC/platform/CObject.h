@@ -54,6 +54,10 @@ protected:
 // library's while its start-up collects them). Used by IMPLEMENT_DYNAMIC.
 NXLPLATAFORMA_API void AfxClassInit(CRuntimeClass* pNewClass);
 
+// Calls pfn(record, pContext) for every loaded class: first the host's own, then those of each
+// extension library in the chain. The same rule as FromName: not while a library loads or unloads.
+NXLPLATAFORMA_API void AfxDoForAllClasses(void (*pfn)(const CRuntimeClass* pClass, void* pContext), void* pContext);
+
 struct AFX_CLASSINIT {
     explicit AFX_CLASSINIT(CRuntimeClass* pNewClass) { AfxClassInit(pNewClass); }
 };

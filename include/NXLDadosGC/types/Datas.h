@@ -3,8 +3,11 @@
 #define NXLDADOSGC_TYPES_DATAS_H
 
 #include <cstdint>      // std::uint16_t, std::uint32_t, std::int64_t
+#include <string>       // std::string
+#include <string_view>  // std::string_view
 #include <type_traits>  // the layout checks below
 
+#include "NXLDadosGC/core/Layout.h"     // TipoCampoDe: the kinds field tables give these values
 #include "NXLDadosGC/platform/Tipos.h"  // WORD, LONG, LONGLONG, NXLDADOSGC_API
 
 // Each value is a small struct over the integer it is stored as, so a record holds it byte for
@@ -69,6 +72,11 @@ NX_INTERNAL_VALOR_DATA(REG_NXDMAHMSUTC, 8)
 NX_INTERNAL_VALOR_DATA(REG_NXDMC, 8)
 #undef NX_INTERNAL_VALOR_DATA
 
+template <> struct NXDadosGC::TipoCampoDe<REG_NXMA> { static constexpr TipoCampo valor = TipoCampo::Competencia; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMA> { static constexpr TipoCampo valor = TipoCampo::Dia; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMAHMSUTC> { static constexpr TipoCampo valor = TipoCampo::Momento; };
+template <> struct NXDadosGC::TipoCampoDe<REG_NXDMC> { static constexpr TipoCampo valor = TipoCampo::DataDmc; };
+
 // ---- Day numbers ----------------------------------------------------------------------------
 
 // The day number of dia/mes/ano. A day past the end of its month is cut to the month's last
@@ -124,5 +132,42 @@ NXLDADOSGC_API bool SetDmaHmsDmaHmsUtc(REG_NXDMAHMSUTC& valor, REG_NXDMA dma, WO
                                        WORD minuto, WORD segundo) noexcept;
 NXLDADOSGC_API bool SetUtcDmaHmsUtc(REG_NXDMAHMSUTC& valor, int horasUtc,
                                     WORD minutosUtc) noexcept;
+
+// ---- Text forms -----------------------------------------------------------------------------
+// Every text of a date value that the library writes or reads is made here.
+//
+// Programs exchange ISO 8601: a day "2018-04-09", a competence "2018-04", a moment
+// "2018-04-09T10:30:15-03:00" (its local time and offset from UTC). A competence also has the
+// form people read it in, "04/2018" (FormaMa::MesAno), the way the module's screens and reports
+// write an accounting month: dumps, which are for people, show that one; the ISO form sorts as
+// text and is what every date library parses, so documents for programs carry it.
+//
+// A formatter gives "" for a value that holds no valid date: a day or competence out of range,
+// a moment with its unused bits set, a local part that is no valid day, or an offset that is not
+// a whole number of minutes within ±23:59. A reader takes exactly its form and gives 0 (false for
+// a moment) for any other text, a day that does not exist ("2018-02-30") included.
+namespace NXDadosGC {
+
+enum class FormaMa : std::uint8_t {
+    Iso,     // "2018-04"
+    MesAno,  // "04/2018"
+};
+
+NXLDADOSGC_API std::string TextoDeDma(REG_NXDMA dma);
+NXLDADOSGC_API std::string TextoDeMa(REG_NXMA ma, FormaMa forma = FormaMa::Iso);
+NXLDADOSGC_API std::string TextoDeDmaHmsUtc(REG_NXDMAHMSUTC valor);
+
+NXLDADOSGC_API REG_NXDMA DmaDeTexto(std::string_view texto) noexcept;
+NXLDADOSGC_API REG_NXMA MaDeTexto(std::string_view texto) noexcept;
+// Also takes "Z" for UTC in place of the offset: "2018-04-09T13:30:15Z".
+NXLDADOSGC_API bool DmaHmsUtcDeTexto(std::string_view texto, REG_NXDMAHMSUTC& valor) noexcept;
+
+// Every bit of a moment, whether or not it holds a date: "0x" and 16 lowercase hex digits,
+// "0x00f574014047fbb7". The way back takes "0x" or "0X" and 1 to 16 hex digits of either case;
+// it throws std::invalid_argument, quoting the text, for anything else.
+NXLDADOSGC_API std::string TextoBrutoDeDmaHmsUtc(REG_NXDMAHMSUTC valor);
+NXLDADOSGC_API REG_NXDMAHMSUTC DmaHmsUtcDeTextoBruto(std::string_view texto);
+
+}  // namespace NXDadosGC
 
 #endif

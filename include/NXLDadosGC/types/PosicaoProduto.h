@@ -4,6 +4,7 @@
 
 #include <type_traits>  // the layout checks below
 
+#include "NXLDadosGC/core/Layout.h"     // TipoCampoDe: the kind field tables give a locator
 #include "NXLDadosGC/platform/Tipos.h"  // the language-version check
 
 // 16 opaque bytes, 8-byte aligned, zero when no product is located. Records that refer to a
@@ -19,5 +20,7 @@ static_assert(sizeof(_REG_POSICAO_PRODUTOPS) == 16 && alignof(_REG_POSICAO_PRODU
 static_assert(std::is_standard_layout_v<_REG_POSICAO_PRODUTOPS> &&
               std::is_trivial_v<_REG_POSICAO_PRODUTOPS>);
 static_assert(std::has_unique_object_representations_v<_REG_POSICAO_PRODUTOPS>);
+
+template <> struct NXDadosGC::TipoCampoDe<_REG_POSICAO_PRODUTOPS> { static constexpr TipoCampo valor = TipoCampo::Posicao; };
 
 #endif
