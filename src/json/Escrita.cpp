@@ -24,7 +24,7 @@ struct FluxoFalhou {};
 
 class Escritor : public VisitanteRegistro {
 public:
-    explicit Escritor(std::ostream& saida) : m_Saida(saida) { m_Texto.reserve(kBloco + 4096); }
+    Escritor(std::ostream& saida, int pagina) : m_Saida(saida), m_Pagina(pagina) { m_Texto.reserve(kBloco + 4096); }
 
     void Documento(const InfoClasse& info, const unsigned char* reg) {
         AbrirObjeto();
@@ -159,9 +159,11 @@ private:
             throw std::invalid_argument(std::string(classe ? classe->nome : "record") + "." + c.nome +
                                         ": the text field has no terminating zero");
         m_Cadeia.clear();
-        formato::AnexarTextoUtf8(m_Cadeia, p, fim);
-        if (Zeros(p + fim, c.largura - fim)) return Cadeia(m_Cadeia);
-        // Bytes after the text's zero: kept, so that the record comes back byte for byte.
+        if (formato::AnexarTextoUtf8(m_Cadeia, p, fim, m_Pagina) && Zeros(p + fim, c.largura - fim))
+            return Cadeia(m_Cadeia);
+        // Bytes the text alone would not give back (after its zero, or no character of the page,
+        // or one of two sequences of one character): kept, so that the record comes back byte
+        // for byte. The text is what the bytes read as, up to the first that are no character.
         AbrirObjeto();
         Membro("texto");
         Cadeia(m_Cadeia);
@@ -198,6 +200,7 @@ private:
     }
 
     std::ostream& m_Saida;
+    int m_Pagina;
     std::string m_Texto;   // what is not yet written to m_Saida
     std::string m_Cadeia;  // the text field being converted
     std::vector<bool> m_Vazios;  // per open object or array: nothing in it yet
@@ -205,10 +208,10 @@ private:
 
 }  // namespace
 
-void EscreverArvore(const InfoClasse& info, const void* registro, std::ostream& saida) {
+void EscreverArvore(const InfoClasse& info, const void* registro, std::ostream& saida, int pagina) {
     if (!saida) return;
     try {
-        Escritor(saida).Documento(info, static_cast<const unsigned char*>(registro));
+        Escritor(saida, pagina).Documento(info, static_cast<const unsigned char*>(registro));
     } catch (const FluxoFalhou&) {
     }
 }

@@ -1,5 +1,6 @@
 // What the JSON writer and reader share beyond the walk: the conversion of record texts to and
-// from UTF-8, and hex bytes. (Every other value's text is its type's: types/TextoCampo.h.)
+// from UTF-8 under the code page of the document, and hex bytes. (Every other value's text is
+// its type's: types/TextoCampo.h.)
 #ifndef NXLDADOSGC_SRC_JSON_FORMATO_H
 #define NXLDADOSGC_SRC_JSON_FORMATO_H
 
@@ -9,15 +10,17 @@
 
 namespace NXDadosGC::formato {
 
-// The one pair of conversions between the texts records hold and the UTF-8 of documents; the
-// records' code page is 1252 here, and nothing else in the component knows it.
-// Appends the UTF-8 of the n bytes of a record text at p. The five bytes the code page leaves
-// undefined map to the C1 controls of the same number, so that every byte survives the trip.
-void AnexarTextoUtf8(std::string& saida, const unsigned char* p, std::size_t n);
+// The one pair of conversions between the texts records hold and the UTF-8 of documents, under
+// code page `pagina` (platform/Utf8.h; 0 is the process's).
+// Appends the UTF-8 of the n bytes of a record text at p, up to the first byte sequence that is
+// no character of the page. True when that was all of them and each character goes back to its
+// own bytes (a 932 duplicate does not), so that the text alone gives the bytes back.
+bool AnexarTextoUtf8(std::string& saida, const unsigned char* p, std::size_t n, int pagina);
 // Writes the record bytes of the UTF-8 text u to `destino`, which holds `maximo` bytes (the
 // terminating zero not counted). Returns "" or why the text cannot be stored: too long, not
-// UTF-8, a character with no byte in the code page, or a zero character.
-std::string GravarTextoUtf8(std::string_view u, unsigned char* destino, std::size_t maximo);
+// UTF-8, a character with no bytes in the code page, or a zero character. Under 1252, one byte a
+// character, the length is told first.
+std::string GravarTextoUtf8(std::string_view u, unsigned char* destino, std::size_t maximo, int pagina);
 
 // Lowercase hex of n bytes, two digits each.
 void AnexarHex(std::string& saida, const unsigned char* p, std::size_t n);

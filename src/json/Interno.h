@@ -5,6 +5,8 @@
 
 #include <cstdint>      // std::uint64_t
 #include <deque>        // std::deque
+#include <functional>   // std::function
+#include <string>       // std::string
 #include <ostream>      // std::ostream
 #include <string_view>  // std::string_view
 #include <vector>       // std::vector
@@ -14,9 +16,10 @@
 namespace NXDadosGC::json {
 
 // Writes the document of the flat record tree `registro` of class `info` (its child pointers
-// real, as CopiarPara or Verificar leave them), final newline included. Stops at the first
-// failure of the stream. Throws std::invalid_argument for a text field without its zero.
-void EscreverArvore(const InfoClasse& info, const void* registro, std::ostream& saida);
+// real, as CopiarPara or Verificar leave them), final newline included, its texts read under code
+// page `pagina`. Stops at the first failure of the stream. Throws std::invalid_argument for a
+// text field without its zero.
+void EscreverArvore(const InfoClasse& info, const void* registro, std::ostream& saida, int pagina);
 
 // A flat record tree in memory of its own: the root record and every block, zeroed before
 // being filled, alive as long as this object.
@@ -35,9 +38,15 @@ private:
     std::deque<std::vector<std::uint64_t>> m_Blocos;
 };
 
-// The tree a document describes. With `exigida`, the document must hold that class. Throws
-// ErroJson.
-void LerDocumento(std::string_view documento, const InfoClasse* exigida, Arvore& arvore);
+// The tree a document describes, its texts read under code page `pagina`. With `exigida`, the
+// document must hold that class. Throws ErroJson.
+void LerDocumento(std::string_view documento, const InfoClasse* exigida, Arvore& arvore, int pagina);
+
+// The same for each of the documents one after another in `texto` (white space between them),
+// handed to `cada` in turn; the number of documents. `texto` is read in place (the parser is
+// given room after its end). A refused document's path starts "document <n>: " from the second.
+std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pagina,
+                          const std::function<void(Arvore&)>& cada);
 
 }  // namespace NXDadosGC::json
 

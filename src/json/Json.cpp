@@ -8,25 +8,10 @@
 
 #include "Interno.h"
 #include "NXLDadosGC/motor/Travessia.h"    // Percorrer, VisitanteRegistro
-#include "NXLDadosGC/platform/Excecoes.h"  // CException, CMemoryException
+#include "NXLDadosGC/platform/Excecoes.h"  // ComExcecoesPadrao
 
 namespace NXDadosGC {
 namespace {
-
-// Runs f; a framework exception leaves as its standard counterpart, released first.
-template <class F>
-decltype(auto) ExcecoesPadrao(F&& f) {
-    try {
-        return f();
-    } catch (CMemoryException* e) {
-        e->Delete();
-        throw std::bad_alloc();
-    } catch (CException* e) {
-        const std::string mensagem = e->GetMensagem();
-        e->Delete();
-        throw std::runtime_error(mensagem);
-    }
-}
 
 const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
     CRuntimeClass* rc = objeto.GetRuntimeClass();
@@ -36,10 +21,10 @@ const InfoClasse& ClasseDoObjeto(const TNXBaseParaDados& objeto) {
     return *info;
 }
 
-std::unique_ptr<TNXBaseParaDados> Construir(std::string_view documento, const InfoClasse* exigida) {
-    return ExcecoesPadrao([&] {
+std::unique_ptr<TNXBaseParaDados> Construir(std::string_view documento, const InfoClasse* exigida, const OpcoesJson& opcoes) {
+    return ComExcecoesPadrao([&] {
         json::Arvore arvore;
-        json::LerDocumento(documento, exigida, arvore);
+        json::LerDocumento(documento, exigida, arvore, opcoes.pagina);
         std::unique_ptr<TNXBaseParaDados> objeto(arvore.info->criar());
         arvore.info->copiarDe(*objeto, arvore.raiz);
         return objeto;
@@ -82,9 +67,9 @@ ErroJson::ErroJson(std::string caminho, const std::string& motivo)
 
 ErroJson::~ErroJson() = default;
 
-void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida) {
+void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida, const OpcoesJson& opcoes) {
     const InfoClasse& info = ClasseDoObjeto(objeto);
-    ExcecoesPadrao([&] {
+    ComExcecoesPadrao([&] {
         std::vector<std::uint64_t> registro((info.tamanhoRegistro + 7) / 8);
         // The tree CopiarPara writes is ours until written out; a half-written one is released too.
         struct Liberar {
@@ -93,24 +78,27 @@ void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida) {
             ~Liberar() { info.liberarCopiarPara(registro); }
         } liberar{info, registro.data()};
         info.copiarPara(objeto, registro.data());
-        json::EscreverArvore(info, registro.data(), saida);
+        json::EscreverArvore(info, registro.data(), saida, opcoes.pagina);
     });
 }
+void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida) { ParaJson(objeto, saida, OpcoesJson{}); }
 
-std::string ParaJson(const TNXBaseParaDados& objeto) {
+std::string ParaJson(const TNXBaseParaDados& objeto, const OpcoesJson& opcoes) {
     std::ostringstream saida;
     saida.exceptions(std::ios::badbit);  // a string stream fails only when memory runs out
     try {
-        ParaJson(objeto, saida);
+        ParaJson(objeto, saida, opcoes);
     } catch (const std::ios::failure&) {
         throw std::bad_alloc();
     }
     return std::move(saida).str();
 }
+std::string ParaJson(const TNXBaseParaDados& objeto) { return ParaJson(objeto, OpcoesJson{}); }
 
-void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida) {
-    json::EscreverArvore(arvore.Classe(), arvore.Registro(), saida);
+void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida, const OpcoesJson& opcoes) {
+    json::EscreverArvore(arvore.Classe(), arvore.Registro(), saida, opcoes.pagina);
 }
+void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida) { ParaJson(arvore, saida, OpcoesJson{}); }
 
 std::string ModeloJson(const InfoClasse& classe) {
     json::Arvore arvore;
@@ -118,20 +106,36 @@ std::string ModeloJson(const InfoClasse& classe) {
     Modelo modelo(arvore, arvore.raiz, 0);
     Percorrer(classe, nullptr, modelo);
     std::ostringstream saida;
-    json::EscreverArvore(classe, arvore.raiz, saida);
+    json::EscreverArvore(classe, arvore.raiz, saida, 0);
     return std::move(saida).str();
 }
 
-std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento) { return Construir(documento, nullptr); }
+std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const OpcoesJson& opcoes) {
+    return Construir(documento, nullptr, opcoes);
+}
+std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento) { return DeJson(documento, OpcoesJson{}); }
 
+std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const InfoClasse& classe, const OpcoesJson& opcoes) {
+    return Construir(documento, &classe, opcoes);
+}
 std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const InfoClasse& classe) {
-    return Construir(documento, &classe);
+    return DeJson(documento, classe, OpcoesJson{});
 }
 
-std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse* classe) {
+std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse* classe, const OpcoesJson& opcoes) {
     json::Arvore arvore;
-    json::LerDocumento(documento, classe, arvore);
+    json::LerDocumento(documento, classe, arvore, opcoes.pagina);
     return EmpacotarRegistro(*arvore.info, arvore.raiz);
+}
+std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse* classe) {
+    return PacoteDeJson(documento, classe, OpcoesJson{});
+}
+
+std::size_t PacotesDeJson(std::string documentos, const std::function<void(std::span<const std::byte>)>& receber,
+                          const InfoClasse* classe, const OpcoesJson& opcoes) {
+    return json::LerDocumentos(documentos, classe, opcoes.pagina, [&](json::Arvore& arvore) {
+        receber(EmpacotarRegistro(*arvore.info, arvore.raiz));
+    });
 }
 
 }  // namespace NXDadosGC

@@ -1,13 +1,23 @@
-// The reader: a document parsed into a tree of values (refusing duplicate keys and deep nesting
-// while it parses), then checked against the class's description while its record tree is
-// built, every value at its place with its JSON path. What each key of an object may be is what
-// the walk (motor/Travessia.h) meets in the record; how each value is read back is its kind's
-// (types/TextoCampo.h).
+// The reader. A document is read in one pass by an on-demand parser (simdjson): each key of a
+// record's object is looked up among what the walk (motor/Travessia.h) meets in the record, and
+// its value is written at its place as it is read, in the shape its kind reads back
+// (types/TextoCampo.h). Nothing is held but the text, the parser's index of it and the tree.
+//
+// A document refused is read once more by a reference parser (nlohmann's), which reports syntax
+// errors, a key given twice and nesting deeper than 64 levels before anything about the values,
+// in the document's order and with the messages and paths they have always had; in a document it
+// finds well formed, the first value refused is the error.
 #include <cstring>  // std::memcpy, std::strcmp, std::strlen
+#include <deque>
+#include <functional>
+#include <memory>
+#include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include <nlohmann/json.hpp>
+#include <simdjson.h>
 
 #include "Formato.h"
 #include "Interno.h"
@@ -19,41 +29,36 @@
 namespace NXDadosGC::json {
 namespace {
 
-// Objects keep their keys sorted: lookups stay logarithmic however many keys a document has.
-using Json = nlohmann::json;
+namespace od = simdjson::ondemand;
 
 // Deeper than any record tree of the library goes, however its classes nest.
 constexpr std::size_t kProfundidadeMaxima = 64;
 
 [[noreturn]] void Falha(const std::string& caminho, const std::string& motivo) { throw ErroJson(caminho, motivo); }
 
-// ---- Parsing --------------------------------------------------------------------------------
+// ---- The reference parser -------------------------------------------------------------------
 
-// Builds the value tree as the parser reports it. Unlike the parser's own builder it refuses a
-// key given twice in one object (which would otherwise silently keep the last value) and
-// nesting beyond kProfundidadeMaxima, both with the path where it happened.
-class Construtor : public nlohmann::json_sax<Json> {
+// Reads a document without keeping it, only to refuse what is not well formed: a syntax error
+// (with the parser's own words, line and column), a key given twice in one object, nesting deeper
+// than kProfundidadeMaxima, each with the path where it happened.
+class Sintaxe : public nlohmann::json_sax<nlohmann::json> {
 public:
-    Json raiz;
-
-    bool null() override { return Colocar(nullptr); }
-    bool boolean(bool v) override { return Colocar(v); }
-    bool number_integer(number_integer_t v) override { return Colocar(v); }
-    bool number_unsigned(number_unsigned_t v) override { return Colocar(v); }
-    bool number_float(number_float_t v, const string_t&) override { return Colocar(v); }
-    bool string(string_t& v) override { return Colocar(std::move(v)); }
-    bool binary(binary_t& v) override { return Colocar(Json::binary(std::move(v))); }
-
-    bool start_object(std::size_t) override { return Entrar(Json::object()); }
-    bool start_array(std::size_t) override { return Entrar(Json::array()); }
+    bool null() override { return Colocar(); }
+    bool boolean(bool) override { return Colocar(); }
+    bool number_integer(number_integer_t) override { return Colocar(); }
+    bool number_unsigned(number_unsigned_t) override { return Colocar(); }
+    bool number_float(number_float_t, const string_t&) override { return Colocar(); }
+    bool string(string_t&) override { return Colocar(); }
+    bool binary(binary_t&) override { return Colocar(); }
+    bool start_object(std::size_t) override { return Entrar(false); }
+    bool start_array(std::size_t) override { return Entrar(true); }
     bool end_object() override { return Sair(); }
     bool end_array() override { return Sair(); }
 
     bool key(string_t& chave) override {
         Nivel& n = m_Pilha.back();
         n.chave = chave;
-        if (n.valor->contains(chave)) Falha(Caminho(), "duplicate key");
-        m_Proximo = &(*n.valor)[chave];
+        if (!n.chaves.insert(chave).second) Falha(Caminho(), "duplicate key");
         return true;
     }
 
@@ -67,30 +72,25 @@ public:
 
 private:
     struct Nivel {
-        Json* valor;
-        std::string chave;    // the last key read, for an object
-        std::size_t indice;  // elements so far, for an array
+        bool vetor;
+        std::string chave;           // the last key read, for an object
+        std::size_t indice = 0;      // elements so far, for an array
+        std::set<std::string> chaves;  // the keys read, for an object
     };
 
-    // Where the next value goes: after a key in an object, at the end of an array, or the root.
-    Json* Lugar(Json&& v) {
-        if (m_Pilha.empty()) return &(raiz = std::move(v));
-        Json& topo = *m_Pilha.back().valor;
-        if (topo.is_array()) {
-            ++m_Pilha.back().indice;
-            topo.push_back(std::move(v));
-            return &topo.back();
-        }
-        return &(*m_Proximo = std::move(v));
+    // A value takes its place: the next element of an array.
+    void Lugar() {
+        if (!m_Pilha.empty() && m_Pilha.back().vetor) ++m_Pilha.back().indice;
     }
-    bool Colocar(Json&& v) {
-        Lugar(std::move(v));
+    bool Colocar() {
+        Lugar();
         return true;
     }
-    bool Entrar(Json&& v) {
-        if (m_Pilha.size() == kProfundidadeMaxima) Falha(Caminho(), "nested deeper than " + std::to_string(kProfundidadeMaxima) + " levels");
-        // Containers are entered only once they are in place: their address then stays put.
-        m_Pilha.push_back({Lugar(std::move(v)), {}, 0});
+    bool Entrar(bool vetor) {
+        if (m_Pilha.size() == kProfundidadeMaxima)
+            Falha(Caminho(), "nested deeper than " + std::to_string(kProfundidadeMaxima) + " levels");
+        Lugar();
+        m_Pilha.push_back({vetor, {}, 0, {}});
         return true;
     }
     bool Sair() {
@@ -104,7 +104,7 @@ private:
         std::string c;
         for (std::size_t i = 0; i < m_Pilha.size(); ++i) {
             const Nivel& n = m_Pilha[i];
-            if (n.valor->is_array()) {
+            if (n.vetor) {
                 c += "[" + std::to_string(i + 1 < m_Pilha.size() ? n.indice - 1 : n.indice) + "]";
             } else {
                 if (!c.empty()) c += '.';
@@ -115,232 +115,524 @@ private:
     }
 
     std::vector<Nivel> m_Pilha;
-    Json* m_Proximo = nullptr;
 };
 
-Json Analisar(std::string_view documento) {
-    Construtor c;
-    Json::sax_parse(documento.begin(), documento.end(), &c);
-    return std::move(c.raiz);
+// Raises the ErroJson of what is not well formed in the document `texto`; nothing when it is well
+// formed. Not `sozinho`: the document starts `texto`, and what follows it is not looked at.
+void VerificarSintaxe(std::string_view texto, bool sozinho) {
+    Sintaxe s;
+    nlohmann::json::sax_parse(texto.begin(), texto.end(), &s, nlohmann::json::input_format_t::json, sozinho);
 }
 
-// ---- Values ---------------------------------------------------------------------------------
+// What the fast reader stopped at that the parser refused, where it was; the reference parser
+// then says what it is.
+struct Recusado {
+    simdjson::error_code erro;
+    std::string caminho;
+};
 
-std::int64_t Inteiro(const Json& v, std::int64_t minimo, std::int64_t maximo, const std::string& caminho) {
-    if (!v.is_number_integer()) Falha(caminho, std::string("expected an integer, got ") + v.type_name());
-    const bool cabe = v.is_number_unsigned() ? v.get<std::uint64_t>() <= static_cast<std::uint64_t>(maximo)
-                                             : v.get<std::int64_t>() >= minimo && v.get<std::int64_t>() <= maximo;
-    if (!cabe) Falha(caminho, v.dump() + " is out of range " + std::to_string(minimo) + ".." + std::to_string(maximo));
-    return v.get<std::int64_t>();
-}
+// ---- What each key of a record may name -----------------------------------------------------
 
-void LerHex(const Json& v, unsigned char* p, std::size_t n, const std::string& caminho) {
-    if (!v.is_string()) Falha(caminho, "expected a string of " + std::to_string(2 * n) + " hex digits");
-    const auto& s = v.get_ref<const std::string&>();
-    if (s.size() != 2 * n) Falha(caminho, "expected " + std::to_string(2 * n) + " hex digits, got " + std::to_string(s.size()));
-    if (!formato::LerHex(s, p, n)) Falha(caminho, "\"" + s + "\" is not hex");
-}
-
-// A dated value: {"valor": raw, "data": text} as written, or either part alone. When both are
-// given they must agree. `deValor` reads the raw part, `deTexto` the text (false = invalid).
-template <class DeValor, class DeTexto>
-std::int64_t LerDatado(const Json& v, const char* exemplo, const std::string& caminho, DeValor deValor, DeTexto deTexto) {
-    auto texto = [&](const Json& t, const std::string& onde) {
-        if (!t.is_string()) Falha(onde, std::string("expected a date text like \"") + exemplo + "\"");
-        std::int64_t r = 0;
-        const auto& s = t.get_ref<const std::string&>();
-        if (!deTexto(s, r)) Falha(onde, "\"" + s.substr(0, 40) + "\" is not a valid date like \"" + exemplo + "\"");
-        return r;
-    };
-    if (v.is_string()) return texto(v, caminho);
-    if (!v.is_object()) return deValor(v, caminho);
-    for (const auto& [chave, _] : v.items())
-        if (chave != "valor" && chave != "data")
-            Falha(caminho + "." + chave, "unknown key (a date has \"valor\" and \"data\")");
-    const auto valor = v.find("valor"), data = v.find("data");
-    if (valor == v.end() && data == v.end()) Falha(caminho, "a date needs \"valor\" or \"data\"");
-    const std::int64_t deV = valor != v.end() ? deValor(*valor, caminho + ".valor") : 0;
-    if (data == v.end()) return deV;
-    const std::int64_t deD = texto(*data, caminho + ".data");
-    if (valor != v.end() && deD != deV)
-        Falha(caminho, "\"valor\" " + valor->dump() + " and \"data\" " + data->dump() + " disagree");
-    return deD;
-}
-
-template <class T>
-void Gravar(unsigned char* p, T v) {
-    std::memcpy(p, &v, sizeof v);
-}
-
-// ---- Building the record tree ---------------------------------------------------------------
-
-// What a key of a record's object may name: a field, or a list or holder by its own name.
 struct Membro {
     const CampoInfo* campo;
     TipoParada tipo;
-    std::string filho;             // Filho: the name of the list or holder
-    const InfoFilho* infoFilho;    // Quantidade, Filho: the list or holder
-    const InfoClasse* classe;      // Registro: the member key's class, or null
+    const InfoFilho* infoFilho;  // Quantidade, Filho: the list or holder
+    const InfoClasse* classe;    // Registro: the member key's class, or null
 };
 
-// The fields of one record, as the walk meets them, without entering any.
+// The stops of one record, as the walk meets them, without entering any.
 class Membros : public VisitanteRegistro {
 public:
+    struct Chave {
+        std::size_t membro;
+        bool filho;  // the name of the list or holder, rather than of its pointer field
+    };
     std::vector<Membro> membros;
+    std::unordered_map<std::string_view, Chave> porNome;
 
     bool Campo(const Parada& p) override {
-        membros.push_back({&p.campo, p.tipo, p.tipo == TipoParada::Filho ? std::string(p.nome) : std::string(),
-                           p.filho, p.classe});
+        membros.push_back({&p.campo, p.tipo, p.filho, p.classe});
+        porNome.insert_or_assign(std::string_view(p.campo.nome), Chave{membros.size() - 1, false});
+        if (p.tipo == TipoParada::Filho) m_Filhos.push_back({std::string(p.nome), membros.size() - 1});
         return false;
     }
-};
-
-class Montador {
-public:
-    explicit Montador(Arvore& arvore) : m_Arvore(arvore) {}
-
-    // Fills the zeroed record `reg` from object j.
-    void Registro(const InfoClasse* info, TabelaCampos campos, const Json& j, unsigned char* reg, const std::string& caminho) {
-        if (!j.is_object()) Falha(caminho, std::string("expected an object, got ") + j.type_name());
-        Membros m;
-        Percorrer(info, campos, nullptr, m);
-        for (const auto& [chave, valor] : j.items()) {
-            const std::string aqui = caminho + "." + chave;
-            // A list or holder by its own name first, then a field by its name.
-            const Membro* achado = nullptr;
-            for (const Membro& x : m.membros)
-                if (x.tipo == TipoParada::Filho && x.filho == chave) achado = &x;
-            if (achado) {
-                Filho(*achado->infoFilho, valor, reg, aqui);
-                continue;
-            }
-            for (const Membro& x : m.membros)
-                if (chave == x.campo->nome) achado = &x;
-            if (!achado) Falha(aqui, std::string("unknown field of ") + (info ? info->nome : "this record"));
-            const CampoInfo& c = *achado->campo;
-            unsigned char* p = reg + c.deslocamento;
-            switch (achado->tipo) {
-                case TipoParada::Quantidade:
-                    Falha(aqui, "is the count of list \"" + NomeDoFilho(*info, *achado->infoFilho) + "\"; give the list itself");
-                case TipoParada::Filho:
-                case TipoParada::Ponteiro: Falha(aqui, "is a pointer field with no child behind it");
-                case TipoParada::Registro:
-                    Registro(achado->classe, achado->classe ? achado->classe->campos() : c.sub(), valor, p, aqui);
-                    break;
-                case TipoParada::Valor: Valor(c, valor, p, aqui); break;
-            }
-        }
+    // A list or holder by its own name comes before a field of the same name.
+    void Concluir() {
+        for (const auto& [nome, i] : m_Filhos) porNome.insert_or_assign(std::string_view(nome), Chave{i, true});
     }
 
 private:
-    void Filho(const InfoFilho& f, const Json& v, unsigned char* reg, const std::string& caminho) {
+    struct NomeDeFilho {
+        std::string nome;  // porNome's key, kept here
+        std::size_t membro;
+    };
+    std::deque<NomeDeFilho> m_Filhos;
+};
+
+// The parts of a document's object that must be read together: a date's or a text's.
+struct Parte {
+    bool dada = false;
+    od::json_type tipo{};
+    std::string texto;        // a string's contents
+    std::int64_t valor = 0;   // a date's raw value, read
+    std::string escrito;      // ... as the document writes it, for a message
+};
+
+const char* NomeDoTipo(od::json_type t) {
+    switch (t) {
+        case od::json_type::array: return "array";
+        case od::json_type::object: return "object";
+        case od::json_type::number: return "number";
+        case od::json_type::string: return "string";
+        case od::json_type::boolean: return "boolean";
+        case od::json_type::null: return "null";
+    }
+    return "value";
+}
+
+class Leitor {
+public:
+    Leitor(Arvore& arvore, int pagina) : m_Arvore(arvore), m_Pagina(pagina) {}
+
+    // Reads a document into the tree. `sozinho`: it is the whole text, and nothing may follow it.
+    template <class Documento>
+    void Ler(Documento& documento, const InfoClasse* exigida, bool sozinho) {
+        m_Caminho = "(document)";
+        const od::json_type tipo = Obter(documento.type());
+        if (tipo != od::json_type::object) Falha("(document)", std::string("expected an object, got ") + NomeDoTipo(tipo));
+        od::object raiz = Obter(documento.get_object());
+        // The class comes before the record in documents as they are written; when the record
+        // comes first, the class is looked up first and the object read again.
+        const InfoClasse* info = nullptr;
+        bool registro = false, adiado = false;
+        for (auto membro : raiz) {
+            od::field campo = Obter(std::move(membro));
+            if (Chave(campo, "classe")) {
+                if (info) Falha("classe", "duplicate key");
+                info = &ClasseDoDocumento(campo.value(), exigida);
+            } else if (m_Caminho == "registro") {
+                if (!info) {
+                    adiado = true;
+                    break;
+                }
+                if (registro) Falha("registro", "duplicate key");
+                registro = true;
+                Registro(info, info->campos(), campo.value(), Raiz(*info));
+            }
+        }
+        if (adiado) {
+            Obter(raiz.reset());
+            od::value classe;
+            if (raiz.find_field_unordered("classe").get(classe) == simdjson::SUCCESS)
+                info = &ClasseDoDocumento(classe, exigida);
+            Obter(raiz.reset());
+            bool vista = false;
+            for (auto membro : raiz) {
+                od::field campo = Obter(std::move(membro));
+                if (Chave(campo, "classe")) {
+                    if (vista) Falha("classe", "duplicate key");
+                    vista = true;
+                } else if (m_Caminho == "registro" && info) {
+                    if (registro) Falha("registro", "duplicate key");
+                    registro = true;
+                    Registro(info, info->campos(), campo.value(), Raiz(*info));
+                }
+            }
+        }
+        if (!info) Falha("classe", "missing (a document has \"classe\" and \"registro\")");
+        if (!registro) Falha("registro", "missing (a document has \"classe\" and \"registro\")");
+        m_Caminho = "(document)";
+        const char* resto = nullptr;
+        if (sozinho && documento.current_location().get(resto) == simdjson::SUCCESS)
+            throw Recusado{simdjson::TRAILING_CONTENT, m_Caminho};
+    }
+
+private:
+    // A value the parser gives, or the error that stops reading.
+    template <class T>
+    T Obter(simdjson::simdjson_result<T>&& r) {
+        T v{};
+        if (const simdjson::error_code e = std::move(r).get(v)) throw Recusado{e, m_Caminho};
+        return v;
+    }
+    od::json_type Tipo(od::value& v) { return Obter(v.type()); }
+
+    unsigned char* Raiz(const InfoClasse& info) {
+        m_Arvore.info = &info;
+        m_Arvore.raiz = m_Arvore.Bloco(info.tamanhoRegistro);
+        return m_Arvore.raiz;
+    }
+
+    const InfoClasse& ClasseDoDocumento(od::value v, const InfoClasse* exigida) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo != od::json_type::string) Falha("classe", std::string("expected a class name, got ") + NomeDoTipo(tipo));
+        const std::string nome(Cadeia(v));
+        const InfoClasse* info = ClassePorNome(nome);
+        if (!info) Falha("classe", "unknown class \"" + nome.substr(0, 80) + "\"");
+        if (exigida && std::strcmp(exigida->nome, info->nome) != 0)
+            Falha("classe", "the document holds a " + nome + ", not a " + exigida->nome);
+        return *info;
+    }
+
+    // The contents of a string token, read in place unless it holds escapes. A control
+    // character, which JSON does not allow inside a string, stops reading.
+    std::string_view Conteudo(const char* p, bool& escapes) {
+        escapes = false;
+        const char* q = p;
+        for (; *q != '"'; ++q) {
+            if (static_cast<unsigned char>(*q) < 0x20) throw Recusado{simdjson::UNESCAPED_CHARS, m_Caminho};
+            if (*q == '\\') {
+                escapes = true;
+                ++q;
+            }
+        }
+        return {p, static_cast<std::size_t>(q - p)};
+    }
+    std::string_view Cadeia(od::value& v) {
+        bool escapes = false;
+        const std::string_view bruto = Conteudo(v.raw_json_token().data() + 1, escapes);
+        return escapes ? Obter(v.get_string()) : bruto;
+    }
+    // A key of the document's own object: the path becomes it; true when it is `nome`. A key
+    // other than "classe" and "registro" is refused.
+    bool Chave(od::field& c, std::string_view nome) {
+        m_Caminho = std::string(Chave(c));
+        if (m_Caminho != "classe" && m_Caminho != "registro")
+            Falha(m_Caminho, "unknown key (a document has \"classe\" and \"registro\")");
+        return m_Caminho == nome;
+    }
+    std::string_view Chave(od::field& c) {
+        bool escapes = false;
+        const std::string_view bruto = Conteudo(c.key().raw(), escapes);
+        return escapes ? Obter(c.unescaped_key()) : bruto;
+    }
+
+    // ---- Records and children ----
+
+    const Membros& MembrosDe(const InfoClasse* info, TabelaCampos campos) {
+        auto& m = m_Membros[campos.data()];
+        if (!m) {
+            m = std::make_unique<Membros>();
+            Percorrer(info, campos, nullptr, *m);
+            m->Concluir();
+        }
+        return *m;
+    }
+
+    // Fills the zeroed record `reg` from object v, at the path m_Caminho.
+    void Registro(const InfoClasse* info, TabelaCampos campos, od::value v, unsigned char* reg) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo != od::json_type::object) Falha(m_Caminho, std::string("expected an object, got ") + NomeDoTipo(tipo));
+        const Membros& m = MembrosDe(info, campos);
+        std::vector<bool> vistos(2 * m.membros.size());
+        const std::size_t aqui = m_Caminho.size();
+        for (auto membro : Obter(v.get_object())) {
+            od::field campo = Obter(std::move(membro));
+            const std::string_view chave = Chave(campo);
+            m_Caminho.resize(aqui);
+            m_Caminho += '.';
+            m_Caminho += chave;
+            const auto achado = m.porNome.find(chave);
+            if (achado == m.porNome.end()) Falha(m_Caminho, std::string("unknown field of ") + (info ? info->nome : "this record"));
+            const auto [indice, peloFilho] = achado->second;
+            if (vistos[2 * indice + peloFilho]) Falha(m_Caminho, "duplicate key");
+            vistos[2 * indice + peloFilho] = true;
+            const Membro& x = m.membros[indice];
+            if (peloFilho) {
+                Filho(*x.infoFilho, campo.value(), reg);
+                continue;
+            }
+            unsigned char* p = reg + x.campo->deslocamento;
+            switch (x.tipo) {
+                case TipoParada::Quantidade:
+                    Falha(m_Caminho, "is the count of list \"" + NomeDoFilho(*info, *x.infoFilho) + "\"; give the list itself");
+                case TipoParada::Filho:
+                case TipoParada::Ponteiro: Falha(m_Caminho, "is a pointer field with no child behind it");
+                case TipoParada::Registro:
+                    Registro(x.classe, x.classe ? x.classe->campos() : x.campo->sub(), campo.value(), p);
+                    break;
+                case TipoParada::Valor: Valor(*x.campo, campo.value(), p); break;
+            }
+        }
+        m_Caminho.resize(aqui);
+    }
+
+    void Filho(const InfoFilho& f, od::value v, unsigned char* reg) {
         const InfoClasse* classe = f.classe ? f.classe() : nullptr;
+        const od::json_type tipo = Tipo(v);
         if (f.tipo == TipoFilho::Unico) {
-            if (v.is_null()) return;
-            if (!v.is_object()) Falha(caminho, std::string("expected an object or null, got ") + v.type_name());
+            if (tipo == od::json_type::null) return;
+            if (tipo != od::json_type::object)
+                Falha(m_Caminho, std::string("expected an object or null, got ") + NomeDoTipo(tipo));
             unsigned char* bloco = m_Arvore.Bloco(f.tamanhoRegistro);
-            Registro(classe, classe->campos(), v, bloco, caminho);
+            Registro(classe, classe->campos(), v, bloco);
             Gravar(reg + f.ponteiro, bloco);
             return;
         }
-        if (!v.is_array()) Falha(caminho, std::string("expected an array, got ") + v.type_name());
-        if (v.size() > 0xFFFFFFFFu) Falha(caminho, "more elements than a 32-bit count holds");
-        if (v.empty()) return;
-        unsigned char* bloco = m_Arvore.Bloco(v.size() * f.tamanhoRegistro);
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            const std::string aqui = caminho + "[" + std::to_string(i) + "]";
-            unsigned char* e = bloco + i * f.tamanhoRegistro;
-            if (classe) Registro(classe, classe->campos(), v[i], e, aqui);
-            else Gravar(e, static_cast<std::uint32_t>(Inteiro(v[i], 0, 0xFFFFFFFFll, aqui)));
+        if (tipo != od::json_type::array) Falha(m_Caminho, std::string("expected an array, got ") + NomeDoTipo(tipo));
+        od::array elementos = Obter(v.get_array());
+        const std::size_t n = Obter(elementos.count_elements());
+        if (n > 0xFFFFFFFFu) Falha(m_Caminho, "more elements than a 32-bit count holds");
+        if (n == 0) return;
+        unsigned char* bloco = m_Arvore.Bloco(n * f.tamanhoRegistro);
+        const std::size_t aqui = m_Caminho.size();
+        std::size_t i = 0;
+        for (auto elemento : elementos) {
+            m_Caminho.resize(aqui);
+            m_Caminho += '[' + std::to_string(i) + ']';
+            od::value e = Obter(std::move(elemento));
+            unsigned char* destino = bloco + i * f.tamanhoRegistro;
+            if (classe) Registro(classe, classe->campos(), e, destino);
+            else Gravar(destino, static_cast<std::uint32_t>(Inteiro(e, 0, 0xFFFFFFFFll)));
+            ++i;
         }
-        Gravar(reg + f.quantidade, static_cast<std::uint32_t>(v.size()));
+        m_Caminho.resize(aqui);
+        Gravar(reg + f.quantidade, static_cast<std::uint32_t>(n));
         Gravar(reg + f.ponteiro, bloco);
     }
 
-    // A value by its kind's shape.
-    static void Valor(const CampoInfo& c, const Json& v, unsigned char* p, const std::string& caminho) {
-        const LeituraDoCampo& l = LeituraDe(c.tipo);
-        switch (l.forma) {
-            case FormaValor::Inteiro: return l.gravar(Inteiro(v, l.minimo, l.maximo, caminho), p);
-            case FormaValor::Decimal:
-                if (!v.is_string())
-                    Falha(caminho, std::string("expected a decimal string like \"") + l.exemplo + "\", got " + v.type_name());
-                return l.gravar(DeTexto(l, v.get_ref<const std::string&>(), caminho), p);
-            case FormaValor::Datado: {
-                auto bruto = [&l](const Json& x, const std::string& w) -> std::int64_t {
-                    if (!l.brutoEmTexto) return Inteiro(x, l.minimo, l.maximo, w);
-                    if (!x.is_string()) Falha(w, std::string("expected a hex string like \"") + l.exemploBruto + "\"");
-                    return DeTexto(l, x.get_ref<const std::string&>(), w);
-                };
-                return l.gravar(LerDatado(v, l.exemplo, caminho, bruto, l.deData), p);
-            }
-            case FormaValor::Texto: return Texto(c, v, p, caminho);
-            case FormaValor::Bytes: return LerHex(v, p, c.largura, caminho);
-            case FormaValor::Endereco: break;  // a pointer: the walk has said what it is
-        }
-        Falha(caminho, "cannot be given a value");
+    template <class T>
+    static void Gravar(unsigned char* p, T v) {
+        std::memcpy(p, &v, sizeof v);
     }
 
-    static std::int64_t DeTexto(const LeituraDoCampo& l, const std::string& s, const std::string& caminho) {
+    // ---- Values ----
+
+    // A whole number within [minimo, maximo]. A number with a fraction or an exponent, or beyond
+    // 64 bits, is no integer: the reference parser reads it as a floating-point number.
+    std::int64_t Inteiro(od::value& v, std::int64_t minimo, std::int64_t maximo) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo != od::json_type::number) Falha(m_Caminho, std::string("expected an integer, got ") + NomeDoTipo(tipo));
+        od::number_type numero{};
+        std::int64_t x = 0;
+        std::uint64_t u = 0;
+        if (v.get_number_type().get(numero) == simdjson::SUCCESS) {
+            if (numero == od::number_type::signed_integer && v.get_int64().get(x) == simdjson::SUCCESS) {
+                if (x < minimo || x > maximo) ForaDoIntervalo(std::to_string(x), minimo, maximo);
+                return x;
+            }
+            if (numero == od::number_type::unsigned_integer && v.get_uint64().get(u) == simdjson::SUCCESS) {
+                if (u > static_cast<std::uint64_t>(maximo)) ForaDoIntervalo(std::to_string(u), minimo, maximo);
+                return static_cast<std::int64_t>(u);
+            }
+        }
+        Falha(m_Caminho, "expected an integer, got number");
+    }
+    [[noreturn]] void ForaDoIntervalo(const std::string& x, std::int64_t minimo, std::int64_t maximo) {
+        Falha(m_Caminho, x + " is out of range " + std::to_string(minimo) + ".." + std::to_string(maximo));
+    }
+
+    void LerHex(od::value& v, unsigned char* p, std::size_t n) {
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, "expected a string of " + std::to_string(2 * n) + " hex digits");
+        LerHex(Cadeia(v), p, n);
+    }
+    void LerHex(std::string_view s, unsigned char* p, std::size_t n) {
+        if (s.size() != 2 * n)
+            Falha(m_Caminho, "expected " + std::to_string(2 * n) + " hex digits, got " + std::to_string(s.size()));
+        if (!formato::LerHex(s, p, n)) Falha(m_Caminho, "\"" + std::string(s) + "\" is not hex");
+    }
+
+    std::int64_t DeTexto(const LeituraDoCampo& l, std::string_view s) {
         try {
             return l.deTexto(s);
         } catch (const std::invalid_argument& e) {
-            Falha(caminho, e.what());
+            Falha(m_Caminho, e.what());
         }
     }
 
-    static void Texto(const CampoInfo& c, const Json& v, unsigned char* p, const std::string& caminho) {
+    // A dated value's raw part: a number, or a hex text where a number would lose bits.
+    std::int64_t Bruto(const LeituraDoCampo& l, od::value& v, std::string* escrito) {
+        if (!l.brutoEmTexto) {
+            const std::int64_t x = Inteiro(v, l.minimo, l.maximo);
+            if (escrito) *escrito = std::to_string(x);
+            return x;
+        }
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, std::string("expected a hex string like \"") + l.exemploBruto + "\"");
+        const std::string_view s = Cadeia(v);
+        const std::int64_t x = DeTexto(l, s);
+        if (escrito) *escrito = "\"" + std::string(s) + "\"";
+        return x;
+    }
+    // Its date part, a text.
+    std::int64_t Data(const LeituraDoCampo& l, od::value& v, std::string* escrito) {
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, std::string("expected a date text like \"") + l.exemplo + "\"");
+        const std::string_view s = Cadeia(v);
+        std::int64_t r = 0;
+        if (!l.deData(s, r))
+            Falha(m_Caminho, "\"" + std::string(s.substr(0, 40)) + "\" is not a valid date like \"" + l.exemplo + "\"");
+        if (escrito) *escrito = "\"" + std::string(s) + "\"";
+        return r;
+    }
+
+    // A dated value: {"valor": raw, "data": text} as written, or either part alone. When both
+    // are given they must agree.
+    std::int64_t Datado(const LeituraDoCampo& l, od::value& v) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo == od::json_type::string) return Data(l, v, nullptr);
+        if (tipo != od::json_type::object) return Bruto(l, v, nullptr);
+        Parte valor, data;
+        const std::size_t aqui = m_Caminho.size();
+        for (auto membro : Obter(v.get_object())) {
+            od::field campo = Obter(std::move(membro));
+            const std::string_view chave = Chave(campo);
+            m_Caminho.resize(aqui);
+            m_Caminho += '.';
+            m_Caminho += chave;
+            Parte* parte = chave == "valor" ? &valor : chave == "data" ? &data : nullptr;
+            if (!parte) Falha(m_Caminho, "unknown key (a date has \"valor\" and \"data\")");
+            if (parte->dada) Falha(m_Caminho, "duplicate key");
+            parte->dada = true;
+            od::value x = campo.value();
+            parte->valor = parte == &valor ? Bruto(l, x, &parte->escrito) : Data(l, x, &parte->escrito);
+        }
+        m_Caminho.resize(aqui);
+        if (!valor.dada && !data.dada) Falha(m_Caminho, "a date needs \"valor\" or \"data\"");
+        if (!data.dada) return valor.valor;
+        if (valor.dada && valor.valor != data.valor)
+            Falha(m_Caminho, "\"valor\" " + valor.escrito + " and \"data\" " + data.escrito + " disagree");
+        return data.valor;
+    }
+
+    // A value by its kind's shape.
+    void Valor(const CampoInfo& c, od::value v, unsigned char* p) {
+        const LeituraDoCampo& l = LeituraDe(c.tipo);
+        switch (l.forma) {
+            case FormaValor::Inteiro: return l.gravar(Inteiro(v, l.minimo, l.maximo), p);
+            case FormaValor::Decimal: {
+                const od::json_type tipo = Tipo(v);
+                if (tipo != od::json_type::string)
+                    Falha(m_Caminho, std::string("expected a decimal string like \"") + l.exemplo + "\", got " + NomeDoTipo(tipo));
+                return l.gravar(DeTexto(l, Cadeia(v)), p);
+            }
+            case FormaValor::Datado: return l.gravar(Datado(l, v), p);
+            case FormaValor::Texto: return Texto(c, v, p);
+            case FormaValor::Bytes: return LerHex(v, p, c.largura);
+            case FormaValor::Endereco: break;  // a pointer: the walk has said what it is
+        }
+        Falha(m_Caminho, "cannot be given a value");
+    }
+
+    void Texto(const CampoInfo& c, od::value& v, unsigned char* p) {
         const std::size_t maximo = c.largura - 1;
-        if (v.is_object()) {
-            for (const auto& [chave, _] : v.items())
-                if (chave != "texto" && chave != "bytes")
-                    Falha(caminho + "." + chave, "unknown key (a text has \"texto\" and \"bytes\")");
-            const auto bytes = v.find("bytes"), texto = v.find("texto");
-            if (bytes == v.end()) Falha(caminho, "the object form of a text needs \"bytes\"");
-            LerHex(*bytes, p, c.largura, caminho + ".bytes");
-            if (p[maximo] != 0) Falha(caminho + ".bytes", "the last byte of a text field must be zero");
-            if (texto != v.end()) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo == od::json_type::object) {
+            Parte texto, bytes;
+            const std::size_t aqui = m_Caminho.size();
+            for (auto membro : Obter(v.get_object())) {
+                od::field campo = Obter(std::move(membro));
+                const std::string_view chave = Chave(campo);
+                m_Caminho.resize(aqui);
+                m_Caminho += '.';
+                m_Caminho += chave;
+                Parte* parte = chave == "texto" ? &texto : chave == "bytes" ? &bytes : nullptr;
+                if (!parte) Falha(m_Caminho, "unknown key (a text has \"texto\" and \"bytes\")");
+                if (parte->dada) Falha(m_Caminho, "duplicate key");
+                parte->dada = true;
+                od::value x = campo.value();
+                parte->tipo = Tipo(x);
+                if (parte->tipo == od::json_type::string) parte->texto = Cadeia(x);
+            }
+            m_Caminho.resize(aqui);
+            if (!bytes.dada) Falha(m_Caminho, "the object form of a text needs \"bytes\"");
+            m_Caminho += ".bytes";
+            if (bytes.tipo != od::json_type::string)
+                Falha(m_Caminho, "expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+            LerHex(bytes.texto, p, c.largura);
+            if (p[maximo] != 0) Falha(m_Caminho, "the last byte of a text field must be zero");
+            m_Caminho.resize(aqui);
+            if (texto.dada) {
                 std::string lido;
-                formato::AnexarTextoUtf8(lido, p, std::strlen(reinterpret_cast<const char*>(p)));
-                if (!texto->is_string() || texto->get_ref<const std::string&>() != lido)
-                    Falha(caminho, "\"texto\" and \"bytes\" disagree");
+                formato::AnexarTextoUtf8(lido, p, std::strlen(reinterpret_cast<const char*>(p)), m_Pagina);
+                if (texto.tipo != od::json_type::string || texto.texto != lido)
+                    Falha(m_Caminho, "\"texto\" and \"bytes\" disagree");
             }
             return;
         }
-        if (!v.is_string()) Falha(caminho, std::string("expected a string, got ") + v.type_name());
-        if (const std::string porque = formato::GravarTextoUtf8(v.get_ref<const std::string&>(), p, maximo); !porque.empty())
-            Falha(caminho, porque);
+        if (tipo != od::json_type::string) Falha(m_Caminho, std::string("expected a string, got ") + NomeDoTipo(tipo));
+        if (const std::string porque = formato::GravarTextoUtf8(Cadeia(v), p, maximo, m_Pagina); !porque.empty())
+            Falha(m_Caminho, porque);
     }
 
     Arvore& m_Arvore;
+    int m_Pagina;
+    std::string m_Caminho;  // of the value being read
+    std::unordered_map<const CampoInfo*, std::unique_ptr<Membros>> m_Membros;
 };
 
-const InfoClasse& ClasseDoDocumento(const Json& documento, const InfoClasse* exigida) {
-    const auto classe = documento.find("classe");
-    if (classe == documento.end()) Falha("classe", "missing (a document has \"classe\" and \"registro\")");
-    if (!classe->is_string()) Falha("classe", std::string("expected a class name, got ") + classe->type_name());
-    const auto& nome = classe->get_ref<const std::string&>();
-    const InfoClasse* info = ClassePorNome(nome);
-    if (!info) Falha("classe", "unknown class \"" + nome.substr(0, 80) + "\"");
-    if (exigida && std::strcmp(exigida->nome, info->nome) != 0)
-        Falha("classe", "the document holds a " + nome + ", not a " + exigida->nome);
-    return *info;
+// The fast reader's refusal, unless the reference parser finds the document not well formed.
+[[noreturn]] void Explicar(std::string_view texto, bool sozinho, const Recusado& r) {
+    VerificarSintaxe(texto, sozinho);
+    Falha(r.caminho, simdjson::error_message(r.erro));
 }
+
+// Runs `ler` on the document `texto` (see VerificarSintaxe); a refusal leaves as an ErroJson,
+// the reference parser's when it finds the document not well formed.
+template <class F>
+void Explicado(std::string_view texto, bool sozinho, F&& ler) {
+    try {
+        ler();
+    } catch (const Recusado& r) {
+        Explicar(texto, sozinho, r);
+    } catch (const ErroJson&) {
+        VerificarSintaxe(texto, sozinho);
+        throw;
+    }
+}
+
+// A UTF-8 byte-order mark at the start is no part of the text.
+std::size_t Marca(std::string_view texto) { return texto.starts_with("\xEF\xBB\xBF") ? 3 : 0; }
 
 }  // namespace
 
-void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arvore) {
-    const Json documento = Analisar(texto);
-    if (!documento.is_object()) Falha("(document)", std::string("expected an object, got ") + documento.type_name());
-    for (const auto& [chave, _] : documento.items())
-        if (chave != "classe" && chave != "registro")
-            Falha(chave, "unknown key (a document has \"classe\" and \"registro\")");
-    const InfoClasse& info = ClasseDoDocumento(documento, exigida);
-    const auto registro = documento.find("registro");
-    if (registro == documento.end()) Falha("registro", "missing (a document has \"classe\" and \"registro\")");
-    arvore.info = &info;
-    arvore.raiz = arvore.Bloco(info.tamanhoRegistro);
-    Montador(arvore).Registro(&info, info.campos(), *registro, arvore.raiz, "registro");
+void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arvore, int pagina) {
+    const simdjson::padded_string documento(texto.substr(Marca(texto)));
+    od::parser parser;
+    Explicado(texto, true, [&] {
+        od::document d;
+        if (const simdjson::error_code e = parser.iterate(documento).get(d)) throw Recusado{e, "(document)"};
+        Leitor(arvore, pagina).Ler(d, exigida, true);
+    });
+}
+
+std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pagina,
+                          const std::function<void(Arvore&)>& cada) {
+    // The parser reads a little past the end: room is made in place, zeroed, not a copy.
+    const std::size_t n = texto.size(), marca = Marca(texto);
+    texto.resize(n + simdjson::SIMDJSON_PADDING);
+    texto.resize(n);
+    const std::string_view todo(texto);
+    od::parser parser;
+    od::document_stream documentos;
+    std::size_t lidos = 0, inicio = marca;
+    // The document that starts at `inicio`, counted from 1: refused with its number from the second on.
+    auto numerado = [&](const ErroJson& e) {
+        if (lidos == 0) throw;
+        const std::string motivo = std::string(e.what()).substr(e.Caminho().size() + 2);
+        throw ErroJson("document " + std::to_string(lidos + 1) + ": " + e.Caminho(), motivo);
+    };
+    try {
+        Explicado(todo.substr(marca), false, [&] {
+            if (const simdjson::error_code e =
+                    parser.iterate_many(texto.data() + marca, n - marca, std::max<std::size_t>(n - marca, 1 << 20)).get(documentos))
+                throw Recusado{e, "(document)"};
+        });
+        for (auto it = documentos.begin(); it != documentos.end(); ++it) {
+            inicio = marca + it.current_index();
+            Explicado(todo.substr(inicio), false, [&] {
+                od::document_reference d;
+                if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};
+                Arvore arvore;
+                Leitor(arvore, pagina).Ler(d, exigida, false);
+                cada(arvore);
+            });
+            ++lidos;
+        }
+        // Nothing read: the reference parser says why (white space only).
+        if (lidos == 0) Explicar(todo.substr(marca), true, Recusado{simdjson::EMPTY, "(document)"});
+    } catch (const ErroJson& e) {
+        numerado(e);
+    }
+    return lidos;
 }
 
 }  // namespace NXDadosGC::json

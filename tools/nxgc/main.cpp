@@ -4,7 +4,7 @@
 //   nxgc layout <Class> [--json]               one record, byte by byte
 //   nxgc schema [--json|--markdown]            every record, for programs or as docs/REFERENCIA.md
 //   nxgc dump <file> [-o <file>]               packed trees as JSON
-//   nxgc pack [<Class>] <json-file> -o <file>  JSON back to a packed tree
+//   nxgc pack [<Class>] <json-file> -o <file>  JSON documents back to packed trees
 //   nxgc template <Class> [-o <file>]          a JSON document to fill in, for pack
 //   nxgc demo                                  a production cost and an allocation matrix, out and back
 //
@@ -102,7 +102,8 @@ std::string LerEntrada(const std::string& caminho) {
     if (!f) throw ErroArquivo("read", caminho, errno, false);
     std::string dados;
     struct stat info {};
-    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode)) dados.reserve(static_cast<std::size_t>(info.st_size));
+    // Room for the JSON reader's look past the end, so that the text is not copied to make it.
+    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode)) dados.reserve(static_cast<std::size_t>(info.st_size) + 64);
     char bloco[1 << 16];
     std::size_t n = 0;
     while ((n = std::fread(bloco, 1, sizeof bloco, f)) > 0) dados.append(bloco, n);
@@ -150,13 +151,13 @@ void Schema(bool json, bool markdown) {
 }
 
 // Each packed tree of the file or stream, one document after another, read one tree at a time.
-void Dump(const std::string& arquivo, const std::string& destino) {
+void Dump(const std::string& arquivo, const std::string& destino, const NXDadosGC::OpcoesJson& opcoes) {
     std::optional<NXDadosGC::LeitorPacotes> leitor;
     if (arquivo == "-") leitor.emplace(0, Nome(arquivo));
     else leitor.emplace(std::filesystem::path(arquivo));
     Saida saida(destino);
     try {
-        while (leitor->Proximo()) NXDadosGC::ParaJson(leitor->Verificar(), *saida);
+        while (leitor->Proximo()) NXDadosGC::ParaJson(leitor->Verificar(), *saida, opcoes);
     } catch (const NXDadosGC::ErroEmpacotamento& e) {
         const auto inicio = leitor->Pacote();
         if (leitor->Lidos() == 0 && e.Deslocamento() == 0 &&
@@ -168,21 +169,23 @@ void Dump(const std::string& arquivo, const std::string& destino) {
     saida.Fechar();
 }
 
-void Pack(const std::string& nomeClasse, const std::string& arquivo, const std::string& destino) {
+// Each JSON document of the file, one after another, as a packed tree, written as it is read.
+void Pack(const std::string& nomeClasse, const std::string& arquivo, const std::string& destino,
+          const NXDadosGC::OpcoesJson& opcoes) {
     const NXDadosGC::InfoClasse* classe = nomeClasse.empty() ? nullptr : &Classe(nomeClasse);
-    const std::string documento = LerEntrada(arquivo);
-    if (PareceArvore(documento))
+    std::string documentos = LerEntrada(arquivo);
+    if (PareceArvore(documentos))
         throw std::runtime_error(Nome(arquivo) + ": this is a packed tree, not JSON (nxgc dump prints it as JSON)");
-    std::vector<std::byte> pacote;
+    Saida saida(destino);
     try {
-        pacote = NXDadosGC::PacoteDeJson(documento, classe);
+        NXDadosGC::PacotesDeJson(std::move(documentos), [&](std::span<const std::byte> pacote) {
+            (*saida).write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
+        }, classe, opcoes);
     } catch (const NXDadosGC::ErroJson& e) {
         throw std::runtime_error(Nome(arquivo) + ": " + e.what());
     } catch (const NXDadosGC::ErroEmpacotamento& e) {
         throw std::runtime_error(Nome(arquivo) + ": " + e.what());
     }
-    Saida saida(destino);
-    (*saida).write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
     saida.Fechar();
 }
 
@@ -214,12 +217,18 @@ int Executar(CLI::App& app, int argc, char** argv) {
     dump->add_option("file", arquivo, "A packed record tree, or several one after another (- for standard input)")
         ->required();
     dump->add_option("-o,--output", saida, "Where to write the JSON (default: standard output)");
+    NXDadosGC::OpcoesJson opcoes{1252};
+    const auto paginas = CLI::IsMember({1252, 932, 936, 949, 950});
+    const char* ajudaPagina = "The code page of the records' texts: 1252 (the default), 932, 936, 949 or 950";
+    dump->add_option("--code-page", opcoes.pagina, ajudaPagina)->check(paginas);
 
-    auto* pack = app.add_subcommand("pack", "Turn JSON (as dump prints it) into a packed record tree.");
+    auto* pack = app.add_subcommand("pack", "Turn JSON documents (as dump prints them) into packed record trees.");
     std::string arquivoJson;
     pack->add_option("class", classe, "The class the document must hold (by default the one it names)");
-    pack->add_option("json-file", arquivoJson, "The JSON document, required (- for standard input)");
-    pack->add_option("-o,--output", saida, "Where to write the packed tree (- for standard output)")->required();
+    pack->add_option("json-file", arquivoJson,
+                     "The JSON document, or several one after another, required (- for standard input)");
+    pack->add_option("-o,--output", saida, "Where to write the packed trees (- for standard output)")->required();
+    pack->add_option("--code-page", opcoes.pagina, ajudaPagina)->check(paginas);
 
     auto* modelo = app.add_subcommand(
         "template", "A JSON document of the class with every field zero and one element in every list and holder.");
@@ -249,12 +258,12 @@ int Executar(CLI::App& app, int argc, char** argv) {
     if (*classes) Classes(json);
     else if (*layout) Layout(classe, json);
     else if (*schema) Schema(json, markdown);
-    else if (*dump) Dump(arquivo, saida);
+    else if (*dump) Dump(arquivo, saida, opcoes);
     else if (*pack) {
         // One positional is the file; two are the class and the file.
         if (arquivoJson.empty()) std::swap(classe, arquivoJson);
         if (arquivoJson.empty()) throw ErroUso("json-file is required (nxgc pack --help)");
-        Pack(classe, arquivoJson, saida);
+        Pack(classe, arquivoJson, saida, opcoes);
     }
     else if (*modelo) Template(classe, saida);
     else if (*demo) return nxgc::Demo(std::cout, std::cerr) ? 0 : kRecusado;

@@ -3,8 +3,10 @@
 #define NXLDADOSGC_JSON_JSON_H
 
 #include <cstddef>      // std::byte
+#include <functional>   // std::function
 #include <iosfwd>       // std::ostream
 #include <memory>       // std::unique_ptr
+#include <span>         // std::span
 #include <stdexcept>    // std::runtime_error, std::invalid_argument
 #include <string>       // std::string
 #include <string_view>  // std::string_view
@@ -48,22 +50,33 @@ private:
     std::string m_Caminho;
 };
 
+// How texts are read and written: the records hold them as bytes of a code page
+// (platform/Utf8.h), the documents as UTF-8. A text whose bytes its characters alone would not
+// give back (bytes after its end, bytes that are no character of the page, one of two sequences
+// of one character) is written in an object form that carries the bytes too (docs/JSON.md).
+struct OpcoesJson {
+    int pagina = 0;  // 1252, 932, 936, 949 or 950; 0 is the process's (_getmbcp(), 1252 unless set)
+};
+
 // ---- Writing --------------------------------------------------------------------------------
 
 // The document of an object of any class in Classes(). Throws std::invalid_argument for an
 // object of another class, or one whose record holds a text field without its terminating zero
 // (only CopiarDe of a malformed record puts one there); std::bad_alloc.
 NXLDADOSGC_JSON_API std::string ParaJson(const TNXBaseParaDados& objeto);
+NXLDADOSGC_JSON_API std::string ParaJson(const TNXBaseParaDados& objeto, const OpcoesJson& opcoes);
 
 // The same, written to `saida` as it is produced. Writing stops at the first failure of the
 // stream, which is not an exception here: check the stream afterwards. After an exception the
 // stream may hold the start of the document.
 NXLDADOSGC_JSON_API void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida);
+NXLDADOSGC_JSON_API void ParaJson(const TNXBaseParaDados& objeto, std::ostream& saida, const OpcoesJson& opcoes);
 
 // The document of a verified packed tree, written to `saida` as it is produced: memory stays
 // that of the tree, whatever the size of the text. What `nxgc dump` prints. Throws
 // std::bad_alloc; a failing stream as above.
 NXLDADOSGC_JSON_API void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida);
+NXLDADOSGC_JSON_API void ParaJson(const ArvoreVerificada& arvore, std::ostream& saida, const OpcoesJson& opcoes);
 
 // A document for `classe` with every field zero and one element in every list and holder, down
 // to every level: a skeleton to fill in, which the readers below accept as it stands.
@@ -73,24 +86,38 @@ NXLDADOSGC_JSON_API std::string ModeloJson(const InfoClasse& classe);
 
 // A new object of the class the document names. Throws ErroJson, std::bad_alloc.
 NXLDADOSGC_JSON_API std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento);
+NXLDADOSGC_JSON_API std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const OpcoesJson& opcoes);
 
 // The same when the document must hold `classe`: ErroJson at "classe" when it names another.
 NXLDADOSGC_JSON_API std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const InfoClasse& classe);
+NXLDADOSGC_JSON_API std::unique_ptr<TNXBaseParaDados> DeJson(std::string_view documento, const InfoClasse& classe,
+                                                            const OpcoesJson& opcoes);
 
 // The same for a class known at compile time: DeJson<CNXDadosGC_CentroCustos>(texto).
 template <class T>
-std::unique_ptr<T> DeJson(std::string_view documento) {
+std::unique_ptr<T> DeJson(std::string_view documento, const OpcoesJson& opcoes = {}) {
     static_assert(std::is_base_of_v<TNXBaseParaDados, T>, "DeJson<T> reads data classes");
     const InfoClasse* info = ClassePorNome(T::GetThisClass()->m_lpszClassName);
     if (!info) throw std::invalid_argument(std::string("not a data class of this library: ") +
                                            T::GetThisClass()->m_lpszClassName);
-    return std::unique_ptr<T>(static_cast<T*>(DeJson(documento, *info).release()));
+    return std::unique_ptr<T>(static_cast<T*>(DeJson(documento, *info, opcoes).release()));
 }
 
 // The packed tree the document describes, without building an object: what `nxgc pack` writes.
 // With `classe`, the document must hold that class. Throws ErroJson, std::bad_alloc, and what
 // EmpacotarRegistro raises for a tree it refuses to pack.
 NXLDADOSGC_JSON_API std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse* classe = nullptr);
+NXLDADOSGC_JSON_API std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse* classe,
+                                                        const OpcoesJson& opcoes);
+
+// The packed trees of the documents one after another in `documentos` (white space between
+// them, as `nxgc dump` prints several trees), each handed to `receber` as soon as it is read;
+// returns how many. The text is taken over and read in place, so memory stays about that of the
+// text and of one tree. A refused document stops the reading; from the second document on, the
+// ErroJson's path starts with its number, "document 2: registro.Codigo". Throws as PacoteDeJson.
+NXLDADOSGC_JSON_API std::size_t PacotesDeJson(std::string documentos,
+                                              const std::function<void(std::span<const std::byte>)>& receber,
+                                              const InfoClasse* classe = nullptr, const OpcoesJson& opcoes = {});
 
 }  // namespace NXDadosGC
 
