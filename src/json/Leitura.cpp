@@ -178,7 +178,7 @@ void Gravar(unsigned char* p, T v) {
 struct Membro {
     const CampoInfo* campo;
     TipoParada tipo;
-    std::string filho;             // Filho: the name of the list or holder
+    std::string_view filho;        // Filho: the name of the list or holder
     const InfoFilho* infoFilho;    // Quantidade, Filho: the list or holder
     const InfoClasse* classe;      // Registro: the member key's class, or null
 };
@@ -189,7 +189,7 @@ public:
     std::vector<Membro> membros;
 
     bool Campo(const Parada& p) override {
-        membros.push_back({&p.campo, p.tipo, p.tipo == TipoParada::Filho ? std::string(p.nome) : std::string(),
+        membros.push_back({&p.campo, p.tipo, p.tipo == TipoParada::Filho ? p.nome : "",
                            p.filho, p.classe});
         return false;
     }
