@@ -8,7 +8,6 @@
 // in the document's order and with the messages and paths they have always had; in a document it
 // finds well formed, the first value refused is the error.
 #include <cstring>  // std::memcpy, std::strcmp, std::strlen
-#include <deque>
 #include <functional>
 #include <memory>
 #include <set>
@@ -153,20 +152,16 @@ public:
     bool Campo(const Parada& p) override {
         membros.push_back({&p.campo, p.tipo, p.filho, p.classe});
         porNome.insert_or_assign(std::string_view(p.campo.nome), Chave{membros.size() - 1, false});
-        if (p.tipo == TipoParada::Filho) m_Filhos.push_back({std::string(p.nome), membros.size() - 1});
+        if (p.tipo == TipoParada::Filho) m_Filhos.emplace_back(p.nome, membros.size() - 1);
         return false;
     }
     // A list or holder by its own name comes before a field of the same name.
     void Concluir() {
-        for (const auto& [nome, i] : m_Filhos) porNome.insert_or_assign(std::string_view(nome), Chave{i, true});
+        for (const auto& [nome, i] : m_Filhos) porNome.insert_or_assign(nome, Chave{i, true});
     }
 
 private:
-    struct NomeDeFilho {
-        std::string nome;  // porNome's key, kept here
-        std::size_t membro;
-    };
-    std::deque<NomeDeFilho> m_Filhos;
+    std::vector<std::pair<std::string_view, std::size_t>> m_Filhos;  // names in the field tables
 };
 
 // The parts of a document's object that must be read together: a date's or a text's.

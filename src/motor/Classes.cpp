@@ -2,6 +2,7 @@
 #include "NXLDadosGC/motor/Classes.h"
 
 #include <algorithm>  // std::lower_bound
+#include <cstring>    // std::strcmp
 
 std::span<const NXDadosGC::InfoClasse* const> NXDadosGC::Classes() { return detail::ClassesRegistradas(); }
 
@@ -31,12 +32,14 @@ const char* NXDadosGC::NomeDoCampoEm(TabelaCampos campos, std::size_t desloc) {
     return "?";
 }
 
-std::string NXDadosGC::NomeDoFilho(const InfoClasse& info, const InfoFilho& filho) {
-    const std::string campo = NomeDoCampoEm(info.campos(), filho.ponteiro);
-    if (filho.tipo == TipoFilho::Membro || campo.size() < 2 || campo[0] != 'p' || campo[1] < 'A' || campo[1] > 'Z')
-        return campo;
-    const std::string nome = campo.substr(1);
+const char* NXDadosGC::NomeDoFilhoNaTabela(const InfoClasse& info, const InfoFilho& filho) {
+    const char* campo = NomeDoCampoEm(info.campos(), filho.ponteiro);
+    if (filho.tipo == TipoFilho::Membro || campo[0] != 'p' || campo[1] < 'A' || campo[1] > 'Z') return campo;
     for (const CampoInfo& c : info.campos())
-        if (nome == c.nome) return campo;  // the short name is taken by a field: keep the long one
-    return nome;
+        if (std::strcmp(campo + 1, c.nome) == 0) return campo;  // the short name is taken by a field: keep the long one
+    return campo + 1;
+}
+
+std::string NXDadosGC::NomeDoFilho(const InfoClasse& info, const InfoFilho& filho) {
+    return NomeDoFilhoNaTabela(info, filho);
 }

@@ -1,9 +1,8 @@
 #include "NXLDadosGC/motor/Travessia.h"
 
 #include <cstring>  // std::memcpy
-#include <string>   // std::string
 
-#include "NXLDadosGC/motor/Classes.h"  // FilhoEm, ListaComQuantidadeEm, NomeDoFilho
+#include "NXLDadosGC/motor/Classes.h"  // FilhoEm, ListaComQuantidadeEm, NomeDoFilhoNaTabela
 
 namespace NXDadosGC {
 
@@ -40,9 +39,8 @@ void Registro(VisitanteRegistro& v, const InfoClasse* classe, TabelaCampos campo
                 continue;
             }
             const InfoFilho& f = *p.filho;
-            const std::string nome = NomeDoFilho(*classe, f);
             p.tipo = TipoParada::Filho;
-            p.nome = nome;
+            p.nome = NomeDoFilhoNaTabela(*classe, f);
             p.classe = f.classe ? f.classe() : nullptr;
             if (reg) {
                 p.bloco = Ler<const unsigned char*>(p.bytes);

@@ -6,14 +6,13 @@
 
 #include <cstddef>  // std::size_t
 #include <cstdint>  // std::uint64_t
-#include <cstring>  // std::memcpy
 #include <array>    // std::array
 #include <span>     // std::span
-#include <tuple>    // std::apply, std::tuple_size_v
+#include <tuple>    // std::apply
 #include <type_traits>  // std::conditional_t, std::is_const_v
 
-#include "NXLDadosGC/core/Empacotavel.h"  // MedidaPacote, SaidaPacote and the packed-form walks
-#include "NXLDadosGC/core/Filhos.h"  // FilhoLista, FilhoUnico, FilhoMembro
+#include "NXLDadosGC/core/Empacotavel.h"  // MedidaPacote, SaidaPacote, FontePacote and the packed-form walks
+#include "NXLDadosGC/core/Filhos.h"  // TipoFilho, ComFilhos, SlotDoFilho, DeslocamentoDe
 #include "NXLDadosGC/core/Layout.h"  // TabelaCampos, CamposDe, InfoRegistro, RegistroDe
 #include "NXLDadosGC/core/Liberacao.h"  // LiberarCopiarPara, LiberarCopiarParaPS
 #include "NXLDadosGC/core/TNXBase.h" // TNXBaseParaDados

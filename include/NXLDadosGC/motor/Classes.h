@@ -31,6 +31,9 @@ NXLDADOSGC_API const char* NomeDoCampoEm(TabelaCampos campos, std::size_t desloc
 // The name a child goes by in dumps, JSON and schemas: its pointer field without the leading
 // "p" (pConta -> Conta) unless a field already has that name; a member key by its field name.
 NXLDADOSGC_API std::string NomeDoFilho(const InfoClasse& info, const InfoFilho& filho);
+// The same name where it stands in the class's field table (the pointer field's name, or that
+// name past its "p"), so it lives as long as the table and costs no copy.
+NXLDADOSGC_API const char* NomeDoFilhoNaTabela(const InfoClasse& info, const InfoFilho& filho);
 
 }  // namespace NXDadosGC
 

@@ -3,8 +3,7 @@
 #ifndef NXLDADOSGC_MOTOR_TRAVESSIA_H
 #define NXLDADOSGC_MOTOR_TRAVESSIA_H
 
-#include <cstdint>      // std::uint32_t, std::uint8_t
-#include <string_view>  // std::string_view
+#include <cstdint>  // std::uint32_t, std::uint8_t
 
 #include "NXLDadosGC/core/Registro.h"  // InfoClasse, InfoFilho, TabelaCampos
 
@@ -33,8 +32,9 @@ enum class TipoParada : std::uint8_t {
 struct Parada {
     const CampoInfo& campo;
     TipoParada tipo;
-    // The name a document gives the stop: the field's, or for a child NomeDoFilho's.
-    std::string_view nome;
+    // The name a document gives the stop: the field's, or for a child NomeDoFilho's (a name of
+    // the field table: it lives as long as the table).
+    const char* nome;
     // The class of the record the field belongs to; null in a record of fields only.
     const InfoClasse* dono;
     // Quantidade and Filho: the list or holder. Registro: the member key, or null.
