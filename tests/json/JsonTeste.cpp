@@ -199,6 +199,44 @@ TEST(Json, DocumentosRecusadosComCaminho) {
 }
 
 // Memory running out anywhere in reading or writing is std::bad_alloc, and nothing leaks.
+// Texts under each code page: a field's bytes, the document's text for them (the object form
+// where the characters alone would not give the bytes back), and the way back to the same bytes.
+TEST(Json, TextosEmCadaPagina) {
+    using namespace std::string_literals;
+    const struct {
+        int pagina;
+        std::string bytes;  // of the field Codigo (10 bytes at most)
+        std::string json;   // its value in the document
+    } kCasos[]{
+        {1252, "A\xE7\x80\x81", R"("Aç€\u0081")"},
+        {932, "\x93\xFA\x96\x7B", R"("日本")"},
+        {936, "\xD6\xD0\x80", R"("中€")"},
+        {949, "\xC7\xD1", R"("한")"},
+        {950, "\xA4\xA4\xC6\xA1", "\"中\uf6b1\""s},
+        {932, "AB\x93", R"({"texto": "AB", "bytes": "4142930000000000000000"})"},  // a lead byte alone
+        {932, "\x87\x90", R"({"texto": "≒", "bytes": "8790000000000000000000"})"},    // ≒ is written 81E0
+    };
+    for (const auto& c : kCasos) {
+        SCOPED_TRACE(std::to_string(c.pagina) + " " + c.json);
+        _REG_GC_CENTRO_CUSTOSPS reg{};
+        std::memcpy(reg.Codigo, c.bytes.data(), c.bytes.size());
+        CNXDadosGC_CentroCustos centro;
+        centro.CopiarDe(&reg);
+        const NXDadosGC::OpcoesJson opcoes{c.pagina};
+        const std::string documento = NXDadosGC::ParaJson(centro, opcoes);
+        EXPECT_EQ(nlohmann::ordered_json::parse(documento)["registro"]["Codigo"], nlohmann::ordered_json::parse(c.json));
+        EXPECT_TRUE(*NXDadosGC::DeJson<CNXDadosGC_CentroCustos>(documento, opcoes) == centro);
+    }
+    // A character the chosen page lacks is refused with its path.
+    try {
+        NXDadosGC::DeJson<CNXDadosGC_CentroCustos>(R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Codigo": "€"}})",
+                                                   {932});
+        ADD_FAILURE() << "accepted";
+    } catch (const NXDadosGC::ErroJson& e) {
+        EXPECT_STREQ(e.what(), "registro.Codigo: character U+20AC has no code page 932 byte");
+    }
+}
+
 TEST(Json, FaltaDeMemoriaViraBadAlloc) {
     const std::string texto = NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CustoProducao"));
     const std::unique_ptr<TNXBaseParaDados> objeto = NXDadosGC::DeJson(texto);
