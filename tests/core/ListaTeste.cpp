@@ -8,6 +8,7 @@
 #include <malloc.h>  // malloc_usable_size
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include "ClassesTeste.h"
@@ -30,23 +31,37 @@ TEST(Lista, IndiceForaRecusadoSemMudarNada) {
     const CTeste_Dono& cd = d;
     const CTeste_Linha x = Linha(9, 9);
     using Op = std::function<void(INT_PTR)>;
-    const std::pair<const char*, Op> kOps[]{
-        {"Deletar", [&](INT_PTR i) { d.DeletarLinha(i); }},
-        {"Troca(i, 0)", [&](INT_PTR i) { d.TrocaLinha(i, 0); }},
-        {"Troca(0, i)", [&](INT_PTR i) { d.TrocaLinha(0, i); }},
-        {"Get", [&](INT_PTR i) { (void)cd.GetLinha(i); }},
-        {"GetConstRef", [&](INT_PTR i) { (void)cd.GetConstRefLinha(i); }},
-        {"GetRef", [&](INT_PTR i) { d.GetRefLinha(i).SetCodigo(1); }},
-        {"GetPtr", [&](INT_PTR i) { d.GetPtrLinha(i)->SetCodigo(1); }},
-        {"GetPtr const", [&](INT_PTR i) { (void)cd.GetPtrLinha(i); }},
-        {"Set", [&](INT_PTR i) { d.SetLinha(i, x); }},
-        {"Numero: Troca(0, i)", [&](INT_PTR i) { d.TrocaNumero(0, i); }},
-        {"Numero: Get", [&](INT_PTR i) { (void)cd.GetNumero(i); }},
+    // The accessor and list the message names, and the call.
+    const struct {
+        const char* acessor;
+        const char* lista;
+        Op op;
+    } kOps[]{
+        {"DeletarLinha", "Linha", [&](INT_PTR i) { d.DeletarLinha(i); }},
+        {"TrocaLinha", "Linha", [&](INT_PTR i) { d.TrocaLinha(i, 0); }},
+        {"TrocaLinha", "Linha", [&](INT_PTR i) { d.TrocaLinha(0, i); }},
+        {"GetLinha", "Linha", [&](INT_PTR i) { (void)cd.GetLinha(i); }},
+        {"GetConstRefLinha", "Linha", [&](INT_PTR i) { (void)cd.GetConstRefLinha(i); }},
+        {"GetRefLinha", "Linha", [&](INT_PTR i) { d.GetRefLinha(i).SetCodigo(1); }},
+        {"GetPtrLinha", "Linha", [&](INT_PTR i) { d.GetPtrLinha(i)->SetCodigo(1); }},
+        {"GetPtrLinha", "Linha", [&](INT_PTR i) { (void)cd.GetPtrLinha(i); }},
+        {"SetLinha", "Linha", [&](INT_PTR i) { d.SetLinha(i, x); }},
+        {"TrocaNumero", "Numero", [&](INT_PTR i) { d.TrocaNumero(0, i); }},
+        {"GetNumero", "Numero", [&](INT_PTR i) { (void)cd.GetNumero(i); }},
     };
-    for (const auto& [nome, op] : kOps) {
+    for (const auto& c : kOps) {
         for (INT_PTR i : {INT_PTR{-1}, INT_PTR{3}, INT_PTR{5}}) {
-            EXPECT_TRUE(Lanca<CInvalidArgException>([&] { op(i); })) << nome << " with " << i;
-            EXPECT_TRUE(d == antes) << nome << " with " << i;
+            const std::string esperada = std::string(c.acessor) + ": index " + std::to_string(i) +
+                                         " outside the 3 elements of list " + c.lista + " of CTeste_Dono";
+            try {
+                c.op(i);
+                ADD_FAILURE() << esperada << ": nothing raised";
+            } catch (CInvalidArgException* e) {
+                EXPECT_EQ(e->GetMensagem(), esperada);
+                EXPECT_TRUE(e->ForaDosLimites());
+                e->Delete();
+            }
+            EXPECT_TRUE(d == antes) << esperada;
         }
     }
 }

@@ -240,27 +240,4 @@ TEST(Erros, ATabelaDoReadmeEOQueCadaLinhaLevanta) {
         EXPECT_TRUE(tabela.count(primeira)) << "a row this test knows and the README lacks: " << primeira;
 }
 
-// What the messages say: the accessor, index, count, list and class; the bridge keeps them.
-TEST(Erros, MensagensDeIndice) {
-    CNXDadosGC_CentroCustos c = Centro();
-    const struct {
-        Chamada chamada;
-        const char* mensagem;
-    } kCasos[]{
-        {[&] { (void)c.GetConta(5); }, "GetConta: index 5 outside the 1 element of list Conta of CNXDadosGC_CentroCustos"},
-        {[&] { c.DeletarProdutivo(-1); },
-         "DeletarProdutivo: index -1 outside the 0 elements of list Produtivo of CNXDadosGC_CentroCustos"},
-        {[&] { c.TrocaConta(0, 2); }, "TrocaConta: index 2 outside the 1 element of list Conta of CNXDadosGC_CentroCustos"},
-    };
-    for (const auto& caso : kCasos) {
-        try {
-            NXDadosGC::ComExcecoesPadrao(caso.chamada);
-            ADD_FAILURE() << "nothing raised for " << caso.mensagem;
-        } catch (const std::out_of_range& e) {
-            EXPECT_STREQ(e.what(), caso.mensagem);
-        }
-    }
-    EXPECT_EQ(c.GetQuantidadeConta(), 1);
-}
-
 }  // namespace
