@@ -7,7 +7,8 @@
 // errors, a key given twice and nesting deeper than 64 levels before anything about the values,
 // in the document's order and with the messages and paths they have always had; in a document it
 // finds well formed, the first value refused is the error.
-#include <cstring>  // std::memcpy, std::strcmp, std::strlen
+#include <array>
+#include <cstring>  // std::memchr, std::memcpy, std::strcmp, std::strlen
 #include <functional>
 #include <memory>
 #include <set>
@@ -574,12 +575,52 @@ void Explicado(std::string_view texto, bool sozinho, F&& ler) {
     }
 }
 
+// Where the first document of `texto` nested deeper than the limit starts; npos when none is.
+// The fast parser indexes a whole text before it reads any of it, four bytes for each bracket:
+// a hostile document of brackets alone is refused by the reference parser (which stops at the
+// limit) before that index is made.
+std::size_t DocumentoFundoDemais(std::string_view texto) {
+    static constexpr auto kMarca = [] {
+        std::array<bool, 256> t{};
+        for (const unsigned char c : std::string_view("\"[]{}")) t[c] = true;
+        return t;
+    }();
+    const char *p = texto.data(), *const fim = p + texto.size();
+    std::size_t nivel = 0, inicio = 0;
+    for (;; ++p) {
+        while (p < fim && !kMarca[static_cast<unsigned char>(*p)]) ++p;
+        if (p == fim) return std::string_view::npos;
+        switch (*p) {
+            case '"':  // to the string's closing quote, one not escaped by an odd run of backslashes
+                for (;;) {
+                    const char* q = static_cast<const char*>(std::memchr(p + 1, '"', static_cast<std::size_t>(fim - p - 1)));
+                    if (!q) return std::string_view::npos;
+                    const char* b = q;
+                    while (b[-1] == '\\') --b;
+                    p = q;
+                    if ((q - b) % 2 == 0) break;
+                }
+                break;
+            case '[':
+            case '{':
+                if (nivel == 0) inicio = static_cast<std::size_t>(p - texto.data());
+                if (++nivel > kProfundidadeMaxima) return inicio;
+                break;
+            default:  // ']' or '}'
+                if (nivel > 0) --nivel;
+        }
+    }
+}
+// Texts up to this size are indexed without looking: their index is small whatever they hold.
+constexpr std::size_t kTextoGrande = std::size_t{1} << 20;
+
 // A UTF-8 byte-order mark at the start is no part of the text.
 std::size_t Marca(std::string_view texto) { return texto.starts_with("\xEF\xBB\xBF") ? 3 : 0; }
 
 }  // namespace
 
 void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arvore, int pagina) {
+    if (texto.size() > kTextoGrande && DocumentoFundoDemais(texto) != std::string_view::npos) VerificarSintaxe(texto, true);
     const simdjson::padded_string documento(texto.substr(Marca(texto)));
     od::parser parser;
     Explicado(texto, true, [&] {
@@ -596,6 +637,10 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
     texto.resize(n + simdjson::SIMDJSON_PADDING);
     texto.resize(n);
     const std::string_view todo(texto);
+    // The documents before one nested too deep are read as usual, then that one is refused.
+    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca)) : std::string_view::npos;
+    const std::size_t fim = fundo == std::string_view::npos ? n : marca + fundo;
+    const bool antes = todo.substr(marca, fim - marca).find_first_not_of(" \t\r\n") != std::string_view::npos;
     od::parser parser;
     od::document_stream documentos;
     std::size_t lidos = 0, inicio = marca;
@@ -606,22 +651,27 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
         throw ErroJson("document " + std::to_string(lidos + 1) + ": " + e.Caminho(), motivo);
     };
     try {
-        Explicado(todo.substr(marca), false, [&] {
-            if (const simdjson::error_code e =
-                    parser.iterate_many(texto.data() + marca, n - marca, std::max<std::size_t>(n - marca, 1 << 20)).get(documentos))
-                throw Recusado{e, "(document)"};
-        });
-        for (auto it = documentos.begin(); it != documentos.end(); ++it) {
-            inicio = marca + it.current_index();
-            Explicado(todo.substr(inicio), false, [&] {
-                od::document_reference d;
-                if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};
-                Arvore arvore;
-                Leitor(arvore, pagina).Ler(d, exigida, false);
-                cada(arvore);
+        if (antes)
+            Explicado(todo.substr(marca), false, [&] {
+                if (const simdjson::error_code e =
+                        parser.iterate_many(texto.data() + marca, fim - marca, std::max<std::size_t>(fim - marca, 1 << 20))
+                            .get(documentos))
+                    throw Recusado{e, "(document)"};
             });
-            ++lidos;
+        if (antes) {
+            for (auto it = documentos.begin(); it != documentos.end(); ++it) {
+                inicio = marca + it.current_index();
+                Explicado(todo.substr(inicio), false, [&] {
+                    od::document_reference d;
+                    if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};
+                    Arvore arvore;
+                    Leitor(arvore, pagina).Ler(d, exigida, false);
+                    cada(arvore);
+                });
+                ++lidos;
+            }
         }
+        if (fim < n) VerificarSintaxe(todo.substr(fim), false);
         // Nothing read: the reference parser says why (white space only).
         if (lidos == 0) Explicar(todo.substr(marca), true, Recusado{simdjson::EMPTY, "(document)"});
     } catch (const ErroJson& e) {

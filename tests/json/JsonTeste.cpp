@@ -199,6 +199,42 @@ TEST(Json, DocumentosRecusadosComCaminho) {
 }
 
 // Memory running out anywhere in reading or writing is std::bad_alloc, and nothing leaks.
+// Several documents one after another: each a tree, in order; a refused one stops the reading,
+// named by its number. A large text nested too deep is refused as a small one is.
+TEST(Json, VariosDocumentos) {
+    const std::string um = NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos"));
+    const std::string profundo = R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Conta": )" +
+                                 std::string(std::size_t{3} << 19, '[') + "]}}";
+    std::string caminho = "registro.Conta";
+    for (int i = 0; i < 62; ++i) caminho += "[0]";
+    const struct {
+        std::string texto;
+        std::size_t arvores;
+        std::string erro;
+    } kCasos[]{
+        {um + "\n" + um + um, 3, ""},
+        {um + R"( {"classe": "CNXDadosGC_CentroCustos", "registro": {"Nada": 1}})", 1,
+         "document 2: registro.Nada: unknown field of CNXDadosGC_CentroCustos"},
+        {profundo, 0, caminho + ": nested deeper than 64 levels"},
+        {um + profundo, 1, "document 2: " + caminho + ": nested deeper than 64 levels"},
+    };
+    for (const auto& c : kCasos) {
+        std::size_t arvores = 0;
+        std::string erro;
+        try {
+            NXDadosGC::PacotesDeJson(c.texto, [&](std::span<const std::byte> pacote) {
+                EXPECT_EQ(NXDadosGC::Verificar(pacote).Classe().nome, std::string_view("CNXDadosGC_CentroCustos"));
+                ++arvores;
+            });
+        } catch (const NXDadosGC::ErroJson& e) {
+            erro = e.what();
+        }
+        EXPECT_EQ(arvores, c.arvores) << c.erro;
+        EXPECT_EQ(erro, c.erro);
+    }
+    EXPECT_THROW(NXDadosGC::DeJson(profundo), NXDadosGC::ErroJson);
+}
+
 // Texts under each code page: a field's bytes, the document's text for them (the object form
 // where the characters alone would not give the bytes back), and the way back to the same bytes.
 TEST(Json, TextosEmCadaPagina) {
