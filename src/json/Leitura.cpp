@@ -14,6 +14,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include <nlohmann/json.hpp>
@@ -460,13 +461,11 @@ private:
         return r;
     }
 
-    // A dated value: {"valor": raw, "data": text} as written, or either part alone. When both
-    // are given they must agree.
-    std::int64_t Datado(const LeituraDoCampo& l, od::value& v) {
-        const od::json_type tipo = Tipo(v);
-        if (tipo == od::json_type::string) return Data(l, v, nullptr);
-        if (tipo != od::json_type::object) return Bruto(l, v, nullptr);
-        Parte valor, data;
+    // The members of an object of two parts, each named once at most: `ler` reads each part's
+    // value, with the path at it.
+    template <class F>
+    void Partes(od::value& v, std::pair<std::string_view, Parte*> a, std::pair<std::string_view, Parte*> b,
+                const char* desconhecida, F&& ler) {
         const std::size_t aqui = m_Caminho.size();
         for (auto membro : Obter(v.get_object())) {
             od::field campo = Obter(std::move(membro));
@@ -474,14 +473,27 @@ private:
             m_Caminho.resize(aqui);
             m_Caminho += '.';
             m_Caminho += chave;
-            Parte* parte = chave == "valor" ? &valor : chave == "data" ? &data : nullptr;
-            if (!parte) Falha(m_Caminho, "unknown key (a date has \"valor\" and \"data\")");
+            Parte* parte = chave == a.first ? a.second : chave == b.first ? b.second : nullptr;
+            if (!parte) Falha(m_Caminho, desconhecida);
             if (parte->dada) Falha(m_Caminho, "duplicate key");
             parte->dada = true;
             od::value x = campo.value();
-            parte->valor = parte == &valor ? Bruto(l, x, &parte->escrito) : Data(l, x, &parte->escrito);
+            ler(*parte, x);
         }
         m_Caminho.resize(aqui);
+    }
+
+    // A dated value: {"valor": raw, "data": text} as written, or either part alone. When both
+    // are given they must agree.
+    std::int64_t Datado(const LeituraDoCampo& l, od::value& v) {
+        const od::json_type tipo = Tipo(v);
+        if (tipo == od::json_type::string) return Data(l, v, nullptr);
+        if (tipo != od::json_type::object) return Bruto(l, v, nullptr);
+        Parte valor, data;
+        Partes(v, {"valor", &valor}, {"data", &data}, "unknown key (a date has \"valor\" and \"data\")",
+               [&](Parte& parte, od::value& x) {
+                   parte.valor = &parte == &valor ? Bruto(l, x, &parte.escrito) : Data(l, x, &parte.escrito);
+               });
         if (!valor.dada && !data.dada) Falha(m_Caminho, "a date needs \"valor\" or \"data\"");
         if (!data.dada) return valor.valor;
         if (valor.dada && valor.valor != data.valor)
@@ -513,22 +525,12 @@ private:
         const od::json_type tipo = Tipo(v);
         if (tipo == od::json_type::object) {
             Parte texto, bytes;
+            Partes(v, {"texto", &texto}, {"bytes", &bytes}, "unknown key (a text has \"texto\" and \"bytes\")",
+                   [&](Parte& parte, od::value& x) {
+                       parte.tipo = Tipo(x);
+                       if (parte.tipo == od::json_type::string) parte.texto = Cadeia(x);
+                   });
             const std::size_t aqui = m_Caminho.size();
-            for (auto membro : Obter(v.get_object())) {
-                od::field campo = Obter(std::move(membro));
-                const std::string_view chave = Chave(campo);
-                m_Caminho.resize(aqui);
-                m_Caminho += '.';
-                m_Caminho += chave;
-                Parte* parte = chave == "texto" ? &texto : chave == "bytes" ? &bytes : nullptr;
-                if (!parte) Falha(m_Caminho, "unknown key (a text has \"texto\" and \"bytes\")");
-                if (parte->dada) Falha(m_Caminho, "duplicate key");
-                parte->dada = true;
-                od::value x = campo.value();
-                parte->tipo = Tipo(x);
-                if (parte->tipo == od::json_type::string) parte->texto = Cadeia(x);
-            }
-            m_Caminho.resize(aqui);
             if (!bytes.dada) Falha(m_Caminho, "the object form of a text needs \"bytes\"");
             m_Caminho += ".bytes";
             if (bytes.tipo != od::json_type::string)
