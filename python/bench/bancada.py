@@ -166,6 +166,9 @@ def main():
 def grande(nxgc: str):
     """python3 -m nxldadosgc dump of the 64 MiB tree (one list of 4 Mi cost centres of 16 bytes)
     against nxgc dump: time and peak memory of each, as /usr/bin/time sees them."""
+    if vetorial.np is None:
+        print("64 MiB tree: skipped, its records are drawn with numpy, which this Python lacks")
+        return
     conta = nxldadosgc.CNXDadosGC_MatrizRateioConta(PonteiroContaContabil=3101)
     n = 4 << 20
     g = Gerador()
