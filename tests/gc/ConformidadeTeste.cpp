@@ -59,11 +59,7 @@ TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
 }
 
 TEST_P(Conformidade, CopiasLimpezaEClasseDiferente) {
-    Registro origem(info);
-    teste::PreencherAleatorio(info, origem.dados(), rng);
-    auto objeto = Novo();
-    info.copiarDe(*objeto, origem.dados());
-    info.liberarCopiarParaPS(origem.dados());
+    const auto objeto = std::move(teste::Amostra(info, rng).objeto);
 
     auto copia = Novo();
     copia->Copiar(objeto.get());

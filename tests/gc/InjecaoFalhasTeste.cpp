@@ -97,19 +97,6 @@ std::vector<const InfoClasse*> ClassesComBlocos() {
 // from it.
 class InjecaoFalhas : public testing::TestWithParam<const InfoClasse*> {
 protected:
-    void SetUp() override {
-        teste::OpcoesArvore opcoes;
-        opcoes.completa = true;
-        teste::PreencherAleatorio(info, origem.dados(), rng, opcoes);
-        blocos = teste::Blocos(info, origem.dados());
-        instantaneo = teste::Instantaneo(info, origem.dados());
-        info.copiarDe(*objeto, origem.dados());
-    }
-    void TearDown() override {
-        objeto.reset();
-        info.liberarCopiarParaPS(origem.dados());
-    }
-
     // Frees a tree written by a transfer: every block in it and nothing else, leaving each pair
     // (0, null) and the record's own fields as they were (a second release is the round trip's).
     void Liberar(bool ps, void* registro) {
@@ -145,10 +132,11 @@ protected:
     VigiaAlocacoes vigia;  // first: checked after everything else has gone
     const InfoClasse& info = *GetParam();
     std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
-    Registro origem{info};
-    std::unique_ptr<TNXBaseParaDados> objeto = Novo();
-    int blocos = 0;
-    std::string instantaneo;
+    const teste::Amostra amostra{info, rng, {.completa = true}};
+    const Registro& origem = amostra.registro;
+    const std::unique_ptr<TNXBaseParaDados>& objeto = amostra.objeto;
+    const int blocos = teste::Blocos(info, origem.dados());
+    const std::string instantaneo = teste::Instantaneo(info, origem.dados());
 };
 
 TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {

@@ -1,9 +1,11 @@
-// Flat record trees built from the class descriptions: random trees for round trips, a deep
-// comparison that ignores addresses, and a byte snapshot of a whole tree.
+// Flat record trees built from the class descriptions: random trees for round trips (alone or
+// with an object read from them), a deep comparison that ignores addresses, and a byte snapshot
+// of a whole tree.
 #ifndef NXLDADOSGC_TESTES_ARVORE_H
 #define NXLDADOSGC_TESTES_ARVORE_H
 
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@ namespace teste {
 struct Registro {
     explicit Registro(const NXDadosGC::InfoClasse& info) : palavras((info.tamanhoRegistro + 7) / 8) {}
     void* dados() { return palavras.data(); }
+    const void* dados() const { return palavras.data(); }
     std::vector<std::uint64_t> palavras;
 };
 
@@ -32,6 +35,20 @@ struct OpcoesArvore {
 // recorded in `orfaos` and must be freed with CoTaskMemFree by the caller.
 void PreencherAleatorio(const NXDadosGC::InfoClasse& info, void* registro, std::mt19937& rng,
                         const OpcoesArvore& opcoes = {}, std::vector<void*>* orfaos = nullptr);
+
+// A random tree of `info`'s type and an object read from it; the tree is released with the
+// sample (orphans stay the caller's).
+struct Amostra {
+    Amostra(const NXDadosGC::InfoClasse& info, std::mt19937& rng, const OpcoesArvore& opcoes = {},
+            std::vector<void*>* orfaos = nullptr);
+    ~Amostra();
+    Amostra(const Amostra&) = delete;
+    Amostra& operator=(const Amostra&) = delete;
+
+    const NXDadosGC::InfoClasse& info;
+    Registro registro;
+    std::unique_ptr<TNXBaseParaDados> objeto;
+};
 
 // Equal trees: every field byte equal except child pointers, which are compared by what they
 // hold (equal counts and equal child trees, null with null). A pair that reads as an empty
