@@ -77,8 +77,7 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
         EXPECT_TRUE(teste::ArvoresIguais(info, origem.dados(), arvore.Registro(), &diferenca)) << diferenca;
 
         auto volta = NXDadosGC::Desempacotar(pacote);
-        EXPECT_TRUE(volta->Igual(objeto.get()));
-        EXPECT_EQ(volta->GetRuntimeClass(), info.classe());
+        EXPECT_TRUE(volta->Igual(objeto.get()));  // (never true of objects of two classes)
         // From bytes that do not start at an 8-byte boundary.
         Bytes torto(pacote.size() + 1);
         std::memcpy(torto.data() + 1, pacote.data(), pacote.size());
