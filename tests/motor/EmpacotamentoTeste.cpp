@@ -40,11 +40,7 @@ ErroEmpacotamento Recusa(F&& ler) {
 }
 bool Contem(const ErroEmpacotamento& e, const char* trecho) { return std::string(e.what()).find(trecho) != std::string::npos; }
 
-class PorClasse : public testing::TestWithParam<const InfoClasse*> {
-protected:
-    const InfoClasse& info = *GetParam();
-    std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
-};
+using teste::PorClasse;
 
 // Out and back through the packed form: the object comes back equal, the flat tree the buffer
 // holds equals the one the object was built from, and the bytes depend only on the contents,
@@ -92,10 +88,7 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
     EXPECT_TRUE(NXDadosGC::Desempacotar(NXDadosGC::Empacotar(*vazio))->EstaVazio());
 }
 
-std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
-
-INSTANTIATE_TEST_SUITE_P(TodasAsClasses, PorClasse,
-                         testing::ValuesIn(NXDadosGC::Classes().begin(), NXDadosGC::Classes().end()), NomeDoTeste);
+INSTANTIATE_TEST_SUITE_P(TodasAsClasses, PorClasse, teste::TodasAsClasses(), teste::NomeDaClasse);
 
 // ---- A small tree, byte for byte --------------------------------------------------------------
 

@@ -1,10 +1,13 @@
 // Flat record trees built from the class descriptions: random trees for round trips (alone or
-// with an object read from them), a deep comparison that ignores addresses, and a byte snapshot
-// of a whole tree.
+// with an object read from them), a deep comparison that ignores addresses, a byte snapshot of a
+// whole tree; and the fixture of suites run once for each class.
 #ifndef NXLDADOSGC_TESTES_ARVORE_H
 #define NXLDADOSGC_TESTES_ARVORE_H
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -61,6 +64,18 @@ int Blocos(const NXDadosGC::InfoClasse& info, const void* registro);
 
 // Every byte of the tree, depth first, child blocks included (addresses as they are).
 std::string Instantaneo(const NXDadosGC::InfoClasse& info, const void* registro);
+
+// A suite run once for each class it is given (TodasAsClasses: the library-wide list), each run
+// named after its class, with a generator seeded by that name.
+class PorClasse : public testing::TestWithParam<const NXDadosGC::InfoClasse*> {
+protected:
+    std::unique_ptr<TNXBaseParaDados> Novo() const { return std::unique_ptr<TNXBaseParaDados>(info.criar()); }
+
+    const NXDadosGC::InfoClasse& info = *GetParam();
+    std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
+};
+inline auto TodasAsClasses() { return testing::ValuesIn(NXDadosGC::Classes().begin(), NXDadosGC::Classes().end()); }
+inline std::string NomeDaClasse(const testing::TestParamInfo<const NXDadosGC::InfoClasse*>& p) { return p.param->nome; }
 
 }  // namespace teste
 
