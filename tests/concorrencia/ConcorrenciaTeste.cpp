@@ -40,31 +40,16 @@ void EmParalelo(F f) {
     for (std::thread& t : threads) t.join();
 }
 
-// A random tree of the class (blocks from the task allocator) and an object read from it.
-struct Amostra {
-    Amostra(const InfoClasse& i, std::mt19937& rng) : info(i), registro(i), objeto(i.criar()) {
-        teste::PreencherAleatorio(info, registro.dados(), rng);
-        info.copiarDe(*objeto, registro.dados());
-    }
-    ~Amostra() { info.liberarCopiarParaPS(registro.dados()); }
-    Amostra(const Amostra&) = delete;
-    Amostra& operator=(const Amostra&) = delete;
-
-    const InfoClasse& info;
-    teste::Registro registro;
-    Objeto objeto;
-};
-
 // Both transfers out (each tree equal to the source record, then released), a copy, the
 // comparisons, the packed form both ways and emptiness, from an object only read.
-void LerTudo(const Amostra& a) {
+void LerTudo(const teste::Amostra& a) {
     const InfoClasse& info = a.info;
     const TNXBaseParaDados& o = *a.objeto;
     for (bool ps : {false, true}) {
         teste::Registro r(info);
         (ps ? info.copiarParaPS : info.copiarPara)(o, r.dados());
         std::string diferenca;
-        EXPECT_TRUE(teste::ArvoresIguais(info, a.registro.palavras.data(), r.dados(), &diferenca)) << info.nome << diferenca;
+        EXPECT_TRUE(teste::ArvoresIguais(info, a.registro.dados(), r.dados(), &diferenca)) << info.nome << diferenca;
         (ps ? info.liberarCopiarParaPS : info.liberarCopiarPara)(r.dados());
     }
     Objeto copia(info.criar());
@@ -132,10 +117,10 @@ TEST_F(PaginaDupla, ListasTextosEFalhasDeAlocacaoEmCadaThread) {
 // thread reads from them goes into objects of its own, which it then empties.
 TEST(Concorrencia, ObjetosRegistrosEPacotesConstantesCompartilhados) {
     std::mt19937 rng(7);
-    std::vector<std::unique_ptr<const Amostra>> amostras;
+    std::vector<std::unique_ptr<const teste::Amostra>> amostras;
     std::vector<Bytes> pacotes;
     for (const InfoClasse* info : NXDadosGC::Classes()) {
-        amostras.push_back(std::make_unique<const Amostra>(*info, rng));
+        amostras.push_back(std::make_unique<const teste::Amostra>(*info, rng));
         pacotes.push_back(NXDadosGC::Empacotar(*amostras.back()->objeto));
     }
     CNXDadosGC_CentroCustos centroMutavel;
@@ -148,10 +133,10 @@ TEST(Concorrencia, ObjetosRegistrosEPacotesConstantesCompartilhados) {
     EmParalelo([&](int) {
         VigiaAlocacoes vigia;
         for (std::size_t i = 0; i < amostras.size(); ++i) {
-            const Amostra& a = *amostras[i];
+            const teste::Amostra& a = *amostras[i];
             LerTudo(a);
             Objeto lido(a.info.criar());
-            a.info.copiarDe(*lido, a.registro.palavras.data());
+            a.info.copiarDe(*lido, a.registro.dados());
             EXPECT_TRUE(lido->Igual(a.objeto.get())) << a.info.nome;
             NXDadosGC::DesempacotarEm(*lido, pacotes[i]);
             EXPECT_TRUE(NXDadosGC::Desempacotar(pacotes[i])->Igual(lido.get())) << a.info.nome;
@@ -159,7 +144,7 @@ TEST(Concorrencia, ObjetosRegistrosEPacotesConstantesCompartilhados) {
             EXPECT_TRUE(lido->EstaVazio()) << a.info.nome;
             EXPECT_EQ(NXDadosGC::ClassePorNome(a.info.nome), &a.info);
             EXPECT_EQ(NXDadosGC::Verificar(pacotes[i]).Blocos(), 1 + static_cast<std::size_t>(teste::Blocos(
-                                                                        a.info, a.registro.palavras.data())));
+                                                                        a.info, a.registro.dados())));
         }
         CNXDadosGC_CentroCustos copia(centro);
         EXPECT_TRUE(copia == centro && !(centro != copia));

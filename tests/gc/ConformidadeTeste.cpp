@@ -17,11 +17,8 @@ namespace {
 using NXDadosGC::InfoClasse;
 using teste::Registro;
 
-class Conformidade : public testing::TestWithParam<const InfoClasse*> {
+class Conformidade : public teste::PorClasse {
 protected:
-    const InfoClasse& info = *GetParam();
-    std::unique_ptr<TNXBaseParaDados> Novo() const { return std::unique_ptr<TNXBaseParaDados>(info.criar()); }
-    std::mt19937 rng{std::hash<std::string>{}(info.nome)};
     NXTeste::VigiaAlocacoes vigia;
 };
 
@@ -59,11 +56,7 @@ TEST_P(Conformidade, IdaEVoltaPelosDoisAlocadores) {
 }
 
 TEST_P(Conformidade, CopiasLimpezaEClasseDiferente) {
-    Registro origem(info);
-    teste::PreencherAleatorio(info, origem.dados(), rng);
-    auto objeto = Novo();
-    info.copiarDe(*objeto, origem.dados());
-    info.liberarCopiarParaPS(origem.dados());
+    const auto objeto = std::move(teste::Amostra(info, rng).objeto);
 
     auto copia = Novo();
     copia->Copiar(objeto.get());
@@ -121,11 +114,7 @@ TEST_P(Conformidade, CadaByteDoRegistroConta) {
     }
 }
 
-std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
-
-INSTANTIATE_TEST_SUITE_P(TodasAsClasses, Conformidade, testing::ValuesIn(NXDadosGC::Classes().begin(),
-                                                                         NXDadosGC::Classes().end()),
-                         NomeDoTeste);
+INSTANTIATE_TEST_SUITE_P(TodasAsClasses, Conformidade, teste::TodasAsClasses(), teste::NomeDaClasse);
 
 // The list and the run-time class records, both ways: every description names a loaded record of
 // its own name, of the cost-management module; and every loaded data class, derived from

@@ -95,21 +95,8 @@ std::vector<const InfoClasse*> ClassesComBlocos() {
 
 // A rich tree (every list and holder filled down to the deepest level) and an object built
 // from it.
-class InjecaoFalhas : public testing::TestWithParam<const InfoClasse*> {
+class InjecaoFalhas : public teste::PorClasse {
 protected:
-    void SetUp() override {
-        teste::OpcoesArvore opcoes;
-        opcoes.completa = true;
-        teste::PreencherAleatorio(info, origem.dados(), rng, opcoes);
-        blocos = teste::Blocos(info, origem.dados());
-        instantaneo = teste::Instantaneo(info, origem.dados());
-        info.copiarDe(*objeto, origem.dados());
-    }
-    void TearDown() override {
-        objeto.reset();
-        info.liberarCopiarParaPS(origem.dados());
-    }
-
     // Frees a tree written by a transfer: every block in it and nothing else, leaving each pair
     // (0, null) and the record's own fields as they were (a second release is the round trip's).
     void Liberar(bool ps, void* registro) {
@@ -135,20 +122,18 @@ protected:
                                   static_cast<const char*>(b) + c.deslocamento, c.largura), 0) << c.nome;
         }
     }
-    std::unique_ptr<TNXBaseParaDados> Novo() const { return std::unique_ptr<TNXBaseParaDados>(info.criar()); }
     std::unique_ptr<TNXBaseParaDados> CopiaDoObjeto() const {
         auto copia = Novo();
         copia->Copiar(objeto.get());
         return copia;
     }
 
-    VigiaAlocacoes vigia;  // first: checked after everything else has gone
-    const InfoClasse& info = *GetParam();
-    std::mt19937 rng{static_cast<std::mt19937::result_type>(std::hash<std::string>{}(info.nome))};
-    Registro origem{info};
-    std::unique_ptr<TNXBaseParaDados> objeto = Novo();
-    int blocos = 0;
-    std::string instantaneo;
+    VigiaAlocacoes vigia;  // checked after everything below has gone
+    const teste::Amostra amostra{info, rng, {.completa = true}};
+    const Registro& origem = amostra.registro;
+    const std::unique_ptr<TNXBaseParaDados>& objeto = amostra.objeto;
+    const int blocos = teste::Blocos(info, origem.dados());
+    const std::string instantaneo = teste::Instantaneo(info, origem.dados());
 };
 
 TEST_P(InjecaoFalhas, TransferenciaDeixaArvoreLiberavel) {
@@ -230,8 +215,6 @@ TEST_P(InjecaoFalhas, CopiarDeixaAtribuicaoParcial) {
     }
 }
 
-std::string NomeDoTeste(const testing::TestParamInfo<const InfoClasse*>& p) { return p.param->nome; }
-
-INSTANTIATE_TEST_SUITE_P(ClassesComBlocos, InjecaoFalhas, testing::ValuesIn(ClassesComBlocos()), NomeDoTeste);
+INSTANTIATE_TEST_SUITE_P(ClassesComBlocos, InjecaoFalhas, testing::ValuesIn(ClassesComBlocos()), teste::NomeDaClasse);
 
 }  // namespace

@@ -25,17 +25,6 @@ std::string Escrever(const NXDadosGC::ArvoreVerificada& arvore) {
     return s.str();
 }
 
-// Blocks of the packed template of a class: one per list and holder, at every level.
-std::size_t BlocosDoModelo(const InfoClasse& info) {
-    std::size_t n = 1;
-    for (const NXDadosGC::InfoFilho& f : info.filhos) {
-        const InfoClasse* classe = f.classe ? f.classe() : nullptr;
-        if (f.tipo == NXDadosGC::TipoFilho::Membro) n += BlocosDoModelo(*classe) - 1;
-        else n += classe ? BlocosDoModelo(*classe) : 1;
-    }
-    return n;
-}
-
 // Random trees of every class (bytes after texts, odd dates and gaps included) go to text and
 // back to the same bytes along every path; the text is laid out as the JSON library would.
 TEST(Json, IdaEVoltaExataEmCadaClasse) {
@@ -58,8 +47,11 @@ TEST(Json, IdaEVoltaExataEmCadaClasse) {
         const std::string modelo = NXDadosGC::ModeloJson(*info);
         const std::vector<std::byte> pacote = NXDadosGC::PacoteDeJson(modelo, info);
         const NXDadosGC::ArvoreVerificada arvore = NXDadosGC::Verificar(pacote);
-        EXPECT_EQ(arvore.Blocos(), BlocosDoModelo(*info));
         EXPECT_EQ(Escrever(arvore), modelo);
+        teste::Registro cheio(*info);  // the template's shape: one element in every list and holder, at every level
+        teste::PreencherAleatorio(*info, cheio.dados(), rng, {.maxElementos = 1, .profundidade = 64, .completa = true});
+        EXPECT_EQ(arvore.Blocos(), 1 + static_cast<std::size_t>(teste::Blocos(*info, cheio.dados())));
+        info->liberarCopiarParaPS(cheio.dados());
     }
 }
 
@@ -116,7 +108,6 @@ TEST(Json, FormasAceitasNaLeitura) {
         {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-04"}})", "MaCompetencia",
          R"({"valor": 2044, "data": "2018-04"})"},
         {"CNXDadosGC_CustoProducaoResultado", R"({})", "Entrada", "null"},
-        {"CNXDadosGC_CustoProducaoResultado", R"({"QuantProduzida": "-0.5"})", "QuantProduzida", R"("-0.5000")"},
         {"CNXDadosGC_FiltroRentabilidade", R"({"DmaInicial": "2018-04-09"})", "DmaInicial", R"({"valor": 62192, "data": "2018-04-09"})"},
         {"CNXDadosGC_FiltroRentabilidade", R"({"DmaFinal": 1048248})", "DmaFinal", R"({"valor": 1048248})"},  // no valid day
         {"CNXDadosGC_FiltroRentabilidade", R"({"PonteiroCliente": [7, 4294967295]})", "PonteiroCliente", "[7, 4294967295]"},
@@ -134,6 +125,8 @@ TEST(Json, FormasAceitasNaLeitura) {
     }
 }
 
+// (The refusals of values, counts, texts and dates that python/tests/test_documento.py's
+// RECUSADOS table packs through nxgc, comparing its stderr exactly, are not repeated here.)
 TEST(Json, DocumentosRecusadosComCaminho) {
     const struct {
         const char* classe;  // null: `registro` is the whole document
@@ -144,27 +137,13 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         {"CNXDadosGC_CentroCustos", R"({"Conta": [{}, {"Nada": 1}]})", "registro.Conta[1].Nada", "unknown field of CNXDadosGC_CentroCustosConta"},
         {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": 92.5})", "registro.PercentualEficiencia",
          "expected a decimal string like \"12.3400\", got number"},
-        {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": "1.23456"})", "registro.PercentualEficiencia",
-         "\"1.23456\" is not a currency value: more than four decimal places"},
-        {"CNXDadosGC_CentroCustos", R"({"CaracteristicaCC": 300})", "registro.CaracteristicaCC", "300 is out of range 0..255"},
         {"CNXDadosGC_CentroCustos", R"({"Posicao": 99999999999999999999})", "registro.Posicao", "expected an integer, got number"},
-        {"CNXDadosGC_CentroCustos", R"({"Codigo": "12345678901"})", "registro.Codigo", "text of 11 bytes does not fit (at most 10)"},
         {"CNXDadosGC_CentroCustos", R"({"Codigo": "a\u0000b"})", "registro.Codigo", "a text cannot hold a zero character"},
-        {"CNXDadosGC_CentroCustos", R"({"Codigo": {"texto": "B", "bytes": "4100000000000000000000"}})", "registro.Codigo",
-         "\"texto\" and \"bytes\" disagree"},
         {"CNXDadosGC_CentroCustos", R"({"Codigo": {"bytes": "4141414141414141414141"}})", "registro.Codigo.bytes",
          "the last byte of a text field must be zero"},
-        {"CNXDadosGC_CentroCustos", R"({"QuantidadeConta": 2})", "registro.QuantidadeConta",
-         "is the count of list \"Conta\"; give the list itself"},
-        {"CNXDadosGC_CentroCustos", R"({"Conta": {}})", "registro.Conta", "expected an array, got object"},
         {"CNXDadosGC_CentroCustos", R"({"Conta": [{"ValorRateio": "1", "ValorRateio": "2"}]})", "registro.Conta[0].ValorRateio",
          "duplicate key"},
-        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-05"}})", "registro.MaCompetencia",
-         "\"valor\" 2044 and \"data\" \"2018-05\" disagree"},
-        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": "2018-13"})", "registro.MaCompetencia",
-         "\"2018-13\" is not a valid date like \"2018-04\""},
         {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"dia": 1}})", "registro.MaCompetencia.dia", "unknown key"},
-        {"CNXDadosGC_CustoProducaoResultado", R"({"Entrada": []})", "registro.Entrada", "expected an object or null, got array"},
         {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": 5}})", "registro.DmaHmsMovimento.valor",
          "expected a hex string"},
         {nullptr, R"({"classe": "CNXDadosGC_CentroCustos"})", "registro", "missing"},
@@ -237,6 +216,8 @@ TEST(Json, VariosDocumentos) {
 
 // Texts under each code page: a field's bytes, the document's text for them (the object form
 // where the characters alone would not give the bytes back), and the way back to the same bytes.
+// (Plain texts of every page python/tests/test_documento.py's test_paginas_dump_e_pack runs
+// through nxgc.)
 TEST(Json, TextosEmCadaPagina) {
     using namespace std::string_literals;
     const struct {
@@ -245,9 +226,6 @@ TEST(Json, TextosEmCadaPagina) {
         std::string json;   // its value in the document
     } kCasos[]{
         {1252, "A\xE7\x80\x81", R"("Aç€\u0081")"},
-        {932, "\x93\xFA\x96\x7B", R"("日本")"},
-        {936, "\xD6\xD0\x80", R"("中€")"},
-        {949, "\xC7\xD1", R"("한")"},
         {950, "\xA4\xA4\xC6\xA1", "\"中\uf6b1\""s},
         {932, "AB\x93", R"({"texto": "AB", "bytes": "4142930000000000000000"})"},  // a lead byte alone
         {932, "\x87\x90", R"({"texto": "≒", "bytes": "8790000000000000000000"})"},    // ≒ is written 81E0
@@ -264,13 +242,11 @@ TEST(Json, TextosEmCadaPagina) {
         EXPECT_TRUE(*NXDadosGC::DeJson<CNXDadosGC_CentroCustos>(documento, opcoes) == centro);
     }
     // A character the chosen page lacks is refused with its path.
-    try {
-        NXDadosGC::DeJson<CNXDadosGC_CentroCustos>(R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Codigo": "€"}})",
-                                                   {932});
-        ADD_FAILURE() << "accepted";
-    } catch (const NXDadosGC::ErroJson& e) {
-        EXPECT_STREQ(e.what(), "registro.Codigo: character U+20AC has no code page 932 byte");
-    }
+    EXPECT_EQ(NXTeste::Mensagem<NXDadosGC::ErroJson>([] {
+                  NXDadosGC::DeJson<CNXDadosGC_CentroCustos>(
+                      R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Codigo": "€"}})", {932});
+              }),
+              "registro.Codigo: character U+20AC has no code page 932 byte");
 }
 
 TEST(Json, FaltaDeMemoriaViraBadAlloc) {
@@ -279,18 +255,7 @@ TEST(Json, FaltaDeMemoriaViraBadAlloc) {
     const std::function<void()> operacoes[] = {[&] { NXDadosGC::DeJson(texto); }, [&] { NXDadosGC::ParaJson(*objeto); }};
     for (const auto& operacao : operacoes) {
         NXTeste::VigiaAlocacoes vigia;
-        int falhas = 0;
-        for (long long n = 1; n < 10000; ++n) {
-            NXTeste::VigiaAlocacoes::FalharNa(n);
-            try {
-                operacao();
-                break;
-            } catch (const std::bad_alloc&) {
-                ++falhas;
-                EXPECT_FALSE(NXTeste::VigiaAlocacoes::FalhaPendente()) << "bad_alloc with no failed allocation, at " << n;
-            }
-        }
-        EXPECT_GT(falhas, 10);
+        EXPECT_GT(NXTeste::ContarFalhas<std::bad_alloc>(operacao, [](int) {}), 10);
     }
 }
 

@@ -65,11 +65,7 @@ TEST_P(PorMetodo, ValoresPublicados) {
         std::uint32_t crc;
     } casos[] = {
         {"", 0},
-        {"a", 0xE8B7BE43},
-        {"abc", 0x352441C2},
-        {"123456789", 0xCBF43926},
-        {"The quick brown fox jumps over the lazy dog", 0x414FA339},
-        {std::string_view("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 32), 0x190A55AD},
+        {"123456789", 0xCBF43926},  // the check value: with IgualAReferencia, every length is pinned
     };
     for (const auto& c : casos) {
         const auto* p = reinterpret_cast<const unsigned char*>(c.texto.data());

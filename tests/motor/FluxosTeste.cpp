@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "support/Alocacoes.h"
 
 namespace {
 
@@ -144,19 +145,13 @@ TEST(Fluxos, Arquivos) {
     // Refusals name the file.
     std::ofstream(arquivo, std::ios::app) << "x";
     EXPECT_THROW(NXDadosGC::DesempacotarArquivo(arquivo), ErroEmpacotamento);
-    try {
-        NXDadosGC::DesempacotarArquivo<CNXDadosGC_MatrizRateio>(t.dir / "nada.nxgc");
-        ADD_FAILURE() << "a missing file was read";
-    } catch (const std::system_error& e) {
-        EXPECT_NE(std::string(e.what()).find("nada.nxgc"), std::string::npos) << e.what();
-    }
+    const std::string falta = NXTeste::Mensagem<std::system_error>(
+        [&] { NXDadosGC::DesempacotarArquivo<CNXDadosGC_MatrizRateio>(t.dir / "nada.nxgc"); });
+    EXPECT_NE(falta.find("nada.nxgc"), std::string::npos) << falta;
     EXPECT_THROW(NXDadosGC::GravarArquivo(t.dir / "falta" / "x.nxgc", {}), std::system_error);
-    try {
-        NXDadosGC::DesempacotarArquivo("/dev/zero");  // refused at its first bytes, not read to the end
-        ADD_FAILURE() << "/dev/zero was read";
-    } catch (const ErroEmpacotamento& e) {
-        EXPECT_STREQ(e.what(), "/dev/zero: packed tree, byte 0: not a packed record tree (wrong magic number)");
-    }
+    // Refused at its first bytes, not read to the end.
+    EXPECT_EQ(NXTeste::Mensagem<ErroEmpacotamento>([] { NXDadosGC::DesempacotarArquivo("/dev/zero"); }),
+              "/dev/zero: packed tree, byte 0: not a packed record tree (wrong magic number)");
 }
 
 }  // namespace

@@ -133,6 +133,12 @@ TEST_P(CArrayPorTamanho, ErrosNaoMudamNada) {
     VigiaAlocacoes::FalharNa(1);
     EXPECT_TRUE(Lanca<CMemoryException>([&] { a.SetSize(m_n + 1, 100); }));
     EXPECT_EQ(EstadoDe(a), antes) << "a failed SetSize must not take its new step either";
+    bool construido = false;
+    VigiaAlocacoes::FalharNa(1);
+    EXPECT_TRUE(Lanca<CMemoryException>(
+        [&] { a.AcrescentarConstruindo(1, 100, [&](void*, INT_PTR) { construido = true; }); }));
+    EXPECT_FALSE(construido);
+    EXPECT_EQ(EstadoDe(a), antes) << "nor AcrescentarConstruindo";
     EXPECT_EQ(Contado::vivos, m_n);
 
     if (m_n > 0) {  // with room to spare nothing is allocated: the armed failure waits
@@ -179,20 +185,6 @@ TEST(CArrayConstrucao, MesmoEspacoEPassoQueSetSize) {
         }
         EXPECT_EQ(Contado::vivos, 0);
     }
-}
-
-// When the room cannot be had, nothing changes, the step included.
-TEST(CArrayConstrucao, SemMemoriaNadaMuda) {
-    VigiaAlocacoes vigia;
-    CArray<Contado> a;
-    a.SetSize(100, 100);
-    const Estado antes = EstadoDe(a);
-    VigiaAlocacoes::FalharNa(1);
-    bool chamado = false;
-    EXPECT_TRUE(Lanca<CMemoryException>(
-        [&] { a.AcrescentarConstruindo(1, 0, [&](void*, INT_PTR) { chamado = true; }); }));
-    EXPECT_FALSE(chamado);
-    EXPECT_EQ(EstadoDe(a), antes);
 }
 
 // An index outside the array, or adding one of its own elements, aborts naming the condition,

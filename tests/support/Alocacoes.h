@@ -1,10 +1,13 @@
 // Test helpers for the framework's failure modes: a guard that accounts for every block
 // allocated in its scope and can make one allocation fail, a countdown loop over every
-// allocation of an operation, and a check that an operation throws a given exception.
+// allocation of an operation, and checks that an operation throws a given exception.
 #ifndef NXLDADOSGC_TESTES_APOIO_ALOCACOES_H
 #define NXLDADOSGC_TESTES_APOIO_ALOCACOES_H
 
 #include <gtest/gtest.h>
+
+#include <string>
+#include <type_traits>
 
 #include "NXLDadosGC/platform/Alocacao.h"  // AfxContadoresAlocacao (per thread)
 #include "NXLDadosGC/platform/Excecoes.h"  // CException and its subclasses
@@ -63,11 +66,25 @@ template <class E, class F>
     return ::testing::AssertionFailure() << "did not throw " << E::GetThisClass()->m_lpszClassName;
 }
 
+// The what() of the E (a standard exception) that f throws; a test failure and "" when it throws
+// nothing.
+template <class E, class F>
+std::string Mensagem(F&& f) {
+    try {
+        f();
+    } catch (const E& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "nothing thrown";
+    return "";
+}
+
 // Runs operacao with its n-th allocation failing, for n = 1, 2, ... until it completes.
-// After each failure (which must be a CMemoryException raised by that very allocation) it
-// calls aposFalha(n). Returns the number of failures, which is the number of allocations the
-// complete operation makes.
-template <class Op, class AposFalha>
+// After each failure (which must be a Falha raised by that very allocation: the framework's
+// CMemoryException*, or std::bad_alloc where the layer throws standard exceptions) it calls
+// aposFalha(n). Returns the number of failures, which is the number of allocations the complete
+// operation makes.
+template <class Falha = CMemoryException*, class Op, class AposFalha>
 int ContarFalhas(Op&& operacao, AposFalha&& aposFalha) {
     for (int n = 1; n <= 10000; ++n) {
         VigiaAlocacoes::FalharNa(n);
@@ -75,8 +92,8 @@ int ContarFalhas(Op&& operacao, AposFalha&& aposFalha) {
         try {
             operacao();
             falhou = false;
-        } catch (CMemoryException* e) {
-            e->Delete();
+        } catch (const Falha& e) {
+            if constexpr (std::is_pointer_v<Falha>) e->Delete();
         } catch (CException* e) {
             ADD_FAILURE() << "allocation " << n << " raised " << e->GetRuntimeClass()->m_lpszClassName;
             e->Delete();

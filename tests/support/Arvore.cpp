@@ -12,11 +12,6 @@ using NXDadosGC::InfoClasse;
 using NXDadosGC::TipoCampo;
 using NXDadosGC::TipoFilho;
 
-template <class T>
-void Gravar(void* base, std::size_t desloc, T v) {
-    std::memcpy(static_cast<char*>(base) + desloc, &v, sizeof v);
-}
-
 bool ehFilho(const InfoClasse& info, std::size_t desloc) {
     for (const auto& f : info.filhos)
         if ((f.tipo == TipoFilho::Lista && f.quantidade == desloc) || f.ponteiro == desloc) return true;
@@ -101,6 +96,14 @@ void PreencherAleatorio(const InfoClasse& info, void* registro, std::mt19937& rn
                         std::vector<void*>* orfaos) {
     Preencher(info, registro, rng, opcoes, 0, orfaos);
 }
+
+Amostra::Amostra(const InfoClasse& i, std::mt19937& rng, const OpcoesArvore& opcoes, std::vector<void*>* orfaos)
+    : info(i), registro(i), objeto(i.criar()) {
+    PreencherAleatorio(info, registro.dados(), rng, opcoes, orfaos);
+    info.copiarDe(*objeto, registro.dados());
+}
+
+Amostra::~Amostra() { info.liberarCopiarParaPS(registro.dados()); }
 
 bool ArvoresIguais(const InfoClasse& info, const void* a, const void* b, std::string* diferenca) {
     auto falha = [&](const std::string& s) {

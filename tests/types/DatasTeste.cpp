@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -74,23 +75,33 @@ TEST(Ma, MontaEDesmonta) {
 
 constexpr std::int64_t kExemplo = 0x00F574014047FBB7;  // 9 April 2018 10:30:15, UTC-3
 
+// Each part and offset up to its end; one past it, and the value is 0.
 TEST(DmaHmsUtc, MontaEDesmonta) {
+    constexpr LONG kZero = std::numeric_limits<LONG>::min();
     EXPECT_EQ(MontaDmaHmsUtc(MontaDma(9, 4, 2018), 10, 30, 15, -3, 0), kExemplo);  // reads as its integer
     const struct {
         std::uint32_t dma;
         WORD hora, minuto, segundo;
         int horasUtc;
         WORD minutosUtc;
-        LONG segundosUtc;
+        LONG segundosUtc;  // kZero: a part out of range
     } kCases[]{
         {2, 0, 0, 0, 0, 0, 0},
         {62192, 0, 0, 1, -3, 30, -12600},  // the minutes take the sign of the hours
         {62192, 12, 0, 0, 5, 45, 20700},
         {1048247, 23, 59, 59, 23, 59, 86340},  // largest local value and offsets
         {1048247, 23, 59, 59, -23, 59, -86340},
+        {0, 10, 0, 0, 0, 0, kZero},  {1048248, 0, 0, 0, 0, 0, kZero}, {9, 24, 0, 0, 0, 0, kZero},
+        {9, 0, 60, 0, 0, 0, kZero},  {9, 0, 0, 60, 0, 0, kZero},       {9, 0, 0, 0, 24, 0, kZero},
+        {9, 0, 0, 0, -24, 0, kZero}, {9, 0, 0, 0, 0, 60, kZero},
     };
     for (const auto& c : kCases) {
         const REG_NXDMAHMSUTC v = MontaDmaHmsUtc(c.dma, c.hora, c.minuto, c.segundo, c.horasUtc, c.minutosUtc);
+        if (c.segundosUtc == kZero) {
+            EXPECT_EQ(v.Valor(), 0) << c.dma << ' ' << c.hora << ':' << c.minuto << ':' << c.segundo << ' '
+                                    << c.horasUtc << ':' << c.minutosUtc;
+            continue;
+        }
         EXPECT_EQ(SegundosDmaHmsUtc(v), c.dma * 86400LL + c.hora * 3600 + c.minuto * 60 + c.segundo);
         EXPECT_EQ(SegundosUtcDmaHmsUtc(v), c.segundosUtc);
         EXPECT_EQ(v.Valor() >> 56, 0);
@@ -100,20 +111,6 @@ TEST(DmaHmsUtc, MontaEDesmonta) {
         DesmontaDmaHmsUtc(v, dma, hora, minuto, segundo, horasUtc, minutosUtc);
         EXPECT_TRUE(dma == c.dma && hora == c.hora && minuto == c.minuto && segundo == c.segundo &&
                     horasUtc == c.horasUtc && minutosUtc == c.minutosUtc) << c.dma << ' ' << c.segundosUtc;
-    }
-}
-
-TEST(DmaHmsUtc, PartesInvalidasDaoZero) {
-    const struct {
-        std::uint32_t dma;
-        WORD hora, minuto, segundo;
-        int horasUtc;
-        WORD minutosUtc;
-    } kCases[]{{0, 10, 0, 0, 0, 0},     {1048248, 0, 0, 0, 0, 0}, {9, 24, 0, 0, 0, 0},  {9, 0, 60, 0, 0, 0},
-               {9, 0, 0, 60, 0, 0},     {9, 0, 0, 0, 24, 0},      {9, 0, 0, 0, -24, 0}, {9, 0, 0, 0, 0, 60}};
-    for (const auto& c : kCases) {
-        EXPECT_EQ(MontaDmaHmsUtc(c.dma, c.hora, c.minuto, c.segundo, c.horasUtc, c.minutosUtc).Valor(), 0)
-            << c.dma << ' ' << c.hora << ':' << c.minuto << ':' << c.segundo << ' ' << c.horasUtc << ':' << c.minutosUtc;
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <limits>
 
+#include "support/Alocacoes.h"
+
 namespace {
 
 constexpr LONGLONG kMax = std::numeric_limits<LONGLONG>::max(), kMin = std::numeric_limits<LONGLONG>::min();
@@ -57,14 +59,9 @@ TEST(Moeda, TextosRecusadosComMotivo) {
         {"1,5", "unexpected characters"},
         {"1e3", "unexpected characters"},
     };
-    for (const auto& c : kCases) {
-        try {
-            NXDadosGC::CYDeTexto(c.texto);
-            ADD_FAILURE() << c.texto << " accepted";
-        } catch (const std::invalid_argument& e) {
-            EXPECT_EQ(std::string(e.what()), std::string("\"") + c.texto + "\" is not a currency value: " + c.motivo);
-        }
-    }
+    for (const auto& c : kCases)
+        EXPECT_EQ(NXTeste::Mensagem<std::invalid_argument>([&] { NXDadosGC::CYDeTexto(c.texto); }),
+                  std::string("\"") + c.texto + "\" is not a currency value: " + c.motivo);
 }
 
 TEST(Moeda, DeInteiro) {
