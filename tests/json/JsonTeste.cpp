@@ -108,6 +108,7 @@ TEST(Json, FormasAceitasNaLeitura) {
         {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-04"}})", "MaCompetencia",
          R"({"valor": 2044, "data": "2018-04"})"},
         {"CNXDadosGC_CustoProducaoResultado", R"({})", "Entrada", "null"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"QuantProduzida": "-0.5"})", "QuantProduzida", R"("-0.5000")"},
         {"CNXDadosGC_FiltroRentabilidade", R"({"DmaInicial": "2018-04-09"})", "DmaInicial", R"({"valor": 62192, "data": "2018-04-09"})"},
         {"CNXDadosGC_FiltroRentabilidade", R"({"DmaFinal": 1048248})", "DmaFinal", R"({"valor": 1048248})"},  // no valid day
         {"CNXDadosGC_FiltroRentabilidade", R"({"PonteiroCliente": [7, 4294967295]})", "PonteiroCliente", "[7, 4294967295]"},
@@ -125,8 +126,6 @@ TEST(Json, FormasAceitasNaLeitura) {
     }
 }
 
-// (The refusals of values, counts, texts and dates that python/tests/test_documento.py's
-// RECUSADOS table packs through nxgc, comparing its stderr exactly, are not repeated here.)
 TEST(Json, DocumentosRecusadosComCaminho) {
     const struct {
         const char* classe;  // null: `registro` is the whole document
@@ -137,13 +136,27 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         {"CNXDadosGC_CentroCustos", R"({"Conta": [{}, {"Nada": 1}]})", "registro.Conta[1].Nada", "unknown field of CNXDadosGC_CentroCustosConta"},
         {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": 92.5})", "registro.PercentualEficiencia",
          "expected a decimal string like \"12.3400\", got number"},
+        {"CNXDadosGC_CentroCustos", R"({"PercentualEficiencia": "1.23456"})", "registro.PercentualEficiencia",
+         "\"1.23456\" is not a currency value: more than four decimal places"},
+        {"CNXDadosGC_CentroCustos", R"({"CaracteristicaCC": 300})", "registro.CaracteristicaCC", "300 is out of range 0..255"},
         {"CNXDadosGC_CentroCustos", R"({"Posicao": 99999999999999999999})", "registro.Posicao", "expected an integer, got number"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": "12345678901"})", "registro.Codigo", "text of 11 bytes does not fit (at most 10)"},
         {"CNXDadosGC_CentroCustos", R"({"Codigo": "a\u0000b"})", "registro.Codigo", "a text cannot hold a zero character"},
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": {"texto": "B", "bytes": "4100000000000000000000"}})", "registro.Codigo",
+         "\"texto\" and \"bytes\" disagree"},
         {"CNXDadosGC_CentroCustos", R"({"Codigo": {"bytes": "4141414141414141414141"}})", "registro.Codigo.bytes",
          "the last byte of a text field must be zero"},
+        {"CNXDadosGC_CentroCustos", R"({"QuantidadeConta": 2})", "registro.QuantidadeConta",
+         "is the count of list \"Conta\"; give the list itself"},
+        {"CNXDadosGC_CentroCustos", R"({"Conta": {}})", "registro.Conta", "expected an array, got object"},
         {"CNXDadosGC_CentroCustos", R"({"Conta": [{"ValorRateio": "1", "ValorRateio": "2"}]})", "registro.Conta[0].ValorRateio",
          "duplicate key"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-05"}})", "registro.MaCompetencia",
+         "\"valor\" 2044 and \"data\" \"2018-05\" disagree"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": "2018-13"})", "registro.MaCompetencia",
+         "\"2018-13\" is not a valid date like \"2018-04\""},
         {"CNXDadosGC_CustoProducaoResultado", R"({"MaCompetencia": {"dia": 1}})", "registro.MaCompetencia.dia", "unknown key"},
+        {"CNXDadosGC_CustoProducaoResultado", R"({"Entrada": []})", "registro.Entrada", "expected an object or null, got array"},
         {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": 5}})", "registro.DmaHmsMovimento.valor",
          "expected a hex string"},
         {nullptr, R"({"classe": "CNXDadosGC_CentroCustos"})", "registro", "missing"},
@@ -216,8 +229,6 @@ TEST(Json, VariosDocumentos) {
 
 // Texts under each code page: a field's bytes, the document's text for them (the object form
 // where the characters alone would not give the bytes back), and the way back to the same bytes.
-// (Plain texts of every page python/tests/test_documento.py's test_paginas_dump_e_pack runs
-// through nxgc.)
 TEST(Json, TextosEmCadaPagina) {
     using namespace std::string_literals;
     const struct {
@@ -226,6 +237,9 @@ TEST(Json, TextosEmCadaPagina) {
         std::string json;   // its value in the document
     } kCasos[]{
         {1252, "A\xE7\x80\x81", R"("Aç€\u0081")"},
+        {932, "\x93\xFA\x96\x7B", R"("日本")"},
+        {936, "\xD6\xD0\x80", R"("中€")"},
+        {949, "\xC7\xD1", R"("한")"},
         {950, "\xA4\xA4\xC6\xA1", "\"中\uf6b1\""s},
         {932, "AB\x93", R"({"texto": "AB", "bytes": "4142930000000000000000"})"},  // a lead byte alone
         {932, "\x87\x90", R"({"texto": "≒", "bytes": "8790000000000000000000"})"},    // ≒ is written 81E0
