@@ -322,23 +322,14 @@ private:
         if (tipo != od::json_type::object) Falha(m_Caminho, std::string("expected an object, got ") + NomeDoTipo(tipo));
         const Membros& m = MembrosDe(info, campos);
         std::vector<bool> vistos(2 * m.membros.size());
-        const std::size_t aqui = m_Caminho.size();
-        for (auto membro : Obter(v.get_object())) {
-            od::field campo = Obter(std::move(membro));
-            const std::string_view chave = Chave(campo);
-            m_Caminho.resize(aqui);
-            m_Caminho += '.';
-            m_Caminho += chave;
+        CadaMembro(v, [&](std::string_view chave, od::field& campo) {
             const auto achado = m.porNome.find(chave);
             if (achado == m.porNome.end()) Falha(m_Caminho, std::string("unknown field of ") + (info ? info->nome : "this record"));
             const auto [indice, peloFilho] = achado->second;
             if (vistos[2 * indice + peloFilho]) Falha(m_Caminho, "duplicate key");
             vistos[2 * indice + peloFilho] = true;
             const Membro& x = m.membros[indice];
-            if (peloFilho) {
-                Filho(*x.infoFilho, campo.value(), reg);
-                continue;
-            }
+            if (peloFilho) return Filho(*x.infoFilho, campo.value(), reg);
             unsigned char* p = reg + x.campo->deslocamento;
             switch (x.tipo) {
                 case TipoParada::Quantidade:
@@ -350,8 +341,7 @@ private:
                     break;
                 case TipoParada::Valor: Valor(*x.campo, campo.value(), p); break;
             }
-        }
-        m_Caminho.resize(aqui);
+        });
     }
 
     void Filho(const InfoFilho& f, od::value v, unsigned char* reg) {
@@ -466,6 +456,19 @@ private:
     template <class F>
     void Partes(od::value& v, std::pair<std::string_view, Parte*> a, std::pair<std::string_view, Parte*> b,
                 const char* desconhecida, F&& ler) {
+        CadaMembro(v, [&](std::string_view chave, od::field& campo) {
+            Parte* parte = chave == a.first ? a.second : chave == b.first ? b.second : nullptr;
+            if (!parte) Falha(m_Caminho, desconhecida);
+            if (parte->dada) Falha(m_Caminho, "duplicate key");
+            parte->dada = true;
+            od::value x = campo.value();
+            ler(*parte, x);
+        });
+    }
+
+    // Each member of the object v, the path at its key while `cada` reads it.
+    template <class F>
+    void CadaMembro(od::value& v, F&& cada) {
         const std::size_t aqui = m_Caminho.size();
         for (auto membro : Obter(v.get_object())) {
             od::field campo = Obter(std::move(membro));
@@ -473,12 +476,7 @@ private:
             m_Caminho.resize(aqui);
             m_Caminho += '.';
             m_Caminho += chave;
-            Parte* parte = chave == a.first ? a.second : chave == b.first ? b.second : nullptr;
-            if (!parte) Falha(m_Caminho, desconhecida);
-            if (parte->dada) Falha(m_Caminho, "duplicate key");
-            parte->dada = true;
-            od::value x = campo.value();
-            ler(*parte, x);
+            cada(chave, campo);
         }
         m_Caminho.resize(aqui);
     }
