@@ -116,6 +116,7 @@ class _Saida:
                 mascara = os.umask(0)
                 os.umask(mascara)
                 os.fchmod(self.f.fileno(), 0o666 & ~mascara)
+                os.fsync(self.f.fileno())  # on disk before it takes the name, as nxgc does
                 self.f.close()
                 os.replace(self.temporario, self.caminho)
                 self.temporario = None
