@@ -4,7 +4,6 @@
 #include <capnp/message.h>
 #include <capnp/serialize.h>
 
-#include <cstring>
 #include <memory>
 
 #include "Medicao.h"
@@ -15,13 +14,6 @@ namespace {
 
 namespace cp = nxbench::capn;
 
-std::uint64_t U64(const void* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-std::uint64_t Posicao0(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes); }
-std::uint64_t Posicao1(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes + 8); }
 
 // A list of structs made by iniciar(count), element i filled by f from element i of a T_Lista.
 template <class Lista, class Iniciar, class F>

@@ -2,7 +2,6 @@
 // builder each time, and with one builder reused), then verified and every field read back.
 #include <flatbuffers/flatbuffers.h>
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -16,12 +15,7 @@ namespace fb = nxbench::fb;
 using flatbuffers::FlatBufferBuilder;
 using flatbuffers::Offset;
 
-std::uint64_t U64(const void* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-fb::Posicao Posicao(const _REG_POSICAO_PRODUTOPS& p) { return {U64(p.m_Bytes), U64(p.m_Bytes + 8)}; }
+fb::Posicao Posicao(const _REG_POSICAO_PRODUTOPS& p) { return {Posicao0(p), Posicao1(p)}; }
 
 // A vector of structs, each made by f from element i of a T_Lista.
 template <class S, class Lista, class F>

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -94,6 +95,16 @@ inline benchmark::IterationCount IteracoesComPausa(std::int64_t bytesRegistro, s
 inline constexpr const char* kPiso = "piso_memcpy";
 benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::string& operacao,
                                           std::function<void(benchmark::State&)> f);
+
+// The peers hold a 16-byte field (a product or service position) as two 64-bit halves, and an
+// 8-byte one as a 64-bit integer.
+inline std::uint64_t U64(const void* p) {
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline std::uint64_t Posicao0(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes); }
+inline std::uint64_t Posicao1(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes + 8); }
 
 // The references in Protobuf.cpp, FlatBuffers.cpp and CapnProto.cpp, one overload per workload
 // type. RegistrarProtobufJson: Protocol Buffers' JSON on the same tree (the JSON rows).

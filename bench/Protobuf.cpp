@@ -16,13 +16,6 @@
 namespace nxbench {
 namespace {
 
-std::uint64_t U64(const void* p) {
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-std::uint64_t Posicao0(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes); }
-std::uint64_t Posicao1(const _REG_POSICAO_PRODUTOPS& p) { return U64(p.m_Bytes + 8); }
 
 nxbench::CustoProducao ParaProto(const CNXDadosGC_CustoProducao& o) {
     nxbench::CustoProducao m;
