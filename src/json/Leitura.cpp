@@ -6,7 +6,9 @@
 // A document refused is read once more by a reference parser (nlohmann's), which reports syntax
 // errors, a key given twice and nesting deeper than 64 levels before anything about the values,
 // in the document's order and with the messages and paths they have always had; in a document it
-// finds well formed, the first value refused is the error.
+// finds well formed, the first value refused is the error. A value refused in a document the fast
+// parser can vouch for, walking all of it, needs no second reading: the reference parser holds
+// each string twice, which for one long string is three times the text.
 #include <array>
 #include <cstring>  // std::memchr, std::memcpy, std::strcmp, std::strlen
 #include <functional>
@@ -14,6 +16,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -123,6 +126,23 @@ private:
 void VerificarSintaxe(std::string_view texto, bool sozinho) {
     Sintaxe s;
     nlohmann::json::sax_parse(texto.begin(), texto.end(), &s, nlohmann::json::input_format_t::json, sozinho);
+}
+
+// The contents of the string token whose first byte after the quote is at p, ending at the
+// closing quote; false at a control character, which JSON does not allow inside a string.
+// `escapes`: it holds some, and must be unescaped by the parser.
+bool Conteudo(const char* p, std::string_view& conteudo, bool& escapes) {
+    escapes = false;
+    const char* q = p;
+    for (; *q != '"'; ++q) {
+        if (static_cast<unsigned char>(*q) < 0x20) return false;
+        if (*q == '\\') {
+            escapes = true;
+            ++q;
+        }
+    }
+    conteudo = {p, static_cast<std::size_t>(q - p)};
+    return true;
 }
 
 // What the fast reader stopped at that the parser refused, where it was; the reference parser
@@ -274,16 +294,9 @@ private:
     // The contents of a string token, read in place unless it holds escapes. A control
     // character, which JSON does not allow inside a string, stops reading.
     std::string_view Conteudo(const char* p, bool& escapes) {
-        escapes = false;
-        const char* q = p;
-        for (; *q != '"'; ++q) {
-            if (static_cast<unsigned char>(*q) < 0x20) throw Recusado{simdjson::UNESCAPED_CHARS, m_Caminho};
-            if (*q == '\\') {
-                escapes = true;
-                ++q;
-            }
-        }
-        return {p, static_cast<std::size_t>(q - p)};
+        std::string_view conteudo;
+        if (!json::Conteudo(p, conteudo, escapes)) throw Recusado{simdjson::UNESCAPED_CHARS, m_Caminho};
+        return conteudo;
     }
     std::string_view Cadeia(od::value& v) {
         bool escapes = false;
@@ -555,23 +568,18 @@ private:
     std::unordered_map<const CampoInfo*, std::unique_ptr<Membros>> m_Membros;
 };
 
-// The fast reader's refusal, unless the reference parser finds the document not well formed.
-[[noreturn]] void Explicar(std::string_view texto, bool sozinho, const Recusado& r) {
-    VerificarSintaxe(texto, sozinho);
-    Falha(r.caminho, simdjson::error_message(r.erro));
-}
+// ---- Large texts ------------------------------------------------------------------------------
 
-// Runs `ler` on the document `texto` (see VerificarSintaxe); a refusal leaves as an ErroJson,
-// the reference parser's when it finds the document not well formed.
-template <class F>
-void Explicado(std::string_view texto, bool sozinho, F&& ler) {
-    try {
-        ler();
-    } catch (const Recusado& r) {
-        Explicar(texto, sozinho, r);
-    } catch (const ErroJson&) {
-        VerificarSintaxe(texto, sozinho);
-        throw;
+// The closing quote of the string whose opening quote is at `aspas`: the first one not escaped by
+// an odd run of backslashes; null when the text ends first.
+const char* FimDaCadeia(const char* aspas, const char* fim) {
+    for (const char* p = aspas;;) {
+        const char* q = static_cast<const char*>(std::memchr(p + 1, '"', static_cast<std::size_t>(fim - p - 1)));
+        if (!q) return nullptr;
+        const char* b = q;
+        while (b[-1] == '\\') --b;
+        if ((q - b) % 2 == 0) return q;
+        p = q;
     }
 }
 
@@ -591,15 +599,9 @@ std::size_t DocumentoFundoDemais(std::string_view texto) {
         while (p < fim && !kMarca[static_cast<unsigned char>(*p)]) ++p;
         if (p == fim) return std::string_view::npos;
         switch (*p) {
-            case '"':  // to the string's closing quote, one not escaped by an odd run of backslashes
-                for (;;) {
-                    const char* q = static_cast<const char*>(std::memchr(p + 1, '"', static_cast<std::size_t>(fim - p - 1)));
-                    if (!q) return std::string_view::npos;
-                    const char* b = q;
-                    while (b[-1] == '\\') --b;
-                    p = q;
-                    if ((q - b) % 2 == 0) break;
-                }
+            case '"':
+                p = FimDaCadeia(p, fim);
+                if (!p) return std::string_view::npos;
                 break;
             case '[':
             case '{':
@@ -611,8 +613,96 @@ std::size_t DocumentoFundoDemais(std::string_view texto) {
         }
     }
 }
+
 // Texts up to this size are indexed without looking: their index is small whatever they hold.
 constexpr std::size_t kTextoGrande = std::size_t{1} << 20;
+
+// True when the bulk of `texto` is in a few long strings: the reference parser would hold the
+// longest twice (its value and its raw text), the validating parser every string once and about
+// sixteen bytes per token, here bounded by the bytes outside strings.
+bool CadeiasLongas(std::string_view texto) {
+    const char *p = texto.data(), *const fim = p + texto.size();
+    std::size_t fora = 0, dentro = 0, maior = 0;
+    while (p < fim) {
+        const char* aspas = static_cast<const char*>(std::memchr(p, '"', static_cast<std::size_t>(fim - p)));
+        if (!aspas) {
+            fora += static_cast<std::size_t>(fim - p);
+            break;
+        }
+        const char* fecha = FimDaCadeia(aspas, fim);
+        if (!fecha) return false;
+        const auto n = static_cast<std::size_t>(fecha - aspas - 1);
+        fora += static_cast<std::size_t>(aspas - p) + 2;
+        dentro += n;
+        maior = std::max(maior, n);
+        p = fecha + 1;
+    }
+    return 16 * fora + dentro < 2 * maior;
+}
+
+// Vouches that the reference parser finds nothing wrong with the first document of `texto`,
+// which is followed by the parser's padding, by parsing it with the fast parser's validating form
+// (simdjson's DOM), which keeps each string once: true only when it parses, no object gives a key
+// twice and nothing nests deeper than kProfundidadeMaxima. Where the two parsers differ (a
+// number beyond 64 bits, a byte-order mark, trailing content) the fast one refuses: it does not
+// vouch. `sozinho`: nothing may follow the document.
+bool BemFormado(std::string_view texto, bool sozinho) {
+    struct {
+        bool operator()(simdjson::dom::element e, std::size_t abertos) const {
+            switch (e.type()) {
+                case simdjson::dom::element_type::OBJECT: {
+                    if (abertos == kProfundidadeMaxima) return false;
+                    std::unordered_set<std::string_view> chaves;
+                    for (const simdjson::dom::key_value_pair campo : simdjson::dom::object(e))
+                        if (!chaves.insert(campo.key).second || !(*this)(campo.value, abertos + 1)) return false;
+                    return true;
+                }
+                case simdjson::dom::element_type::ARRAY:
+                    if (abertos == kProfundidadeMaxima) return false;
+                    for (const simdjson::dom::element x : simdjson::dom::array(e))
+                        if (!(*this)(x, abertos + 1)) return false;
+                    return true;
+                default: return true;
+            }
+        }
+    } sem_repeticoes;
+    simdjson::dom::parser parser;
+    simdjson::dom::element raiz;
+    if (sozinho) {
+        if (parser.parse(texto.data(), texto.size(), false).get(raiz) != simdjson::SUCCESS) return false;
+    } else {
+        simdjson::dom::document_stream documentos;
+        if (parser.parse_many(texto.data(), texto.size(), std::max<std::size_t>(texto.size(), 1 << 20)).get(documentos) !=
+                simdjson::SUCCESS)
+            return false;
+        auto primeiro = documentos.begin();
+        if (!(primeiro != documentos.end()) || (*primeiro).get(raiz) != simdjson::SUCCESS) return false;
+    }
+    return sem_repeticoes(raiz, 0);
+}
+
+// The fast reader's refusal, unless the reference parser finds the document not well formed.
+[[noreturn]] void Explicar(std::string_view texto, bool sozinho, const Recusado& r) {
+    VerificarSintaxe(texto, sozinho);
+    Falha(r.caminho, simdjson::error_message(r.erro));
+}
+
+// Runs `ler` on the document `texto` (see VerificarSintaxe), `acolchoado` being the same without
+// a byte-order mark and followed by the parser's padding; a refusal leaves as an ErroJson, the
+// reference parser's when it finds the document not well formed.
+template <class F>
+void Explicado(std::string_view texto, bool sozinho, std::string_view acolchoado, F&& ler) {
+    try {
+        ler();
+    } catch (const Recusado& r) {
+        Explicar(texto, sozinho, r);
+    } catch (const ErroJson&) {
+        if (texto.size() <= kTextoGrande || !CadeiasLongas(acolchoado) || !BemFormado(acolchoado, sozinho))
+            VerificarSintaxe(texto, sozinho);
+        throw;
+    }
+}
+
 
 // A UTF-8 byte-order mark at the start is no part of the text.
 std::size_t Marca(std::string_view texto) { return texto.starts_with("\xEF\xBB\xBF") ? 3 : 0; }
@@ -623,7 +713,7 @@ void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arv
     if (texto.size() > kTextoGrande && DocumentoFundoDemais(texto) != std::string_view::npos) VerificarSintaxe(texto, true);
     const simdjson::padded_string documento(texto.substr(Marca(texto)));
     od::parser parser;
-    Explicado(texto, true, [&] {
+    Explicado(texto, true, std::string_view(documento.data(), documento.size()), [&] {
         od::document d;
         if (const simdjson::error_code e = parser.iterate(documento).get(d)) throw Recusado{e, "(document)"};
         Leitor(arvore, pagina).Ler(d, exigida, true);
@@ -652,7 +742,7 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
     };
     try {
         if (antes)
-            Explicado(todo.substr(marca), false, [&] {
+            Explicado(todo.substr(marca), false, todo.substr(marca), [&] {
                 if (const simdjson::error_code e =
                         parser.iterate_many(texto.data() + marca, fim - marca, std::max<std::size_t>(fim - marca, 1 << 20))
                             .get(documentos))
@@ -661,7 +751,7 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
         if (antes) {
             for (auto it = documentos.begin(); it != documentos.end(); ++it) {
                 inicio = marca + it.current_index();
-                Explicado(todo.substr(inicio), false, [&] {
+                Explicado(todo.substr(inicio), false, todo.substr(inicio), [&] {
                     od::document_reference d;
                     if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};
                     Arvore arvore;
