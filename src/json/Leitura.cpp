@@ -6,9 +6,10 @@
 // A document refused is read once more by a reference parser (nlohmann's), which reports syntax
 // errors, a key given twice and nesting deeper than 64 levels before anything about the values,
 // in the document's order and with the messages and paths they have always had; in a document it
-// finds well formed, the first value refused is the error. A value refused in a document the fast
-// parser can vouch for, walking all of it, needs no second reading: the reference parser holds
-// each string twice, which for one long string is three times the text.
+// finds well formed, the first value refused is the error. A large text made mostly of long
+// strings is first offered to the fast parser's validating form, which holds each string once
+// where the reference parser holds it twice; only what it does not vouch for goes on to the
+// reference parser.
 #include <array>
 #include <cstring>  // std::memchr, std::memcpy, std::strcmp, std::strlen
 #include <functional>
@@ -126,23 +127,6 @@ private:
 void VerificarSintaxe(std::string_view texto, bool sozinho) {
     Sintaxe s;
     nlohmann::json::sax_parse(texto.begin(), texto.end(), &s, nlohmann::json::input_format_t::json, sozinho);
-}
-
-// The contents of the string token whose first byte after the quote is at p, ending at the
-// closing quote; false at a control character, which JSON does not allow inside a string.
-// `escapes`: it holds some, and must be unescaped by the parser.
-bool Conteudo(const char* p, std::string_view& conteudo, bool& escapes) {
-    escapes = false;
-    const char* q = p;
-    for (; *q != '"'; ++q) {
-        if (static_cast<unsigned char>(*q) < 0x20) return false;
-        if (*q == '\\') {
-            escapes = true;
-            ++q;
-        }
-    }
-    conteudo = {p, static_cast<std::size_t>(q - p)};
-    return true;
 }
 
 // What the fast reader stopped at that the parser refused, where it was; the reference parser
@@ -294,9 +278,16 @@ private:
     // The contents of a string token, read in place unless it holds escapes. A control
     // character, which JSON does not allow inside a string, stops reading.
     std::string_view Conteudo(const char* p, bool& escapes) {
-        std::string_view conteudo;
-        if (!json::Conteudo(p, conteudo, escapes)) throw Recusado{simdjson::UNESCAPED_CHARS, m_Caminho};
-        return conteudo;
+        escapes = false;
+        const char* q = p;
+        for (; *q != '"'; ++q) {
+            if (static_cast<unsigned char>(*q) < 0x20) throw Recusado{simdjson::UNESCAPED_CHARS, m_Caminho};
+            if (*q == '\\') {
+                escapes = true;
+                ++q;
+            }
+        }
+        return {p, static_cast<std::size_t>(q - p)};
     }
     std::string_view Cadeia(od::value& v) {
         bool escapes = false;
@@ -665,20 +656,20 @@ bool BemFormado(std::string_view texto, bool sozinho) {
                 default: return true;
             }
         }
-    } sem_repeticoes;
+    } conferir;
     simdjson::dom::parser parser;
     simdjson::dom::element raiz;
     if (sozinho) {
         if (parser.parse(texto.data(), texto.size(), false).get(raiz) != simdjson::SUCCESS) return false;
     } else {
         simdjson::dom::document_stream documentos;
-        if (parser.parse_many(texto.data(), texto.size(), std::max<std::size_t>(texto.size(), 1 << 20)).get(documentos) !=
+        if (parser.parse_many(texto.data(), texto.size(), texto.size()).get(documentos) !=
                 simdjson::SUCCESS)
             return false;
         auto primeiro = documentos.begin();
         if (!(primeiro != documentos.end()) || (*primeiro).get(raiz) != simdjson::SUCCESS) return false;
     }
-    return sem_repeticoes(raiz, 0);
+    return conferir(raiz, 0);
 }
 
 // The fast reader's refusal, unless the reference parser finds the document not well formed.
