@@ -57,25 +57,51 @@ std::uint32_t Crc(const unsigned char* p, std::size_t n, std::uint32_t crc) {
     return Crc32(std::span(reinterpret_cast<const std::byte*>(p), n), crc);
 }
 
-// The CRC of a whole buffer of n >= kNome bytes, its own four bytes counted as zero. With
-// `copia`, the bytes are also copied there in the same pass.
-std::uint32_t CrcDoPacote(const unsigned char* p, std::size_t n, unsigned char* copia = nullptr) {
-    unsigned char cabeca[16];
-    std::memcpy(cabeca, p, sizeof cabeca);
-    std::memset(cabeca + kCrc, 0, 4);
-    detail::CrcFluxo crc(Crc(cabeca, sizeof cabeca, 0));
-    const unsigned char* q = p + sizeof cabeca;
-    const std::size_t resto = n - sizeof cabeca;
-    std::size_t feito;
-    if (copia) {
-        std::memcpy(copia, p, sizeof cabeca);
-        feito = crc.ConsumirCopiando(copia + sizeof cabeca, q, resto);
-        std::memcpy(copia + sizeof cabeca + feito, q + feito, resto - feito);
-    } else {
-        feito = crc.Consumir(q, resto);
+// The CRC of a whole buffer, its own four bytes counted as zero, taken a step at a time just
+// ahead of a walk that reads the buffer in order (the checks below): `Ate(k)` takes at least the
+// first k bytes, copying them first with a copy, so that the walk finds them in cache instead of
+// reading the buffer once more from memory.
+class CrcAdiante {
+public:
+    CrcAdiante(const unsigned char* p, std::size_t n, unsigned char* copia) : m_P(p), m_N(n), m_Copia(copia) {
+        unsigned char cabeca[kCabecaCrc];
+        std::memcpy(cabeca, p, sizeof cabeca);
+        std::memset(cabeca + kCrc, 0, 4);
+        m_Crc = detail::CrcFluxo(Crc(cabeca, sizeof cabeca, 0));
+        if (copia) std::memcpy(copia, p, sizeof cabeca);
     }
-    return crc.Terminar(q + feito, resto - feito);
-}
+
+    void Ate(std::uint64_t k) {
+        if (k > m_Pronto) Avancar(std::min<std::uint64_t>(m_N, std::max<std::uint64_t>(k, m_Pronto + kPasso)));
+    }
+    std::uint32_t Terminar() {
+        if (m_Pronto < m_N) Avancar(m_N);
+        return m_Crc.Terminar(m_P + m_Feito, m_N - m_Feito);
+    }
+
+private:
+    static constexpr std::size_t kCabecaCrc = 16, kPasso = 32 << 10, kMultiplo = 256;
+
+    // Steps in whole multiples of 256 bytes, which every method takes whole, so that the copy
+    // is never written twice (the walk may already have changed what it read there); only the
+    // last step leaves a few bytes to Terminar, copied here.
+    void Avancar(std::size_t ate) {
+        std::size_t n = ate - m_Feito;
+        if (ate < m_N) n = std::min(m_N - m_Feito, (n + kMultiplo - 1) / kMultiplo * kMultiplo);
+        const std::size_t feito = m_Copia ? m_Crc.ConsumirCopiando(m_Copia + m_Feito, m_P + m_Feito, n)
+                                          : m_Crc.Consumir(m_P + m_Feito, n);
+        if (m_Copia) std::memcpy(m_Copia + m_Feito + feito, m_P + m_Feito + feito, n - feito);
+        m_Pronto = m_Feito + n;
+        m_Feito += feito;
+    }
+
+    const unsigned char* m_P;
+    std::size_t m_N;
+    unsigned char* m_Copia;
+    detail::CrcFluxo m_Crc;
+    std::size_t m_Feito = kCabecaCrc;   // taken by the CRC
+    std::size_t m_Pronto = kCabecaCrc;  // readable by the walk
+};
 
 // ---- What to check in each record ---------------------------------------------------------------
 
@@ -238,17 +264,19 @@ void ConferirCrc(const unsigned char* m, std::uint32_t calculado) {
     }
 }
 
-// Checks the rest of a buffer of length n whose first fields passed ConferirInicio and whose CRC
-// was compared, in 8-byte-aligned memory m. With `corrigir` (m itself, writable), each child
-// slot is replaced by a pointer to its block as soon as the block is checked. Every read is
-// preceded by a range check against n.
+// Checks the rest of a buffer of length n whose first fields passed ConferirInicio, in
+// 8-byte-aligned memory m. With `corrigir` (m itself, writable), each child slot is replaced by a
+// pointer to its block as soon as the block is checked. With `crc`, the bytes are made readable
+// (and checksummed) just ahead of the checks. Every read is preceded by a range check against n.
 class Verificador {
 public:
-    Verificador(const unsigned char* m, std::uint64_t n, const OpcoesDesempacotamento& opcoes, unsigned char* corrigir)
-        : m_M(m), m_N(n), m_Opcoes(opcoes), m_Corrigir(corrigir) {}
+    Verificador(const unsigned char* m, std::uint64_t n, const OpcoesDesempacotamento& opcoes, unsigned char* corrigir,
+                CrcAdiante* crc)
+        : m_M(m), m_N(n), m_Opcoes(opcoes), m_Corrigir(corrigir), m_Crc(crc) {}
 
     // The rest of the header; returns the class.
     const InfoClasse& Classe() {
+        Ate(kNome);
         const auto nome = Ler<std::uint32_t>(m_M, kComprimentoNome);
         if (nome == 0 || nome > kNomeMaximo)
             Falha(kComprimentoNome, "class name length " + Num(nome) + " is outside 1.." + Num(kNomeMaximo));
@@ -257,6 +285,7 @@ public:
             Falha(kCabecalho, "header length " + Num(cabecalho) + " does not match a " + Num(nome) +
                                   "-byte class name (expected " + Num(TamanhoCabecalho(nome)) + ")");
         if (cabecalho > m_N) Falha(kCabecalho, "the header runs past the end of the " + Num(m_N) + "-byte buffer");
+        Ate(cabecalho);
         ZerosAte(kNome + nome, cabecalho, "after the class name");
         const std::string_view nomeClasse(reinterpret_cast<const char*>(m_M + kNome), nome);
         const InfoClasse* info = ClassePorNome(nomeClasse);
@@ -289,6 +318,9 @@ public:
     std::size_t Blocos() const { return m_Inicios.size(); }
 
 private:
+    void Ate(std::uint64_t k) {
+        if (m_Crc) m_Crc->Ate(k);
+    }
     void ZerosAte(std::uint64_t de, std::uint64_t ate, const char* onde, const InfoClasse* info = nullptr,
                   const char* campo = "") const {
         for (std::uint64_t i = de; i < ate; ++i)
@@ -321,6 +353,7 @@ private:
                             " runs past the end of the " + Num(m_N) + "-byte buffer", dono, campo);
         const std::uint64_t fim = desloc + n * tamanho, fimAlinhado = Alinhar8(fim);
         if (fimAlinhado > m_N) Falha(fim, "the buffer ends inside the padding after a block", dono, campo);
+        Ate(fimAlinhado);
         ZerosAte(fim, fimAlinhado, "after a block", &dono, campo);
         m_Inicios.push_back(desloc);
         m_Cursor = fimAlinhado;
@@ -372,10 +405,29 @@ private:
     std::uint64_t m_N;
     const OpcoesDesempacotamento& m_Opcoes;
     unsigned char* m_Corrigir;
+    CrcAdiante* m_Crc;
     std::uint64_t m_Cursor = 0;
     std::uint32_t m_BlocosDeclarados = 0;
     std::vector<std::uint64_t> m_Inicios;  // block offsets, ascending by construction
 };
+
+// Runs the checks `verificar(crc)` over the buffer of n bytes at p, with its CRC taken just
+// ahead of them (the bytes copied to `copia` on the way, when there is one) unless the options
+// say not to. A buffer whose CRC does not match is refused for that, whatever else the checks
+// found in it.
+template <class F>
+void Checado(const unsigned char* p, std::size_t n, unsigned char* copia, const OpcoesDesempacotamento& opcoes,
+             F&& verificar) {
+    if (!opcoes.conferirCrc) return verificar(static_cast<CrcAdiante*>(nullptr));
+    CrcAdiante crc(p, n, copia);
+    try {
+        verificar(&crc);
+    } catch (const ErroEmpacotamento&) {
+        ConferirCrc(p, crc.Terminar());
+        throw;
+    }
+    ConferirCrc(p, crc.Terminar());
+}
 
 // A checked buffer in 8-byte-aligned memory: the caller's own bytes when they are aligned,
 // else a copy.
@@ -391,20 +443,18 @@ Conferido Conferir(std::span<const std::byte> pacote, const OpcoesDesempacotamen
     const unsigned char* p = ConferirInicio(pacote, opcoes);
     Conferido c;
     c.bytes = p;
-    std::uint32_t crc = 0;
+    unsigned char* copia = nullptr;
     if (reinterpret_cast<std::uintptr_t>(p) % 8 != 0) {
         c.copia.reset(new std::uint64_t[Alinhar8(n) / 8]);
-        auto* copia = reinterpret_cast<unsigned char*>(c.copia.get());
-        if (opcoes.conferirCrc) crc = CrcDoPacote(p, n, copia);
-        else std::memcpy(copia, p, n);
+        copia = reinterpret_cast<unsigned char*>(c.copia.get());
+        if (!opcoes.conferirCrc) std::memcpy(copia, p, n);
         c.bytes = copia;
-    } else if (opcoes.conferirCrc) {
-        crc = CrcDoPacote(p, n);
     }
-    if (opcoes.conferirCrc) ConferirCrc(c.bytes, crc);
-    Verificador v(c.bytes, n, opcoes, nullptr);
-    c.info = &v.Classe();
-    c.raiz = v.Arvore(*c.info);
+    Checado(p, n, copia, opcoes, [&](CrcAdiante* crc) {
+        Verificador v(c.bytes, n, opcoes, nullptr, crc);
+        c.info = &v.Classe();
+        c.raiz = v.Arvore(*c.info);
+    });
     return c;
 }
 
@@ -616,13 +666,14 @@ ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesemp
     ArvoreVerificada arvore;
     arvore.m_Memoria.reset(new std::uint64_t[Alinhar8(n) / 8]);
     auto* m = reinterpret_cast<unsigned char*>(arvore.m_Memoria.get());
-    if (opcoes.conferirCrc) ConferirCrc(p, CrcDoPacote(p, n, m));
-    else std::memcpy(m, p, n);
-    Verificador v(m, n, opcoes, m);
-    const InfoClasse& info = v.Classe();
-    arvore.m_Raiz = v.Arvore(info);
-    arvore.m_Classe = &info;
-    arvore.m_Blocos = v.Blocos();
+    if (!opcoes.conferirCrc) std::memcpy(m, p, n);
+    Checado(p, n, m, opcoes, [&](CrcAdiante* crc) {
+        Verificador v(m, n, opcoes, m, crc);
+        const InfoClasse& info = v.Classe();
+        arvore.m_Raiz = v.Arvore(info);
+        arvore.m_Classe = &info;
+        arvore.m_Blocos = v.Blocos();
+    });
     return arvore;
 }
 
