@@ -217,6 +217,11 @@ TEST(Empacotamento, FalhasFeitasAMao) {
         const auto e = Recusa([&] { NXDadosGC::Desempacotar(b, {.conferirCrc = caso.crc}); });
         EXPECT_TRUE(Contem(e, caso.trecho)) << e.what();
         EXPECT_EQ(e.Deslocamento(), caso.byte) << e.what();
+        // With the CRC compared, whatever the walk finds in an edited buffer gives way to the
+        // CRC's mismatch (the first 24 bytes are checked before either), in place and in a copy.
+        const char* comCrc = caso.byte < 24 ? caso.trecho : "CRC-32 mismatch";
+        EXPECT_TRUE(Contem(Recusa([&] { NXDadosGC::Desempacotar(b); }), comCrc));
+        EXPECT_TRUE(Contem(Recusa([&] { NXDadosGC::Verificar(b); }), comCrc));
     }
 }
 
