@@ -575,10 +575,12 @@ const char* FimDaCadeia(const char* aspas, const char* fim) {
 }
 
 // Where the first document of `texto` nested deeper than the limit starts; npos when none is.
+// `fimDoPrimeiro` (npos on entry): where the brackets first close, the end of a first document
+// that is an object or an array.
 // The fast parser indexes a whole text before it reads any of it, four bytes for each bracket:
 // a hostile document of brackets alone is refused by the reference parser (which stops at the
 // limit) before that index is made.
-std::size_t DocumentoFundoDemais(std::string_view texto) {
+std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t* fimDoPrimeiro = nullptr) {
     static constexpr auto kMarca = [] {
         std::array<bool, 256> t{};
         for (const unsigned char c : std::string_view("\"[]{}")) t[c] = true;
@@ -600,7 +602,8 @@ std::size_t DocumentoFundoDemais(std::string_view texto) {
                 if (++nivel > kProfundidadeMaxima) return inicio;
                 break;
             default:  // ']' or '}'
-                if (nivel > 0) --nivel;
+                if (nivel > 0 && --nivel == 0 && fimDoPrimeiro && *fimDoPrimeiro == std::string_view::npos)
+                    *fimDoPrimeiro = static_cast<std::size_t>(p + 1 - texto.data());
         }
     }
 }
@@ -698,10 +701,80 @@ void Explicado(std::string_view texto, bool sozinho, std::string_view acolchoado
 // A UTF-8 byte-order mark at the start is no part of the text.
 std::size_t Marca(std::string_view texto) { return texto.starts_with("\xEF\xBB\xBF") ? 3 : 0; }
 
+// A first look at a large text dense in tokens: its first kTextoGrande bytes cut right before
+// the last `,`, `]` or `}` outside strings, so that every token before the cut is whole, and the
+// containers open there closed. No look (corte 0) for a text not large or not dense: one whose
+// index would take less than 1.5 times the text (four bytes per token, about two tokens per
+// separator).
+struct Sonda {
+    std::size_t corte = 0;
+    std::string texto;  // the piece and its closing brackets
+};
+
+Sonda SondaDensa(std::string_view texto) {
+    if (texto.size() <= kTextoGrande) return {};
+    static constexpr auto kMarca = [] {
+        std::array<bool, 256> t{};
+        for (const unsigned char c : std::string_view("\",:[]{}")) t[c] = true;
+        return t;
+    }();
+    const char *const inicio = texto.data(), *const fim = inicio + kTextoGrande;
+    std::size_t separadores = 0, corte = 0;
+    std::string abertos, abertosNoCorte;
+    for (const char* p = inicio; p < fim; ++p) {
+        if (!kMarca[static_cast<unsigned char>(*p)]) continue;
+        if (*p == '"') {
+            if (!(p = FimDaCadeia(p, fim))) break;
+            continue;
+        }
+        ++separadores;
+        if (*p == '[' || *p == '{') {
+            abertos += *p;
+            continue;
+        }
+        if (*p != ':') {
+            corte = static_cast<std::size_t>(p - inicio);
+            abertosNoCorte = abertos;
+        }
+        if ((*p == ']' || *p == '}') && !abertos.empty()) abertos.pop_back();
+    }
+    if (16 * separadores <= 3 * kTextoGrande || corte == 0 || abertosNoCorte.size() > kProfundidadeMaxima) return {};
+    Sonda s{corte, std::string(texto.substr(0, corte))};
+    for (auto c = abertosNoCorte.rbegin(); c != abertosNoCorte.rend(); ++c) s.texto += *c == '[' ? ']' : '}';
+    return s;
+}
+
+// The first document of a large text dense in tokens, read in its first look alone: refused
+// there for a value before the cut, it is refused without the index of the whole text, once the
+// reference parser finds the whole well formed (`texto`, `sozinho`: as VerificarSintaxe takes
+// them; `documento`: from the first document on). Anything else (the cut reached, a token
+// refused) says nothing: the whole text is read as usual.
+void Sondar(std::string_view texto, bool sozinho, std::string_view documento, const InfoClasse* exigida, int pagina) {
+    const Sonda sonda = SondaDensa(documento);
+    if (sonda.corte == 0) return;
+    const simdjson::padded_string pedaco(sonda.texto);
+    od::parser parser;
+    od::document d;
+    try {
+        if (parser.iterate(pedaco).get(d) != simdjson::SUCCESS) return;
+        Arvore arvore;
+        Leitor(arvore, pagina).Ler(d, exigida, false);
+    } catch (const Recusado&) {
+        return;
+    } catch (const ErroJson&) {
+        // Refused at the closing brackets added, or after them: not a refusal of the whole.
+        const char* onde = nullptr;
+        if (d.current_location().get(onde) != simdjson::SUCCESS || onde >= pedaco.data() + sonda.corte) return;
+        VerificarSintaxe(texto, sozinho);
+        throw;
+    }
+}
+
 }  // namespace
 
 void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arvore, int pagina) {
     if (texto.size() > kTextoGrande && DocumentoFundoDemais(texto) != std::string_view::npos) VerificarSintaxe(texto, true);
+    Sondar(texto, true, texto.substr(Marca(texto)), exigida, pagina);
     const simdjson::padded_string documento(texto.substr(Marca(texto)));
     od::parser parser;
     Explicado(texto, true, std::string_view(documento.data(), documento.size()), [&] {
@@ -719,9 +792,16 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
     texto.resize(n);
     const std::string_view todo(texto);
     // The documents before one nested too deep are read as usual, then that one is refused.
-    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca)) : std::string_view::npos;
+    std::size_t primeiro = std::string_view::npos;
+    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca), &primeiro) : std::string_view::npos;
     const std::size_t fim = fundo == std::string_view::npos ? n : marca + fundo;
     const bool antes = todo.substr(marca, fim - marca).find_first_not_of(" \t\r\n") != std::string_view::npos;
+    // A text of one document alone is read as the reader of one document reads it: the whole
+    // text is what the reference parser looks at, so a first look may refuse it.
+    const auto branco = [&](std::size_t de) { return todo.find_first_not_of(" \t\r\n", de); };
+    const bool so = fundo == std::string_view::npos && primeiro != std::string_view::npos &&
+                    (todo[branco(marca)] == '{' || todo[branco(marca)] == '[') &&
+                    branco(marca + primeiro) == std::string_view::npos;
     od::parser parser;
     od::document_stream documentos;
     std::size_t lidos = 0, inicio = marca;
@@ -732,6 +812,7 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
         throw ErroJson("document " + std::to_string(lidos + 1) + ": " + e.Caminho(), motivo);
     };
     try {
+        if (so) Sondar(todo.substr(marca), false, todo.substr(marca), exigida, pagina);
         if (antes)
             Explicado(todo.substr(marca), false, todo.substr(marca), [&] {
                 if (const simdjson::error_code e =

@@ -126,6 +126,20 @@ TEST(Json, FormasAceitasNaLeitura) {
     }
 }
 
+// A last member of 2 MiB for a document: one long string, or many small numbers.
+const std::string& Longa() {
+    static const std::string s = R"(, "longo": ")" + std::string(std::size_t{2} << 20, 'a') + "\"";
+    return s;
+}
+const std::string& Densa() {
+    static const std::string s = [] {
+        std::string d = R"(, "longo": [1)";
+        for (std::size_t i = 0; i < (std::size_t{1} << 20); ++i) d += ",1";
+        return d + "]";
+    }();
+    return s;
+}
+
 TEST(Json, DocumentosRecusadosComCaminho) {
     const struct {
         const char* classe;  // null: `registro` is the whole document
@@ -174,25 +188,29 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         }
         return std::string("accepted");
     };
-    // Each row also with a long string after the refused value: a large text refused for a value
-    // is told the same way, however its well-formedness is confirmed.
-    const std::string longa = R"(, "longo": ")" + std::string(std::size_t{2} << 20, 'a') + "\"";
+    // Each row also followed by 2 MiB of one long string, or of many small numbers: a large text
+    // refused for a value is told the same way, however its well-formedness is confirmed.
+    const std::string &longa = Longa(), &densa = Densa();
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.registro);
         const std::string documento =
             caso.classe ? std::string(R"({"classe": ")") + caso.classe + R"(", "registro": )" + caso.registro : caso.registro;
         const std::string esperado = std::string(caso.caminho) + ": " + caso.motivo;
         EXPECT_NE(refusal(documento + (caso.classe ? "}" : "")).find(esperado), std::string::npos);
-        if (caso.classe) {
-            EXPECT_NE(refusal(documento + longa + "}").find(esperado), std::string::npos);
+        for (const std::string* depois : {&longa, &densa}) {
+            if (caso.classe) {
+                EXPECT_NE(refusal(documento + *depois + "}").find(esperado), std::string::npos);
+            }
         }
     }
-    // ... and what is not well formed after the long string still comes first.
-    const std::string antes = R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Nada": 1})" + longa;
-    EXPECT_EQ(refusal(antes + R"(, "x" 1})"),
-              "(document): parse error at line 1, column " + std::to_string(antes.size() + 7) +
-                  ": syntax error while parsing object separator - unexpected number literal; expected ':'");
-    EXPECT_EQ(refusal(antes + R"(, "longo": 1})"), "longo: duplicate key");
+    // ... and what is not well formed after them still comes first.
+    for (const std::string* depois : {&longa, &densa}) {
+        const std::string antes = R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Nada": 1})" + *depois;
+        EXPECT_EQ(refusal(antes + R"(, "x" 1})"),
+                  "(document): parse error at line 1, column " + std::to_string(antes.size() + 7) +
+                      ": syntax error while parsing object separator - unexpected number literal; expected ':'");
+        EXPECT_EQ(refusal(antes + R"(, "longo": 1})"), "longo: duplicate key");
+    }
     // A reader that expects a class refuses a document of another: the typed one here, the one
     // nxgc pack uses with the message in the tool's test.
     EXPECT_THROW(NXDadosGC::DeJson<CNXDadosGC_MatrizRateio>(NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos"))),
@@ -215,7 +233,11 @@ TEST(Json, VariosDocumentos) {
     std::string caminho = "registro.Conta";
     for (int i = 0; i < 62; ++i) caminho += "[0]";
     const std::string nada = R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Nada": 1})";
-    const std::string longa = R"(, "longo": ")" + std::string(std::size_t{2} << 20, 'a') + "\"";
+    const std::string &longa = Longa(), &densa = Densa();
+    // Its record first, then 1.2 MB of accounts, then its class.
+    std::string adiado = R"({"registro": {"Conta": [{})";
+    for (int i = 0; i < 400000; ++i) adiado += ",{}";
+    adiado += R"(]}, "classe": "CNXDadosGC_CentroCustos"})";
     const struct {
         std::string texto;
         std::size_t arvores;
@@ -228,6 +250,11 @@ TEST(Json, VariosDocumentos) {
         {um + profundo, 1, "document 2: " + caminho + ": nested deeper than 64 levels"},
         {um + nada + longa + "}" + um, 1, "document 2: registro.Nada: unknown field of CNXDadosGC_CentroCustos"},
         {um + nada + longa + R"(, "longo": 1})" + um, 1, "document 2: longo: duplicate key"},
+        {nada + densa + "} ", 0, "registro.Nada: unknown field of CNXDadosGC_CentroCustos"},
+        {nada + densa + R"(, "longo": 1})", 0, "longo: duplicate key"},
+        {adiado, 1, ""},
+        {nada + densa + R"(} {"classe": ")" + "\x01\"}", 0,
+         "(document): Within strings, some characters must be escaped, we found unescaped characters"},
     };
     for (const auto& c : kCasos) {
         std::size_t arvores = 0;
@@ -244,6 +271,7 @@ TEST(Json, VariosDocumentos) {
         EXPECT_EQ(erro, c.erro);
     }
     EXPECT_THROW(NXDadosGC::DeJson(profundo), NXDadosGC::ErroJson);
+    EXPECT_NO_THROW(NXDadosGC::DeJson(adiado));
 }
 
 // Texts under each code page: a field's bytes, the document's text for them (the object form
