@@ -323,6 +323,19 @@ TEST(Empacotamento, ClasseEDestino) {
     EXPECT_TRUE(Contem(outra, "the buffer holds a CNXDadosGC_CentroCustos, the target is a CNXDadosGC_MatrizRateio"))
         << outra.what();
     EXPECT_TRUE(destino == original);
+
+    // A value changed inside a record: refused for the CRC, before the class is looked at, and
+    // after the objects were built when the class is right, leaving the target as it was.
+    Bytes torto = b;
+    torto[kCentros] ^= std::byte{1};
+    CNXDadosGC_CentroCustos outroDestino;
+    for (const auto& desempacotar : std::initializer_list<std::function<void()>>{
+             [&] { NXDadosGC::Desempacotar<CNXDadosGC_CentroCustos>(torto); },
+             [&] { NXDadosGC::DesempacotarEm(outroDestino, torto); },
+             [&] { NXDadosGC::DesempacotarEm(destino, torto); },
+         })
+        EXPECT_TRUE(Contem(Recusa(desempacotar), "CRC-32 mismatch"));
+    EXPECT_TRUE(destino == original);
 }
 
 // ---- Mutations ------------------------------------------------------------------------------
