@@ -666,9 +666,7 @@ bool BemFormado(std::string_view texto, bool sozinho) {
         if (parser.parse(texto.data(), texto.size(), false).get(raiz) != simdjson::SUCCESS) return false;
     } else {
         simdjson::dom::document_stream documentos;
-        if (parser.parse_many(texto.data(), texto.size(), texto.size()).get(documentos) !=
-                simdjson::SUCCESS)
-            return false;
+        if (parser.parse_many(texto.data(), texto.size(), texto.size()).get(documentos) != simdjson::SUCCESS) return false;
         auto primeiro = documentos.begin();
         if (!(primeiro != documentos.end()) || (*primeiro).get(raiz) != simdjson::SUCCESS) return false;
     }
