@@ -126,15 +126,17 @@ TEST(Json, FormasAceitasNaLeitura) {
     }
 }
 
-// A last member of 2 MiB for a document: one long string, or many small numbers.
+// A last member of just over 1 MiB, which makes a document large: one long string, or many
+// small numbers.
+constexpr std::size_t kGrande = (std::size_t{1} << 20) + 4096;
 const std::string& Longa() {
-    static const std::string s = R"(, "longo": ")" + std::string(std::size_t{2} << 20, 'a') + "\"";
+    static const std::string s = R"(, "longo": ")" + std::string(kGrande, 'a') + "\"";
     return s;
 }
 const std::string& Densa() {
     static const std::string s = [] {
         std::string d = R"(, "longo": [1)";
-        for (std::size_t i = 0; i < (std::size_t{1} << 20); ++i) d += ",1";
+        for (std::size_t i = 0; i < kGrande / 2; ++i) d += ",1";
         return d + "]";
     }();
     return s;
@@ -188,7 +190,7 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         }
         return std::string("accepted");
     };
-    // Each row also followed by 2 MiB of one long string, or of many small numbers: a large text
+    // Each row also followed by a large last member, one long string, or of many small numbers: a large text
     // refused for a value is told the same way, however its well-formedness is confirmed.
     const std::string &longa = Longa(), &densa = Densa();
     for (const auto& caso : casos) {
@@ -234,9 +236,9 @@ TEST(Json, VariosDocumentos) {
     for (int i = 0; i < 62; ++i) caminho += "[0]";
     const std::string nada = R"({"classe": "CNXDadosGC_CentroCustos", "registro": {"Nada": 1})";
     const std::string &longa = Longa(), &densa = Densa();
-    // Its record first, then 1.2 MB of accounts, then its class.
+    // Its record first, then 1.1 MB of accounts, then its class.
     std::string adiado = R"({"registro": {"Conta": [{})";
-    for (int i = 0; i < 400000; ++i) adiado += ",{}";
+    for (int i = 0; i < 360000; ++i) adiado += ",{}";
     adiado += R"(]}, "classe": "CNXDadosGC_CentroCustos"})";
     const struct {
         std::string texto;
