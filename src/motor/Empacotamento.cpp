@@ -63,12 +63,9 @@ std::uint32_t Crc(const unsigned char* p, std::size_t n, std::uint32_t crc) {
 // reading the buffer once more from memory.
 class CrcAdiante {
 public:
-    CrcAdiante(const unsigned char* p, std::size_t n, unsigned char* copia) : m_P(p), m_N(n), m_Copia(copia) {
-        unsigned char cabeca[kCabecaCrc];
-        std::memcpy(cabeca, p, sizeof cabeca);
-        std::memset(cabeca + kCrc, 0, 4);
-        m_Crc = detail::CrcFluxo(Crc(cabeca, sizeof cabeca, 0));
-        if (copia) std::memcpy(copia, p, sizeof cabeca);
+    CrcAdiante(const unsigned char* p, std::size_t n, unsigned char* copia)
+        : m_P(p), m_N(n), m_Copia(copia), m_Crc(CrcDaCabeca(p)) {
+        if (copia) std::memcpy(copia, p, kCabecaCrc);
     }
 
     void Ate(std::uint64_t k) {
@@ -81,6 +78,14 @@ public:
 
 private:
     static constexpr std::size_t kCabecaCrc = 16, kPasso = 32 << 10, kMultiplo = 256;
+
+    // The CRC of the first bytes, up to the length field, the CRC's own four counted as zero.
+    static std::uint32_t CrcDaCabeca(const unsigned char* p) {
+        unsigned char cabeca[kCabecaCrc];
+        std::memcpy(cabeca, p, sizeof cabeca);
+        std::memset(cabeca + kCrc, 0, 4);
+        return Crc(cabeca, sizeof cabeca, 0);
+    }
 
     // Steps in whole multiples of 256 bytes, which every method takes whole, so that the copy
     // is never written twice (the walk may already have changed what it read there); only the
@@ -411,14 +416,16 @@ private:
     std::vector<std::uint64_t> m_Inicios;  // block offsets, ascending by construction
 };
 
-// Runs the checks `verificar(crc)` over the buffer of n bytes at p, with its CRC taken just
-// ahead of them (the bytes copied to `copia` on the way, when there is one) unless the options
-// say not to. A buffer whose CRC does not match is refused for that, whatever else the checks
-// found in it.
+// Runs the checks `verificar(crc)` over the buffer of n bytes at p, copied to `copia` when there
+// is one, with its CRC taken just ahead of them unless the options say not to. A buffer whose
+// CRC does not match is refused for that, whatever else the checks found in it.
 template <class F>
 void Checado(const unsigned char* p, std::size_t n, unsigned char* copia, const OpcoesDesempacotamento& opcoes,
              F&& verificar) {
-    if (!opcoes.conferirCrc) return verificar(static_cast<CrcAdiante*>(nullptr));
+    if (!opcoes.conferirCrc) {
+        if (copia) std::memcpy(copia, p, n);
+        return verificar(static_cast<CrcAdiante*>(nullptr));
+    }
     CrcAdiante crc(p, n, copia);
     try {
         verificar(&crc);
@@ -447,7 +454,6 @@ Conferido Conferir(std::span<const std::byte> pacote, const OpcoesDesempacotamen
     if (reinterpret_cast<std::uintptr_t>(p) % 8 != 0) {
         c.copia.reset(new std::uint64_t[Alinhar8(n) / 8]);
         copia = reinterpret_cast<unsigned char*>(c.copia.get());
-        if (!opcoes.conferirCrc) std::memcpy(copia, p, n);
         c.bytes = copia;
     }
     Checado(p, n, copia, opcoes, [&](CrcAdiante* crc) {
@@ -666,7 +672,6 @@ ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesemp
     ArvoreVerificada arvore;
     arvore.m_Memoria.reset(new std::uint64_t[Alinhar8(n) / 8]);
     auto* m = reinterpret_cast<unsigned char*>(arvore.m_Memoria.get());
-    if (!opcoes.conferirCrc) std::memcpy(m, p, n);
     Checado(p, n, m, opcoes, [&](CrcAdiante* crc) {
         Verificador v(m, n, opcoes, m, crc);
         const InfoClasse& info = v.Classe();
