@@ -134,6 +134,7 @@ struct Verificacao {
 // bounds check and nothing per record.
 struct Plano {
     std::vector<Verificacao> verificacoes;
+    std::vector<Verificacao> filhos;  // the Filho checks alone: what a walk over the tree follows
 };
 
 // The checks of every class, built once from the class descriptions.
@@ -151,6 +152,8 @@ private:
         m_Mapa.emplace(&info, &p);
         std::vector<Verificacao> v;
         Registro(info, 0, v);
+        for (const Verificacao& c : v)
+            if (c.tipo == Verificacao::Tipo::Filho) p.filhos.push_back(c);
         p.verificacoes = std::move(v);
         return p;
     }
@@ -542,8 +545,111 @@ void GravarCabecalho(unsigned char* d, const InfoClasse& info, std::uint64_t tot
     std::memset(d + kNome + nome.size(), 0, cabecalho - kNome - nome.size());
 }
 
-template <class Vetor>
-void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, Vetor& saida, const OpcoesDesempacotamento& limites) {
+// An object's tree, walked by its class's walks (core/Empacotavel.h).
+struct ArvoreDeObjetos {
+    const InfoClasse& info;
+    const TNXBaseParaDados& objeto;
+    void Medir(detail::MedidaPacote& m) const { info.medirPacote(objeto, m); }
+    void Escrever(detail::SaidaPacote& s) const { info.escreverPacote(objeto, s); }
+};
+
+// A flat record tree (as CopiarPara writes it), walked as core/Empacotavel.h walks the object
+// CopiarDe would build from it, without building that object: the same sizes in the same order,
+// the same bytes. A pair with a null pointer or a zero count is an empty list, as CopiarDe reads it.
+class ArvorePlana {
+public:
+    ArvorePlana(const InfoClasse& info, const void* registro)
+        : m_Plano(PlanoDe(info)), m_Raiz(static_cast<const unsigned char*>(registro)), m_Tamanho(info.tamanhoRegistro) {}
+
+    void Medir(detail::MedidaPacote& m) const { m.bytes = Abaixo(m_Plano, m_Raiz, 1, m_Tamanho, m, 0); }
+    void Escrever(detail::SaidaPacote& s) const { Bloco(&m_Plano, m_Raiz, 1, m_Tamanho, s); }
+
+private:
+    struct Filho {
+        const unsigned char* bloco;
+        std::uint64_t n;
+    };
+    static Filho De(const Verificacao& v, const unsigned char* r) {
+        const auto* p = Ler<const unsigned char*>(r, v.desloc);
+        const std::uint64_t n = !p ? 0 : v.lista ? std::uint64_t{Ler<std::uint32_t>(r, v.quantidade)} : 1;
+        return {p, n};
+    }
+    static bool TemBlocos(const Verificacao& v) { return v.elemento && !v.elemento->filhos.empty(); }
+
+    // The bytes of every block below n records of `plano` at r (block level `nivel`): first a
+    // place for each of their children with blocks below, then the children themselves.
+    static std::uint64_t Abaixo(const Plano& plano, const unsigned char* r, std::uint64_t n, std::size_t tamanho,
+                                detail::MedidaPacote& m, std::size_t nivel) {
+        if (plano.filhos.empty()) return 0;
+        std::size_t k = m.abaixo->size();
+        for (std::uint64_t i = 0; i < n; ++i)
+            for (const Verificacao& v : plano.filhos)
+                if (TemBlocos(v) && De(v, r + i * tamanho).n > 0) m.abaixo->push_back(0);
+        std::uint64_t bytes = 0;
+        for (std::uint64_t i = 0; i < n; ++i)
+            for (const Verificacao& v : plano.filhos) {
+                const Filho f = De(v, r + i * tamanho);
+                if (f.n == 0) continue;
+                ++m.blocos;
+                m.profundidade = std::max(m.profundidade, nivel + 1);
+                m.maiorLista = std::max(m.maiorLista, f.n);
+                bytes += Alinhar8(f.n * v.tamanho);
+                if (TemBlocos(v)) {
+                    const std::size_t lugar = k++;
+                    const std::uint64_t abaixo = Abaixo(*v.elemento, f.bloco, f.n, v.tamanho, m, nivel + 1);
+                    (*m.abaixo)[lugar] = abaixo;
+                    bytes += abaixo;
+                }
+            }
+        return bytes;
+    }
+
+    // The block of n records of `plano` (null: numbers) at r, then everything below them.
+    static void Bloco(const Plano* plano, const unsigned char* r, std::uint64_t n, std::size_t tamanho,
+                      detail::SaidaPacote& s) {
+        if (!plano || plano->filhos.empty()) {
+            for (std::uint64_t resto = n * tamanho; resto > 0;) {
+                const std::size_t k = std::min<std::uint64_t>(resto, detail::kPassoSaida);
+                std::memcpy(s.cursor, r, k);
+                r += k;
+                resto -= k;
+                detail::Avancar(s, s.cursor + k);
+            }
+            detail::Preencher8(s);
+            return;
+        }
+        std::uint64_t proximo = Alinhar8(s.Posicao(s.cursor) + n * tamanho);
+        for (std::uint64_t i = 0; i < n; ++i) {
+            const unsigned char* origem = r + i * tamanho;
+            std::memcpy(s.cursor, origem, tamanho);
+            for (const Verificacao& v : plano->filhos) {
+                const Filho f = De(v, origem);
+                std::uint64_t desloc = 0;
+                if (f.n > 0) {
+                    desloc = proximo;
+                    proximo += Alinhar8(f.n * v.tamanho);
+                    if (TemBlocos(v)) proximo += *s.abaixo++;
+                }
+                if (v.lista) Gravar<std::uint32_t>(s.cursor, v.quantidade, static_cast<std::uint32_t>(f.n));
+                Gravar<std::uint64_t>(s.cursor, v.desloc, desloc);
+            }
+            detail::Avancar(s, s.cursor + tamanho);
+        }
+        detail::Preencher8(s);
+        for (std::uint64_t i = 0; i < n; ++i)
+            for (const Verificacao& v : plano->filhos)
+                if (const Filho f = De(v, r + i * tamanho); f.n > 0) Bloco(v.elemento, f.bloco, f.n, v.tamanho, s);
+    }
+
+    const Plano& m_Plano;
+    const unsigned char* m_Raiz;
+    std::size_t m_Tamanho;
+};
+
+// The packed tree of `arvore` (an object's or a flat record tree's walks, as ArvorePlana offers
+// them) of class `info` into `saida`.
+template <class Vetor, class Arvore>
+void Escrever(const InfoClasse& info, const Arvore& arvore, Vetor& saida, const OpcoesDesempacotamento& limites) {
     const std::string_view nome = info.nome;
     if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
 
@@ -551,7 +657,7 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, Vetor& sai
     abaixo.clear();
     detail::MedidaPacote medida;
     medida.abaixo = &abaixo;
-    info.medirPacote(objeto, medida);
+    arvore.Medir(medida);
     const std::uint64_t cabecalho = TamanhoCabecalho(nome.size());
     const std::uint64_t total = cabecalho + Alinhar8(info.tamanhoRegistro) + medida.bytes;
     const std::uint64_t blocos = 1 + medida.blocos;
@@ -581,7 +687,7 @@ void Escrever(const InfoClasse& info, const TNXBaseParaDados& objeto, Vetor& sai
     Crescer(s, cabecalho);
     GravarCabecalho(s.inicio, info, total, blocos);
     Avancar<Vetor>(s);
-    info.escreverPacote(objeto, s);
+    arvore.Escrever(s);
     saida.resize(total);
     Gravar<std::uint32_t>(s.inicio, kCrc, s.crc.Terminar(s.feito, static_cast<std::size_t>(s.cursor - s.feito)));
     // A rare huge tree does not keep its sizes for the life of the thread.
@@ -640,11 +746,13 @@ const void* ArvoreVerificada::Registro() const {
 }
 
 void Empacotar(const TNXBaseParaDados& objeto, std::vector<std::byte>& saida, const OpcoesDesempacotamento& limites) {
-    Escrever(ClasseDoObjeto(objeto), objeto, saida, limites);
+    const InfoClasse& info = ClasseDoObjeto(objeto);
+    Escrever(info, ArvoreDeObjetos{info, objeto}, saida, limites);
 }
 
 void Empacotar(const TNXBaseParaDados& objeto, Pacote& saida, const OpcoesDesempacotamento& limites) {
-    Escrever(ClasseDoObjeto(objeto), objeto, saida, limites);
+    const InfoClasse& info = ClasseDoObjeto(objeto);
+    Escrever(info, ArvoreDeObjetos{info, objeto}, saida, limites);
 }
 
 std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto, const OpcoesDesempacotamento& limites) {
@@ -655,14 +763,8 @@ std::vector<std::byte> Empacotar(const TNXBaseParaDados& objeto, const OpcoesDes
 
 std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro,
                                          const OpcoesDesempacotamento& limites) {
-    std::unique_ptr<TNXBaseParaDados> objeto(info.criar());
-    try {
-        info.copiarDe(*objeto, registro);
-    } catch (CException* e) {
-        RelancarComoPadrao(e);
-    }
     std::vector<std::byte> saida;
-    Escrever(info, *objeto, saida, limites);
+    Escrever(info, ArvorePlana(info, registro), saida, limites);
     return saida;
 }
 

@@ -261,10 +261,13 @@ TEST(Empacotamento, ArvoreGrande) {
 }
 
 // Each limit, just below and at what the matrix needs, on both sides: the reader refuses the
-// buffer and the writer refuses to write it, each naming the limit.
+// buffer and the writers (from the object and from its flat tree) refuse to write it, each
+// naming the limit.
 TEST(Empacotamento, Limites) {
     const CNXDadosGC_MatrizRateio matriz = Matriz();
     const Bytes b = NXDadosGC::Empacotar(matriz);
+    const auto plana = NXDadosGC::Escrever(matriz);
+    const InfoClasse& info = *NXDadosGC::ClassePorNome("CNXDadosGC_MatrizRateio");
     const struct {
         OpcoesDesempacotamento abaixo, justo;
         const char* leitor;
@@ -283,8 +286,12 @@ TEST(Empacotamento, Limites) {
         const std::string erro =
             NXTeste::Mensagem<std::invalid_argument>([&] { NXDadosGC::Empacotar(matriz, caso.abaixo); });
         EXPECT_NE(erro.find(caso.escritor), std::string::npos) << erro;
+        EXPECT_EQ(NXTeste::Mensagem<std::invalid_argument>(
+                      [&] { NXDadosGC::EmpacotarRegistro(info, &plana.GetReg(), caso.abaixo); }),
+                  erro);
         EXPECT_NO_THROW(NXDadosGC::Desempacotar(b, caso.justo));
         EXPECT_EQ(NXDadosGC::Empacotar(matriz, caso.justo), b);
+        EXPECT_EQ(NXDadosGC::EmpacotarRegistro(info, &plana.GetReg(), caso.justo), b);
     }
 }
 
