@@ -133,8 +133,10 @@ std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse
 
 std::size_t PacotesDeJson(std::string documentos, const std::function<void(std::span<const std::byte>)>& receber,
                           const InfoClasse* classe, const OpcoesJson& opcoes) {
+    Pacote pacote;  // one buffer for every document, written once per byte
     return json::LerDocumentos(documentos, classe, opcoes.pagina, [&](json::Arvore& arvore) {
-        receber(EmpacotarRegistro(*arvore.info, arvore.raiz));
+        EmpacotarRegistro(*arvore.info, arvore.raiz, pacote);
+        receber(pacote);
     });
 }
 

@@ -768,6 +768,10 @@ std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* reg
     return saida;
 }
 
+void EmpacotarRegistro(const InfoClasse& info, const void* registro, Pacote& saida, const OpcoesDesempacotamento& limites) {
+    Escrever(info, ArvorePlana(info, registro), saida, limites);
+}
+
 ArvoreVerificada Verificar(std::span<const std::byte> pacote, const OpcoesDesempacotamento& opcoes) {
     const std::size_t n = pacote.size();
     const unsigned char* p = ConferirInicio(pacote, opcoes);

@@ -66,6 +66,10 @@ TEST_P(PorClasse, IdaEVoltaDeterministica) {
         sujo.clear();
         NXDadosGC::Empacotar(*copia, sujo);
         EXPECT_TRUE(std::ranges::equal(sujo, pacote)) << "a byte left unwritten";
+        sujo.assign(sujo.capacity(), std::byte{0xA5});
+        sujo.resize(pacote.size() / 2);
+        NXDadosGC::EmpacotarRegistro(info, origem.dados(), sujo);
+        EXPECT_TRUE(std::ranges::equal(sujo, pacote)) << "a byte of the flat tree's packing left unwritten";
 
         const auto arvore = NXDadosGC::Verificar(pacote);
         EXPECT_EQ(&arvore.Classe(), &info);

@@ -169,6 +169,10 @@ NXLDADOSGC_API void Empacotar(const TNXBaseParaDados& objeto, Pacote& saida, con
 // NOTE: every pointer must lead to a block of the described size; nothing here can check that.
 NXLDADOSGC_API std::vector<std::byte> EmpacotarRegistro(const InfoClasse& info, const void* registro,
                                                         const OpcoesDesempacotamento& limites = {});
+// The same into a Pacote, which ends up holding exactly the packed bytes; on any exception it
+// is left as it was.
+NXLDADOSGC_API void EmpacotarRegistro(const InfoClasse& info, const void* registro, Pacote& saida,
+                                      const OpcoesDesempacotamento& limites = {});
 
 // The single choke point for untrusted bytes: checks the whole buffer and rebuilds its flat
 // record tree. Throws ErroEmpacotamento on the first fault found; std::bad_alloc.
