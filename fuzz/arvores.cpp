@@ -1,7 +1,8 @@
 // Record trees of any data class, built from the input, through every operation that reads or
 // writes a tree: CopiarDe (twice, and compared), CopiarPara and CopiarParaPS (read back and
-// released twice), Copiar, Limpar, EstaVazio, and one transfer, CopiarDe or Copiar run out of
-// memory at a chosen allocation. Nothing may crash, leak or compare wrongly.
+// released twice), packing the tree and its object (the same bytes), Copiar, Limpar, EstaVazio,
+// and one transfer, CopiarDe or Copiar run out of memory at a chosen allocation. Nothing may
+// crash, leak or compare wrongly.
 //
 // Input: a byte choosing the class, a byte choosing the allocation to fail (0: none), then the
 // bytes the tree is made of. Each record takes its bytes from the input (texts keep their
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "NXLDadosGC/NXLDadosGC.h"
+#include "NXLDadosGC/motor/Empacotamento.h"
 
 namespace {
 
@@ -165,6 +167,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         Verificar(construtor.Instantaneo(info, entrada.dados()) == foto, "CopiarDe changed its source");
         Verificar(a->Igual(b.get()) && b->Igual(a.get()), "two CopiarDe of one tree differ");
         Verificar(a->EstaVazio() == a->Igual(novo.get()), "EstaVazio disagrees with a new object");
+        Verificar(NXDadosGC::EmpacotarRegistro(info, entrada.dados()) == NXDadosGC::Empacotar(*a),
+                  "the tree packs to other bytes than its object");
 
         for (const bool ps : {false, true}) {
             Registro saida(info);
