@@ -44,7 +44,8 @@ void LerDocumento(std::string_view documento, const InfoClasse* exigida, Arvore&
 
 // The same for each of the documents one after another in `texto` (white space between them),
 // handed to `cada` in turn; the number of documents. `texto` is read in place (the parser is
-// given room after its end). A refused document's path starts "document <n>: " from the second.
+// given room after its end), and released before `cada` when a large text holds one document
+// alone. A refused document's path starts "document <n>: " from the second.
 std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pagina,
                           const std::function<void(Arvore&)>& cada);
 

@@ -821,13 +821,22 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
         if (antes) {
             for (auto it = documentos.begin(); it != documentos.end(); ++it) {
                 inicio = marca + it.current_index();
+                Arvore arvore;
                 Explicado(todo.substr(inicio), false, todo.substr(inicio), [&] {
                     od::document_reference d;
                     if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};
-                    Arvore arvore;
                     Leitor(arvore, pagina).Ler(d, exigida, false);
-                    cada(arvore);
                 });
+                if (so) {
+                    // The only document is read: its text and the parser's index of it go
+                    // before the tree is handed on (a tree may stand for far more than its text).
+                    parser = od::parser{};
+                    std::string().swap(texto);
+                    cada(arvore);
+                    ++lidos;
+                    break;
+                }
+                cada(arvore);
                 ++lidos;
             }
         }
