@@ -26,6 +26,7 @@
 
 #include "Formato.h"
 #include "Interno.h"
+#include "Varredura.h"  // DocumentoFundoDemais
 #include "NXLDadosGC/json/Json.h"         // ErroJson
 #include "NXLDadosGC/motor/Classes.h"     // ClassePorNome
 #include "NXLDadosGC/motor/Travessia.h"   // Percorrer, VisitanteRegistro
@@ -574,40 +575,6 @@ const char* FimDaCadeia(const char* aspas, const char* fim) {
     }
 }
 
-// Where the first document of `texto` nested deeper than the limit starts; npos when none is.
-// `fimDoPrimeiro` (npos on entry): where the brackets first close, the end of a first document
-// that is an object or an array.
-// The fast parser indexes a whole text before it reads any of it, four bytes for each bracket:
-// a hostile document of brackets alone is refused by the reference parser (which stops at the
-// limit) before that index is made.
-std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t* fimDoPrimeiro = nullptr) {
-    static constexpr auto kMarca = [] {
-        std::array<bool, 256> t{};
-        for (const unsigned char c : std::string_view("\"[]{}")) t[c] = true;
-        return t;
-    }();
-    const char *p = texto.data(), *const fim = p + texto.size();
-    std::size_t nivel = 0, inicio = 0;
-    for (;; ++p) {
-        while (p < fim && !kMarca[static_cast<unsigned char>(*p)]) ++p;
-        if (p == fim) return std::string_view::npos;
-        switch (*p) {
-            case '"':
-                p = FimDaCadeia(p, fim);
-                if (!p) return std::string_view::npos;
-                break;
-            case '[':
-            case '{':
-                if (nivel == 0) inicio = static_cast<std::size_t>(p - texto.data());
-                if (++nivel > kProfundidadeMaxima) return inicio;
-                break;
-            default:  // ']' or '}'
-                if (nivel > 0 && --nivel == 0 && fimDoPrimeiro && *fimDoPrimeiro == std::string_view::npos)
-                    *fimDoPrimeiro = static_cast<std::size_t>(p + 1 - texto.data());
-        }
-    }
-}
-
 // Texts up to this size are indexed without looking: their index is small whatever they hold.
 constexpr std::size_t kTextoGrande = std::size_t{1} << 20;
 
@@ -770,8 +737,12 @@ void Sondar(std::string_view texto, bool sozinho, std::string_view documento, co
 
 }  // namespace
 
+// The fast parser indexes a whole text before it reads any of it, four bytes for each bracket: a
+// large text with a document nested too deep (brackets alone, say) is refused by the reference
+// parser, which stops at the limit, before that index is made.
 void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arvore, int pagina) {
-    if (texto.size() > kTextoGrande && DocumentoFundoDemais(texto) != std::string_view::npos) VerificarSintaxe(texto, true);
+    if (texto.size() > kTextoGrande && DocumentoFundoDemais(texto, kProfundidadeMaxima) != std::string_view::npos)
+        VerificarSintaxe(texto, true);
     Sondar(texto, true, texto.substr(Marca(texto)), exigida, pagina);
     const simdjson::padded_string documento(texto.substr(Marca(texto)));
     od::parser parser;
@@ -791,7 +762,7 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
     const std::string_view todo(texto);
     // The documents before one nested too deep are read as usual, then that one is refused.
     std::size_t primeiro = std::string_view::npos;
-    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca), &primeiro) : std::string_view::npos;
+    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca), kProfundidadeMaxima, &primeiro) : std::string_view::npos;
     const std::size_t fim = fundo == std::string_view::npos ? n : marca + fundo;
     const bool antes = todo.substr(marca, fim - marca).find_first_not_of(" \t\r\n") != std::string_view::npos;
     // A text of one document alone is read as the reader of one document reads it: the whole
