@@ -762,7 +762,8 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
     const std::string_view todo(texto);
     // The documents before one nested too deep are read as usual, then that one is refused.
     std::size_t primeiro = std::string_view::npos;
-    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca), kProfundidadeMaxima, &primeiro) : std::string_view::npos;
+    const std::size_t fundo = n > kTextoGrande ? DocumentoFundoDemais(todo.substr(marca), kProfundidadeMaxima, &primeiro)
+                                               : std::string_view::npos;
     const std::size_t fim = fundo == std::string_view::npos ? n : marca + fundo;
     const bool antes = todo.substr(marca, fim - marca).find_first_not_of(" \t\r\n") != std::string_view::npos;
     // A text of one document alone is read as the reader of one document reads it: the whole
@@ -803,12 +804,10 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
                     // before the tree is handed on (a tree may stand for far more than its text).
                     parser = od::parser{};
                     std::string().swap(texto);
-                    cada(arvore);
-                    ++lidos;
-                    break;
                 }
                 cada(arvore);
                 ++lidos;
+                if (so) break;
             }
         }
         if (fim < n) VerificarSintaxe(todo.substr(fim), false);

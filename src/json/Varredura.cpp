@@ -11,8 +11,8 @@
 namespace NXDadosGC::json {
 namespace {
 
-// Bit i: byte i of a block of 64 is that character. An opening bracket is `[` or `{`, a closing
-// one `]` or `}`: each pair differs only in the bit 0x20, which no other byte sets them to.
+// Bit i: byte i of a block of 64 is that character. Set with the bit 0x20, only `[` and `{` give
+// `{`, and only `]` and `}` give `}`: one comparison finds both brackets of a kind.
 struct Mascaras {
     std::uint64_t aspas = 0, barras = 0, abre = 0, fecha = 0;
 };
