@@ -1,5 +1,7 @@
 #include "Formato.h"
 
+#include <array>    // std::array
+#include <cstdint>  // std::uint8_t
 #include <cstdio>   // std::snprintf
 #include <cstring>  // std::memcpy
 
@@ -9,12 +11,14 @@
 namespace NXDadosGC::formato {
 namespace {
 
-int DigitoHex(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
+// The value of each byte as a hex digit, 0x10 (a bit no digit has) for a byte that is none.
+constexpr auto kDigitoHex = [] {
+    std::array<std::uint8_t, 256> t{};
+    t.fill(0x10);
+    for (int c = 0; c < 10; ++c) t['0' + c] = static_cast<std::uint8_t>(c);
+    for (int c = 0; c < 6; ++c) t['a' + c] = t['A' + c] = static_cast<std::uint8_t>(10 + c);
+    return t;
+}();
 
 // Characters of a UTF-8 text, counted without decoding it.
 std::size_t Caracteres(std::string_view u) {
@@ -66,12 +70,15 @@ void AnexarHex(std::string& s, const unsigned char* p, std::size_t n) {
 
 bool LerHex(std::string_view s, unsigned char* p, std::size_t n) {
     if (s.size() != 2 * n) return false;
+    // Every pair is written; a byte that is no digit shows in `fora` at the end.
+    unsigned fora = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        const int a = DigitoHex(s[2 * i]), b = DigitoHex(s[2 * i + 1]);
-        if (a < 0 || b < 0) return false;
-        p[i] = static_cast<unsigned char>(a * 16 + b);
+        const unsigned a = kDigitoHex[static_cast<unsigned char>(s[2 * i])],
+                       b = kDigitoHex[static_cast<unsigned char>(s[2 * i + 1])];
+        fora |= a | b;
+        p[i] = static_cast<unsigned char>(a << 4 | b);
     }
-    return true;
+    return (fora & 0x10) == 0;
 }
 
 }  // namespace NXDadosGC::formato

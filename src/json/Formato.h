@@ -24,7 +24,8 @@ std::string GravarTextoUtf8(std::string_view u, unsigned char* destino, std::siz
 
 // Lowercase hex of n bytes, two digits each.
 void AnexarHex(std::string& saida, const unsigned char* p, std::size_t n);
-// Reads exactly 2n hex digits (either case) into p; false when the text is anything else.
+// Reads exactly 2n hex digits (either case) into p; false when the text is anything else (p
+// may then hold some of it).
 bool LerHex(std::string_view s, unsigned char* p, std::size_t n);
 
 }  // namespace NXDadosGC::formato

@@ -175,6 +175,7 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         {"CNXDadosGC_CustoProducaoResultado", R"({"Entrada": []})", "registro.Entrada", "expected an object or null, got array"},
         {"CNXDadosGC_CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": 5}})", "registro.DmaHmsMovimento.valor",
          "expected a hex string"},
+        {"CNXDadosGC_MatrizRateioConta", R"({"Lacuna28": "0000000G"})", "registro.Lacuna28", "\"0000000G\" is not hex"},
         {nullptr, R"({"classe": "CNXDadosGC_CentroCustos"})", "registro", "missing"},
         {nullptr, R"({"registro": {}})", "classe", "missing"},
         {nullptr, R"({"classe": "CNXDadosGC_Nada", "registro": {}})", "classe", "unknown class \"CNXDadosGC_Nada\""},
