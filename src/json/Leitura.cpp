@@ -149,26 +149,62 @@ struct Membro {
 // The stops of one record, as the walk meets them, without entering any.
 class Membros : public VisitanteRegistro {
 public:
-    struct Chave {
-        std::size_t membro;
-        bool filho;  // the name of the list or holder, rather than of its pointer field
-    };
+    // A key of the record: member 2i's field (`i`) or 2i+1's list or holder (`i` + child).
     std::vector<Membro> membros;
-    std::unordered_map<std::string_view, Chave> porNome;
 
     bool Campo(const Parada& p) override {
         membros.push_back({&p.campo, p.tipo, p.filho, p.classe});
-        porNome.insert_or_assign(std::string_view(p.campo.nome), Chave{membros.size() - 1, false});
-        if (p.tipo == TipoParada::Filho) m_Filhos.emplace_back(p.nome, membros.size() - 1);
+        const std::size_t i = membros.size() - 1;
+        m_PorNome.insert_or_assign(std::string_view(p.campo.nome), 2 * i);
+        m_Nomes.push_back(p.campo.nome);
+        m_Nomes.emplace_back(p.tipo == TipoParada::Filho ? p.nome : std::string_view());
+        if (p.tipo == TipoParada::Filho) m_Filhos.emplace_back(p.nome, i);
         return false;
     }
     // A list or holder by its own name comes before a field of the same name.
     void Concluir() {
-        for (const auto& [nome, i] : m_Filhos) porNome.insert_or_assign(nome, Chave{i, true});
+        for (const auto& [nome, i] : m_Filhos) m_PorNome.insert_or_assign(nome, 2 * i + 1);
+        m_Seguinte.assign(m_Nomes.size() + 1, m_Nomes.size());  // no guess yet
+    }
+
+    // The key named `nome`, read after the key `anterior` (Chaves() for the first of a record);
+    // Chaves() for a name the record lacks. Records of a class tend to give their keys in the
+    // same order, so the key that followed `anterior` last time is tried before the name's hash.
+    std::size_t Achar(std::string_view nome, std::size_t anterior) {
+        std::size_t& palpite = m_Seguinte[anterior];
+        if (palpite < m_Nomes.size() && m_Nomes[palpite] == nome) return palpite;
+        const auto achado = m_PorNome.find(nome);
+        if (achado == m_PorNome.end()) return Chaves();
+        return palpite = achado->second;
+    }
+    std::size_t Chaves() const { return m_Nomes.size(); }
+
+private:
+    std::unordered_map<std::string_view, std::size_t> m_PorNome;
+    std::vector<std::string_view> m_Nomes;     // by key: 2i the field's name, 2i+1 the child's
+    std::vector<std::size_t> m_Seguinte;       // by key, and Chaves() for the start: the key after it
+    std::vector<std::pair<std::string_view, std::size_t>> m_Filhos;  // names in the field tables
+};
+
+// The keys of one record already read: a bit each, in place for most records.
+class Vistos {
+public:
+    explicit Vistos(std::size_t n) {
+        if (n > 64 * kNoLugar) m_Grandes.resize((n + 63) / 64);
+    }
+    // Marks key k; false when it was marked already.
+    bool Marcar(std::size_t k) {
+        std::uint64_t& w = m_Grandes.empty() ? m_Pequenos[k / 64] : m_Grandes[k / 64];
+        const std::uint64_t bit = std::uint64_t{1} << (k % 64);
+        if (w & bit) return false;
+        w |= bit;
+        return true;
     }
 
 private:
-    std::vector<std::pair<std::string_view, std::size_t>> m_Filhos;  // names in the field tables
+    static constexpr std::size_t kNoLugar = 4;
+    std::uint64_t m_Pequenos[kNoLugar] = {};
+    std::vector<std::uint64_t> m_Grandes;
 };
 
 // The parts of a document's object that must be read together: a date's or a text's.
@@ -311,7 +347,7 @@ private:
 
     // ---- Records and children ----
 
-    const Membros& MembrosDe(const InfoClasse* info, TabelaCampos campos) {
+    Membros& MembrosDe(const InfoClasse* info, TabelaCampos campos) {
         auto& m = m_Membros[campos.data()];
         if (!m) {
             m = std::make_unique<Membros>();
@@ -325,16 +361,16 @@ private:
     void Registro(const InfoClasse* info, TabelaCampos campos, od::value v, unsigned char* reg) {
         const od::json_type tipo = Tipo(v);
         if (tipo != od::json_type::object) Falha(m_Caminho, std::string("expected an object, got ") + NomeDoTipo(tipo));
-        const Membros& m = MembrosDe(info, campos);
-        std::vector<bool> vistos(2 * m.membros.size());
+        Membros& m = MembrosDe(info, campos);
+        Vistos vistos(m.Chaves());
+        std::size_t anterior = m.Chaves();
         CadaMembro(v, [&](std::string_view chave, od::field& campo) {
-            const auto achado = m.porNome.find(chave);
-            if (achado == m.porNome.end()) Falha(m_Caminho, std::string("unknown field of ") + (info ? info->nome : "this record"));
-            const auto [indice, peloFilho] = achado->second;
-            if (vistos[2 * indice + peloFilho]) Falha(m_Caminho, "duplicate key");
-            vistos[2 * indice + peloFilho] = true;
-            const Membro& x = m.membros[indice];
-            if (peloFilho) return Filho(*x.infoFilho, campo.value(), reg);
+            const std::size_t k = m.Achar(chave, anterior);
+            if (k == m.Chaves()) Falha(m_Caminho, std::string("unknown field of ") + (info ? info->nome : "this record"));
+            if (!vistos.Marcar(k)) Falha(m_Caminho, "duplicate key");
+            anterior = k;
+            const Membro& x = m.membros[k / 2];
+            if (k % 2) return Filho(*x.infoFilho, campo.value(), reg);
             unsigned char* p = reg + x.campo->deslocamento;
             switch (x.tipo) {
                 case TipoParada::Quantidade:

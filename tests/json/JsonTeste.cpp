@@ -124,6 +124,18 @@ TEST(Json, FormasAceitasNaLeitura) {
         const auto escrito = nlohmann::json::parse(NXDadosGC::ParaJson(*NXDadosGC::DeJson(documento)));
         EXPECT_EQ(escrito["registro"][caso.campo], nlohmann::json::parse(caso.escrito));
     }
+    // Elements of one list giving their keys in other orders (two names of one length among
+    // them), or leaving some out: each value lands in its own field.
+    const auto custo = NXDadosGC::DeJson(R"({"classe": "CNXDadosGC_CustoProducao", "registro": {"Resultado": [
+        {"CustoTotalHoras": "1", "CustoUnitarioV8": "2"}, {"CustoUnitarioV8": "3", "CustoTotalHoras": "4"},
+        {"CustoTotal": "5", "CustoTotalHoras": "6"}, {"CustoTotalHoras": "7", "CustoUnitarioV8": "8"}]}})");
+    const auto resultados = nlohmann::json::parse(NXDadosGC::ParaJson(*custo))["registro"]["Resultado"];
+    const char* esperados[][3] = {{"1", "2", "0"}, {"4", "3", "0"}, {"6", "0", "5"}, {"7", "8", "0"}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(resultados[i]["CustoTotalHoras"], std::string(esperados[i][0]) + ".0000") << i;
+        EXPECT_EQ(resultados[i]["CustoUnitarioV8"], std::string(esperados[i][1]) + ".0000") << i;
+        EXPECT_EQ(resultados[i]["CustoTotal"], std::string(esperados[i][2]) + ".0000") << i;
+    }
 }
 
 // A last member of just over 1 MiB, which makes a document large: one long string, or many
