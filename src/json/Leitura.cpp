@@ -149,7 +149,8 @@ struct Membro {
 // The stops of one record, as the walk meets them, without entering any.
 class Membros : public VisitanteRegistro {
 public:
-    // A key of the record: member 2i's field (`i`) or 2i+1's list or holder (`i` + child).
+    // The record's stops. Keys are numbered from them: key 2i names stop i's field, key 2i+1
+    // the list or holder behind it.
     std::vector<Membro> membros;
 
     bool Campo(const Parada& p) override {
