@@ -608,13 +608,7 @@ private:
     static void Bloco(const Plano* plano, const unsigned char* r, std::uint64_t n, std::size_t tamanho,
                       detail::SaidaPacote& s) {
         if (!plano || plano->filhos.empty()) {
-            for (std::uint64_t resto = n * tamanho; resto > 0;) {
-                const std::size_t k = std::min<std::uint64_t>(resto, detail::kPassoSaida);
-                std::memcpy(s.cursor, r, k);
-                r += k;
-                resto -= k;
-                detail::Avancar(s, s.cursor + k);
-            }
+            detail::CopiarEmPassos(s, r, n * tamanho);
             detail::Preencher8(s);
             return;
         }

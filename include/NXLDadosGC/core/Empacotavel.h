@@ -188,6 +188,17 @@ inline void Avancar(SaidaPacote& s, unsigned char* ate) {
     if (s.cursor >= s.marco) s.avancar(s);
 }
 
+// n bytes from p at the cursor, a step of kPassoSaida at a time.
+inline void CopiarEmPassos(SaidaPacote& s, const unsigned char* p, std::size_t n) {
+    while (n > 0) {
+        const std::size_t k = n < kPassoSaida ? n : kPassoSaida;
+        std::memcpy(s.cursor, p, k);
+        p += k;
+        n -= k;
+        Avancar(s, s.cursor + k);
+    }
+}
+
 // Zeros from the cursor to the next 8-byte boundary of the packed form.
 inline void Preencher8(SaidaPacote& s) {
     const std::uint64_t usado = s.Posicao(s.cursor);
@@ -237,14 +248,8 @@ void EscreverFilhos(const Classe& o, SaidaPacote& s) {
             if constexpr (PodeTerBlocos<T>()) EscreverFilhos(o.*f.membro, s);
         } else if constexpr (std::is_arithmetic_v<T>) {
             const auto& a = (o.*f.lista).GetArray();
-            const auto* p = reinterpret_cast<const unsigned char*>(a.GetData());
-            for (std::size_t resto = static_cast<std::size_t>(a.GetSize()) * sizeof(T); resto > 0;) {
-                const std::size_t k = std::min(resto, kPassoSaida);
-                std::memcpy(s.cursor, p, k);
-                p += k;
-                resto -= k;
-                Avancar(s, s.cursor + k);
-            }
+            CopiarEmPassos(s, reinterpret_cast<const unsigned char*>(a.GetData()),
+                           static_cast<std::size_t>(a.GetSize()) * sizeof(T));
             if (a.GetSize() > 0) Preencher8(s);
         } else {
             const auto [e, n] = ElementosDe(o, f);
