@@ -96,6 +96,26 @@ inline constexpr const char* kPiso = "piso_memcpy";
 benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::string& operacao,
                                           std::function<void(benchmark::State&)> f);
 
+// Operations timed in turns with a floor, beside their own rows: a burst of the floor, then a
+// burst of each operation, over and over, so that whatever slows a shared machine for a while
+// slows them all alike. The floor joins its turns under its own name, as `operacao` == `piso`.
+// Each workload's turns with one floor are the row "<carga>/alternados:<piso>" (RegistrarTurnos),
+// whose counters are each operation's time over the floor's in the same repetition.
+void EmTurnos(const std::string& carga, const std::string& piso, const std::string& operacao,
+              std::function<void()> fazer);
+
+// A row timing one operation per iteration; with `piso`, the operation also joins its turns.
+template <class Fazer>
+void RegistrarOperacao(const std::string& carga, const std::string& operacao, std::int64_t bytes, Fazer fazer,
+                       const char* piso = nullptr) {
+    if (piso) EmTurnos(carga, piso, operacao, fazer);
+    Registrar(carga, operacao, [bytes, fazer](benchmark::State& s) mutable {
+        Medidor m(s);
+        for (auto _ : s) fazer();
+        m.Concluir(bytes);
+    });
+}
+
 // The peers hold a 16-byte field (a product or service position) as two 64-bit halves, and an
 // 8-byte one as a 64-bit integer.
 inline std::uint64_t U64(const void* p) {
