@@ -327,16 +327,12 @@ void RegistrarJson([[maybe_unused]] const Carga<Classe>& c) {
     const Classe& o = *c.objeto;
     auto texto = std::make_shared<const std::string>(NXDadosGC::ParaJson(o));
     const auto bytes = static_cast<std::int64_t>(texto->size());
-    Registrar(c.nome, "json:ParaJson", [&o, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) benchmark::DoNotOptimize(NXDadosGC::ParaJson(o).data());
-        m.Concluir(bytes);
-    });
-    Registrar(c.nome, "json:DeJson+destruir", [texto, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) benchmark::DoNotOptimize(NXDadosGC::DeJson(*texto).get());
-        m.Concluir(bytes);
-    });
+    RegistrarOperacao(
+        c.nome, "json:ParaJson", bytes, [&o] { benchmark::DoNotOptimize(NXDadosGC::ParaJson(o).data()); },
+        kJsonProtobuf);
+    RegistrarOperacao(
+        c.nome, "json:DeJson+destruir", bytes, [texto] { benchmark::DoNotOptimize(NXDadosGC::DeJson(*texto).get()); },
+        kJsonProtobuf);
     RegistrarProtobufJson(c);
 #endif
 }
@@ -448,7 +444,7 @@ public:
                 piso = carga + pisoAqui;
                 std::fprintf(f, "\n%s, timed in turns: time over %s's\n", carga.c_str(), pisoAqui.c_str());
             }
-            if (operacao != pisoAqui) std::fprintf(f, "  %-34s %8.2f\n", operacao.c_str(), razao);
+            if (operacao != pisoAqui) std::fprintf(f, "  %-40s %8.2f\n", operacao.c_str(), razao);
         }
         Metas(f);
         std::fflush(f);

@@ -96,13 +96,17 @@ inline constexpr const char* kPiso = "piso_memcpy";
 benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::string& operacao,
                                           std::function<void(benchmark::State&)> f);
 
-// Operations timed in turns with a floor, beside their own rows: a burst of the floor, then a
-// burst of each operation, over and over, so that whatever slows a shared machine for a while
-// slows them all alike. The floor joins its turns under its own name, as `operacao` == `piso`.
-// Each workload's turns with one floor are the row "<carga>/alternados:<piso>" (RegistrarTurnos),
-// whose counters are each operation's time over the floor's in the same repetition.
+// Operations timed in turns with the row they are held against (`piso`: a floor, or a peer),
+// beside their own rows: a burst of that row's operation, then a burst of each other, over and
+// over, so that whatever slows a shared machine for a while slows them all alike. That operation
+// joins its turns under its own name (`operacao` == `piso`). A workload's turns with one `piso`
+// are the row "<carga>/alternados:<piso>" (RegistrarTurnos), whose counters are each operation's
+// time over the first one's in the same repetition.
 void EmTurnos(const std::string& carga, const std::string& piso, const std::string& operacao,
               std::function<void()> fazer);
+
+// The JSON rows are timed in turns with Protocol Buffers' JSON writer.
+inline constexpr const char* kJsonProtobuf = "protobuf:MessageToJsonString";
 
 // A row timing one operation per iteration; with `piso`, the operation also joins its turns.
 template <class Fazer>

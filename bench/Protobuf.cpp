@@ -218,24 +218,22 @@ void RegistrarJson(const Carga<Classe>& c) {
     if (!google::protobuf::util::MessageToJsonString(d->mensagem, &d->texto).ok()) return;
     const auto bytes = static_cast<std::int64_t>(d->texto.size());
 
-    Registrar(c.nome, "protobuf:MessageToJsonString", [d, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) {
+    RegistrarOperacao(
+        c.nome, kJsonProtobuf, bytes,
+        [d] {
             std::string texto;
-            if (!google::protobuf::util::MessageToJsonString(d->mensagem, &texto).ok()) s.SkipWithError("failed");
+            benchmark::DoNotOptimize(google::protobuf::util::MessageToJsonString(d->mensagem, &texto).ok());
             benchmark::DoNotOptimize(texto.data());
-        }
-        m.Concluir(bytes);
-    });
-    Registrar(c.nome, "protobuf:JsonStringToMessage+destruir", [d, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) {
+        },
+        kJsonProtobuf);
+    RegistrarOperacao(
+        c.nome, "protobuf:JsonStringToMessage+destruir", bytes,
+        [d] {
             Mensagem lida;
-            if (!google::protobuf::util::JsonStringToMessage(d->texto, &lida).ok()) s.SkipWithError("failed");
+            benchmark::DoNotOptimize(google::protobuf::util::JsonStringToMessage(d->texto, &lida).ok());
             benchmark::DoNotOptimize(lida);
-        }
-        m.Concluir(bytes);
-    });
+        },
+        kJsonProtobuf);
 }
 
 }  // namespace
