@@ -86,13 +86,11 @@ private:
 // table pointers lie between the records).
 void RegistrarMemoria(const std::string& carga, const Achatado& plano, std::size_t bytesObjetos) {
     const auto bytes = static_cast<std::int64_t>(plano.bytes.size());
-    RegistrarOperacao(
-        carga, kPiso, bytes,
-        [&plano, destino = std::make_shared<std::vector<unsigned char>>(plano.bytes.size(), 1)] {
-            std::memcpy(destino->data(), plano.bytes.data(), plano.bytes.size());
-            benchmark::ClobberMemory();
-        },
-        kPiso);
+    RegistrarOperacao(carga, kPiso, bytes,
+                      [&plano, destino = std::make_shared<std::vector<unsigned char>>(plano.bytes.size(), 1)] {
+                          std::memcpy(destino->data(), plano.bytes.data(), plano.bytes.size());
+                          benchmark::ClobberMemory();
+                      });
     RegistrarOperacao(carga, kBlocosNovos, bytes, BlocosNovos(plano), kBlocosNovos);
     Registrar(carga, "memcmp", [&plano, bytes](benchmark::State& s) {
         const std::vector<unsigned char> copia = plano.bytes;
@@ -253,16 +251,15 @@ void RegistrarPacote(const Carga<Classe>& c) {
     pacotes.push_back(pacote);
     const std::vector<std::byte>& p = *pacote;
     RegistrarOperacao(
-        c.nome, "Empacotar", bytes, [&o] { benchmark::DoNotOptimize(NXDadosGC::Empacotar(o).data()); }, kPiso);
-    Registrar(c.nome, "Empacotar(Pacote)", [&o, bytes](benchmark::State& s) {
-        Medidor m(s);
-        for (auto _ : s) {
+        c.nome, "Empacotar", bytes, [&o] { benchmark::DoNotOptimize(NXDadosGC::Empacotar(o).data()); }, kPacotePar);
+    RegistrarOperacao(
+        c.nome, "Empacotar(Pacote)", bytes,
+        [&o] {
             NXDadosGC::Pacote novo;
             NXDadosGC::Empacotar(o, novo);
             benchmark::DoNotOptimize(novo.data());
-        }
-        m.Concluir(bytes);
-    });
+        },
+        kPacotePar);
     Registrar(c.nome, "Empacotar(reusado)", [&o, bytes](benchmark::State& s) {
         std::vector<std::byte> saida;
         NXDadosGC::Empacotar(o, saida);
@@ -274,7 +271,7 @@ void RegistrarPacote(const Carga<Classe>& c) {
         m.Concluir(bytes);
     });
     RegistrarOperacao(
-        c.nome, "Verificar", bytes, [&p] { benchmark::DoNotOptimize(NXDadosGC::Verificar(p).Registro()); }, kPiso);
+        c.nome, "Verificar", bytes, [&p] { benchmark::DoNotOptimize(NXDadosGC::Verificar(p).Registro()); }, kPacotePar);
     RegistrarOperacao(
         c.nome, "Desempacotar+destruir", bytes,
         [&p] { benchmark::DoNotOptimize(NXDadosGC::Desempacotar(p).get()); }, kBlocosNovos);

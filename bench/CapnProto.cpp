@@ -240,7 +240,7 @@ void RegistrarMensagem(const Carga<Classe>& c) {
         kj::Array<capnp::word> palavras = capnp::messageToFlatArray(b);
         benchmark::DoNotOptimize(palavras.begin());
     };
-    EmTurnos(c.nome, kPiso, "capnp:construir+achatar", construir);
+    EmTurnos(c.nome, kPacotePar, "capnp:construir+achatar", construir);
     Registrar(c.nome, "capnp:construir+achatar", [construir, bytes, plano](benchmark::State& s) {
         Medidor m(s);
         for (auto _ : s) construir();

@@ -200,7 +200,7 @@ void RegistrarBuffer(const Carga<Classe>& c) {
         b->Finish(Construir(*b, o));
         benchmark::DoNotOptimize(b->GetBufferPointer());
     };
-    EmTurnos(c.nome, kPiso, "flatbuffers:construir_reusado", construirReusado);
+    EmTurnos(c.nome, kPacotePar, "flatbuffers:construir_reusado", construirReusado);
     Registrar(c.nome, "flatbuffers:construir_reusado", [construirReusado, bytes, construido](benchmark::State& s) {
         Medidor m(s);
         for (auto _ : s) construirReusado();
@@ -218,7 +218,7 @@ void RegistrarBuffer(const Carga<Classe>& c) {
             benchmark::DoNotOptimize(v.VerifyBuffer<Raiz>(nullptr));
             benchmark::DoNotOptimize(Ler(flatbuffers::GetRoot<Raiz>(construido->GetBufferPointer())));
         },
-        kPiso);
+        kPacotePar);
 }
 
 }  // namespace

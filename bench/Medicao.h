@@ -105,7 +105,9 @@ benchmark::internal::Benchmark* Registrar(const std::string& carga, const std::s
 void EmTurnos(const std::string& carga, const std::string& piso, const std::string& operacao,
               std::function<void()> fazer);
 
-// The JSON rows are timed in turns with Protocol Buffers' JSON writer.
+// The packed-form rows are timed in turns with FlatBuffers' build into a reused builder, the JSON
+// rows with Protocol Buffers' JSON writer.
+inline constexpr const char* kPacotePar = "flatbuffers:construir_reusado";
 inline constexpr const char* kJsonProtobuf = "protobuf:MessageToJsonString";
 
 // A row timing one operation per iteration; with `piso`, the operation also joins its turns.
