@@ -583,7 +583,7 @@ private:
 
     std::map<std::pair<std::string, std::string>, double> m_piso;
     std::vector<Linha> m_linhas;
-    // (workload, floor, operation) -> the operation's time over the floor's, measured in turns.
+    // (workload, first row of the turns, operation) -> the operation's time over that row's, in turns.
     std::map<std::tuple<std::string, std::string, std::string>, double> m_alternados;
 };
 
