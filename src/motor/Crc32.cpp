@@ -337,6 +337,41 @@ std::uint32_t Crc32(std::span<const std::byte> dados, std::uint32_t crc) noexcep
     return ~melhor(~crc, Bytes(dados), dados.size());
 }
 
+namespace {
+
+// Products of polynomials modulo the CRC's, bits reflected as the register holds them (x^0 is the
+// top bit).
+std::uint32_t MultiplicarModP(std::uint32_t a, std::uint32_t b) noexcept {
+    std::uint32_t produto = 0;
+    for (std::uint32_t m = std::uint32_t{1} << 31; m; m >>= 1) {
+        if (a & m) produto ^= b;
+        b = b & 1 ? (b >> 1) ^ 0xEDB88320u : b >> 1;
+    }
+    return produto;
+}
+
+// x^(2^k) modulo the polynomial, for k = 0..31; x's order divides 2^32 - 1, so x^(2^32) is x
+// and k counts modulo 32.
+const auto kPotencias = [] {
+    std::array<std::uint32_t, 32> t{};
+    std::uint32_t p = std::uint32_t{1} << 30;  // x^1
+    for (std::uint32_t& x : t) {
+        x = p;
+        p = MultiplicarModP(p, p);
+    }
+    return t;
+}();
+
+}  // namespace
+
+std::uint32_t Crc32Combinar(std::uint32_t crcA, std::uint32_t crcB, std::uint64_t bytesB) noexcept {
+    // a's register runs on through 8 * bytesB more zero bits: a product by x^(8 bytesB).
+    std::uint32_t deslocamento = std::uint32_t{1} << 31;  // x^0
+    for (std::size_t k = 3; bytesB; bytesB >>= 1, ++k)
+        if (bytesB & 1) deslocamento = MultiplicarModP(kPotencias[k % 32], deslocamento);
+    return MultiplicarModP(deslocamento, crcA) ^ crcB;
+}
+
 detail::CrcFluxo::CrcFluxo(std::uint32_t crc) noexcept : CrcFluxo(crc, MetodoCrc32::Tabela) {
     static const MetodoCrc32 melhor = Melhor();
     *this = CrcFluxo(crc, melhor);

@@ -545,6 +545,29 @@ void GravarCabecalho(unsigned char* d, const InfoClasse& info, std::uint64_t tot
     std::memset(d + kNome + nome.size(), 0, cabecalho - kNome - nome.size());
 }
 
+// The bytes of the packed tree of class `info` whose blocks below the root `medida` measured,
+// once the tree is found within what a count, the header and `limites` allow.
+std::uint64_t TotalConferido(const InfoClasse& info, const detail::MedidaPacote& medida,
+                             const OpcoesDesempacotamento& limites) {
+    const std::string_view nome = info.nome;
+    if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
+    const std::uint64_t total = TamanhoCabecalho(nome.size()) + Alinhar8(info.tamanhoRegistro) + medida.bytes;
+    const std::uint64_t blocos = 1 + medida.blocos;
+    constexpr auto kU32 = std::numeric_limits<std::uint32_t>::max();
+    if (medida.maiorLista > kU32)
+        throw std::invalid_argument("cannot pack: a list of " + Num(medida.maiorLista) +
+                                    " elements, more than a count field holds (" + Num(kU32) + ")");
+    if (blocos > limites.blocosMaximos)
+        AlemDoLimite("the tree has " + Num(blocos) + " blocks", limites.blocosMaximos, "blocosMaximos");
+    if (blocos > kU32) AlemDoLimite("the tree has " + Num(blocos) + " blocks", kU32, "the header's block count");
+    if (medida.profundidade > limites.profundidadeMaxima)
+        AlemDoLimite("blocks nested " + Num(medida.profundidade) + " levels below the root", limites.profundidadeMaxima,
+                     "profundidadeMaxima");
+    if (total > limites.bytesMaximos)
+        AlemDoLimite("the packed tree would take " + Num(total) + " bytes", limites.bytesMaximos, "bytesMaximos");
+    return total;
+}
+
 // An object's tree, walked by its class's walks (core/Empacotavel.h).
 struct ArvoreDeObjetos {
     const InfoClasse& info;
@@ -644,29 +667,14 @@ private:
 // them) of class `info` into `saida`.
 template <class Vetor, class Arvore>
 void Escrever(const InfoClasse& info, const Arvore& arvore, Vetor& saida, const OpcoesDesempacotamento& limites) {
-    const std::string_view nome = info.nome;
-    if (nome.size() > kNomeMaximo) throw std::invalid_argument("class name too long to pack");
-
     std::vector<std::uint64_t>& abaixo = t_Abaixo;
     abaixo.clear();
     detail::MedidaPacote medida;
     medida.abaixo = &abaixo;
     arvore.Medir(medida);
-    const std::uint64_t cabecalho = TamanhoCabecalho(nome.size());
-    const std::uint64_t total = cabecalho + Alinhar8(info.tamanhoRegistro) + medida.bytes;
+    const std::uint64_t total = TotalConferido(info, medida, limites);
+    const std::uint64_t cabecalho = TamanhoCabecalho(std::string_view(info.nome).size());
     const std::uint64_t blocos = 1 + medida.blocos;
-    constexpr auto kU32 = std::numeric_limits<std::uint32_t>::max();
-    if (medida.maiorLista > kU32)
-        throw std::invalid_argument("cannot pack: a list of " + Num(medida.maiorLista) +
-                                    " elements, more than a count field holds (" + Num(kU32) + ")");
-    if (blocos > limites.blocosMaximos)
-        AlemDoLimite("the tree has " + Num(blocos) + " blocks", limites.blocosMaximos, "blocosMaximos");
-    if (blocos > kU32) AlemDoLimite("the tree has " + Num(blocos) + " blocks", kU32, "the header's block count");
-    if (medida.profundidade > limites.profundidadeMaxima)
-        AlemDoLimite("blocks nested " + Num(medida.profundidade) + " levels below the root", limites.profundidadeMaxima,
-                     "profundidadeMaxima");
-    if (total > limites.bytesMaximos)
-        AlemDoLimite("the packed tree would take " + Num(total) + " bytes", limites.bytesMaximos, "bytesMaximos");
 
     if (saida.capacity() < total) saida.reserve(total);  // the only step here that can fail
     if (saida.size() > total) saida.resize(total);
@@ -691,6 +699,15 @@ void Escrever(const InfoClasse& info, const Arvore& arvore, Vetor& saida, const 
 }  // namespace
 
 // ---- Public interface -----------------------------------------------------------------------
+
+std::vector<std::byte> detail::CabecalhoPacote(const InfoClasse& info, const MedidaPacote& medida,
+                                               const OpcoesDesempacotamento& limites, std::uint64_t& total) {
+    total = TotalConferido(info, medida, limites);
+    std::vector<std::byte> cabecalho(TamanhoCabecalho(std::string_view(info.nome).size()));
+    GravarCabecalho(reinterpret_cast<unsigned char*>(cabecalho.data()), info, total, 1 + medida.blocos);
+    return cabecalho;
+}
+
 
 namespace {
 std::string Mensagem(const std::string& origem, std::uint64_t desloc, const std::string& classe,

@@ -126,6 +126,20 @@ ArquivoAtomico::~ArquivoAtomico() {
 
 std::ostream& ArquivoAtomico::Fluxo() { return m_Estado->fluxo; }
 
+bool ArquivoAtomico::GravarEm(std::uint64_t desloc, std::span<const std::byte> bytes) {
+    Estado& e = *m_Estado;
+    if (e.temporario.empty()) return false;
+    for (const std::byte* p = bytes.data(); !bytes.empty();) {
+        const ssize_t k = ::pwrite(e.fd.fd, p, bytes.size(), static_cast<off_t>(desloc));
+        if (k < 0 && errno == EINTR) continue;
+        if (k <= 0) e.Falhar(k < 0 ? errno : EIO);
+        p += k;
+        desloc += static_cast<std::uint64_t>(k);
+        bytes = bytes.subspan(static_cast<std::size_t>(k));
+    }
+    return true;
+}
+
 void ArquivoAtomico::Concluir() {
     Estado& e = *m_Estado;
     e.fluxo.flush();

@@ -102,3 +102,24 @@ INSTANTIATE_TEST_SUITE_P(Metodos, PorMetodo,
                                          MetodoCrc32::Dobra512));
 
 }  // namespace
+
+// Two parts' CRCs and the second's length give the whole's, at every split of several lengths,
+// and across lengths beyond 2^32 bytes of zeros (checked by composing shorter ones).
+TEST(Crc32Combinar, IgualAoTodo) {
+    using NXDadosGC::Crc32;
+    using NXDadosGC::Crc32Combinar;
+    for (const std::size_t n : {0u, 1u, 7u, 64u, 1000u}) {
+        const auto v = Aleatorios(n, static_cast<unsigned>(n));
+        for (std::size_t corte = 0; corte <= n; corte += 1 + n / 13)
+            EXPECT_EQ(Crc32Combinar(Crc32(Span(v.data(), corte)), Crc32(Span(v.data() + corte, n - corte)), n - corte),
+                      Crc32(Span(v.data(), n)))
+                << n << " bytes cut at " << corte;
+    }
+    // z(k): the CRC of k zero bytes; z(a + b) = z(a) followed by z(b).
+    const std::vector<unsigned char> zeros(4096, 0);
+    const std::uint32_t z4096 = Crc32(Span(zeros.data(), zeros.size()));
+    std::uint32_t z = z4096;
+    std::uint64_t k = 4096;
+    while (k < (std::uint64_t{1} << 36)) z = Crc32Combinar(z, z, k), k *= 2;
+    EXPECT_EQ(Crc32Combinar(z4096, z, k), Crc32Combinar(z, z4096, 4096));
+}

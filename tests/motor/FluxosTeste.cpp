@@ -154,4 +154,22 @@ TEST(Fluxos, Arquivos) {
               "/dev/zero: packed tree, byte 0: not a packed record tree (wrong magic number)");
 }
 
+// Parts written at their places, out of order: what lies between reads as zeros; a device has no
+// places and takes none.
+TEST(Fluxos, ArquivoGravadoEmLugares) {
+    Temporario t;
+    const auto bytes = [](std::string_view s) { return std::as_bytes(std::span(s.data(), s.size())); };
+    {
+        NXDadosGC::ArquivoAtomico a(t.dir / "lugares");
+        EXPECT_TRUE(a.GravarEm(6, bytes("fgh")));
+        EXPECT_TRUE(a.GravarEm(0, bytes("ab")));
+        EXPECT_TRUE(a.GravarEm(3, bytes("d")));
+        a.Concluir();
+    }
+    std::ifstream f(t.dir / "lugares", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), std::string("ab\0d\0\0fgh", 9));
+    NXDadosGC::ArquivoAtomico dispositivo("/dev/null");
+    EXPECT_FALSE(dispositivo.GravarEm(0, bytes("x")));
+}
+
 }  // namespace

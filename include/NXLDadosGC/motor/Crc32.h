@@ -20,6 +20,10 @@ namespace NXDadosGC {
 
 NXLDADOSGC_API std::uint32_t Crc32(std::span<const std::byte> dados, std::uint32_t crc = 0) noexcept;
 
+// The CRC of a followed by b, from crcA = Crc32(a), crcB = Crc32(b) and b's length alone: for a
+// writer whose parts are checksummed in another order than they lie.
+NXLDADOSGC_API std::uint32_t Crc32Combinar(std::uint32_t crcA, std::uint32_t crcB, std::uint64_t bytesB) noexcept;
+
 namespace detail {
 
 // The methods behind Crc32, for tests that hold each one to a plain bytewise CRC. Crc32 uses the

@@ -153,6 +153,13 @@ struct AlocadorSemZeros : std::allocator<T> {
         ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
     }
 };
+
+// For a writer that lays a tree out itself, block by block (the JSON reader writing a tree too
+// large to hold straight into a file): the header of the packed tree of class `info` whose
+// blocks below the root `medida` describes (every field but `abaixo`), its CRC field zero, and
+// in `total` the bytes of the whole tree. Throws as Empacotar for a tree beyond `limites`.
+NXLDADOSGC_API std::vector<std::byte> CabecalhoPacote(const InfoClasse& info, const MedidaPacote& medida,
+                                                      const OpcoesDesempacotamento& limites, std::uint64_t& total);
 }  // namespace detail
 
 // A byte vector for packed trees whose growth writes nothing: packing into a new one writes

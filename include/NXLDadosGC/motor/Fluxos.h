@@ -45,6 +45,11 @@ public:
 
     // Where to write.
     std::ostream& Fluxo();
+    // Writes `bytes` at byte `desloc` of the new file, for a writer that knows where each part
+    // goes before it has them all; bytes never written read as zeros, up to the last one written.
+    // False, writing nothing, for a target written in place (a device, a pipe), which has no
+    // place to go back to; nothing else may then be written through Fluxo().
+    bool GravarEm(std::uint64_t desloc, std::span<const std::byte> bytes);
     // Puts the file in place.
     void Concluir();
 
