@@ -9,6 +9,7 @@ pacotes=(
   clang libclang-rt-14-dev          # libFuzzer and the clang sanitizer runtimes
   nlohmann-json3-dev libcli11-dev   # tools: JSON dumps and the command line
   libsimdjson-dev                   # the JSON component's reader
+  rapidjson-dev                     # ... and its event parser, for trees larger than their text
   libprotobuf-dev protobuf-compiler libflatbuffers-dev flatbuffers-compiler
   libcapnp-dev capnproto            # bench/: the Cap'n Proto peer
   python3-pytest python3-venv       # the Python package: its tests, and installing it into a virtual environment

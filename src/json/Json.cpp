@@ -60,6 +60,19 @@ private:
     int m_Nivel;
 };
 
+// The packed tree of each document of `documentos`, read by LerDocumentos within `limiteArvore`.
+std::size_t PacotesDeJson(std::string& documentos, const std::function<void(std::span<const std::byte>)>& receber,
+                          const InfoClasse* classe, int pagina, std::size_t limiteArvore) {
+    Pacote pacote;  // one buffer for every document, written once per byte
+    return json::LerDocumentos(
+        documentos, classe, pagina,
+        [&](json::Arvore& arvore) {
+            EmpacotarRegistro(*arvore.info, arvore.raiz, pacote);
+            receber(pacote);
+        },
+        limiteArvore);
+}
+
 }  // namespace
 
 ErroJson::ErroJson(std::string caminho, const std::string& motivo)
@@ -133,11 +146,27 @@ std::vector<std::byte> PacoteDeJson(std::string_view documento, const InfoClasse
 
 std::size_t PacotesDeJson(std::string documentos, const std::function<void(std::span<const std::byte>)>& receber,
                           const InfoClasse* classe, const OpcoesJson& opcoes) {
-    Pacote pacote;  // one buffer for every document, written once per byte
-    return json::LerDocumentos(documentos, classe, opcoes.pagina, [&](json::Arvore& arvore) {
-        EmpacotarRegistro(*arvore.info, arvore.raiz, pacote);
-        receber(pacote);
-    });
+    return PacotesDeJson(documentos, receber, classe, opcoes.pagina, SIZE_MAX);
+}
+
+std::size_t PacotesDeJson(std::string documentos, ArquivoAtomico& arquivo, const InfoClasse* classe,
+                          const OpcoesJson& opcoes) {
+    // The text without a byte-order mark (its storage may move while the text is read).
+    const auto texto = [&] { return std::string_view(documentos).substr(documentos.starts_with("\xEF\xBB\xBF") ? 3 : 0); };
+    const json::Caminho caminho = json::EscolherCaminho(texto());
+    const auto continuo = [&] { return json::GravarPacoteContinuo(texto(), classe, opcoes.pagina, arquivo); };
+    if (caminho.continuo && continuo()) return 1;
+    const auto gravar = [&](std::span<const std::byte> pacote) {
+        arquivo.Fluxo().write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
+    };
+    if (caminho.limiteArvore != SIZE_MAX) {
+        try {
+            return PacotesDeJson(documentos, gravar, classe, opcoes.pagina, caminho.limiteArvore);
+        } catch (const json::ArvoreGrandeDemais&) {
+            if (continuo()) return 1;
+        }
+    }
+    return PacotesDeJson(documentos, gravar, classe, opcoes.pagina, SIZE_MAX);
 }
 
 }  // namespace NXDadosGC

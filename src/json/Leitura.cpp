@@ -16,7 +16,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -25,6 +24,7 @@
 #include <simdjson.h>
 
 #include "Formato.h"
+#include "Membros.h"  // Membros, Vistos
 #include "Interno.h"
 #include "Varredura.h"  // DocumentoFundoDemais
 #include "NXLDadosGC/json/Json.h"         // ErroJson
@@ -135,77 +135,6 @@ void VerificarSintaxe(std::string_view texto, bool sozinho) {
 struct Recusado {
     simdjson::error_code erro;
     std::string caminho;
-};
-
-// ---- What each key of a record may name -----------------------------------------------------
-
-struct Membro {
-    const CampoInfo* campo;
-    TipoParada tipo;
-    const InfoFilho* infoFilho;  // Quantidade, Filho: the list or holder
-    const InfoClasse* classe;    // Registro: the member key's class, or null
-};
-
-// The stops of one record, as the walk meets them, without entering any.
-class Membros : public VisitanteRegistro {
-public:
-    // The record's stops. Keys are numbered from them: key 2i names stop i's field, key 2i+1
-    // the list or holder behind it.
-    std::vector<Membro> membros;
-
-    bool Campo(const Parada& p) override {
-        membros.push_back({&p.campo, p.tipo, p.filho, p.classe});
-        const std::size_t i = membros.size() - 1;
-        m_PorNome.insert_or_assign(std::string_view(p.campo.nome), 2 * i);
-        m_Nomes.push_back(p.campo.nome);
-        m_Nomes.emplace_back(p.tipo == TipoParada::Filho ? p.nome : std::string_view());
-        if (p.tipo == TipoParada::Filho) m_Filhos.emplace_back(p.nome, i);
-        return false;
-    }
-    // A list or holder by its own name comes before a field of the same name.
-    void Concluir() {
-        for (const auto& [nome, i] : m_Filhos) m_PorNome.insert_or_assign(nome, 2 * i + 1);
-        m_Seguinte.assign(m_Nomes.size() + 1, m_Nomes.size());  // no guess yet
-    }
-
-    // The key named `nome`, read after the key `anterior` (Chaves() for the first of a record);
-    // Chaves() for a name the record lacks. Records of a class tend to give their keys in the
-    // same order, so the key that followed `anterior` last time is tried before the name's hash.
-    std::size_t Achar(std::string_view nome, std::size_t anterior) {
-        std::size_t& palpite = m_Seguinte[anterior];
-        if (palpite < m_Nomes.size() && m_Nomes[palpite] == nome) return palpite;
-        const auto achado = m_PorNome.find(nome);
-        if (achado == m_PorNome.end()) return Chaves();
-        return palpite = achado->second;
-    }
-    std::size_t Chaves() const { return m_Nomes.size(); }
-
-private:
-    std::unordered_map<std::string_view, std::size_t> m_PorNome;
-    std::vector<std::string_view> m_Nomes;     // by key: 2i the field's name, 2i+1 the child's
-    std::vector<std::size_t> m_Seguinte;       // by key, and Chaves() for the start: the key after it
-    std::vector<std::pair<std::string_view, std::size_t>> m_Filhos;  // names in the field tables
-};
-
-// The keys of one record already read: a bit each, in place for most records.
-class Vistos {
-public:
-    explicit Vistos(std::size_t n) {
-        if (n > 64 * kNoLugar) m_Grandes.resize((n + 63) / 64);
-    }
-    // Marks key k; false when it was marked already.
-    bool Marcar(std::size_t k) {
-        std::uint64_t& w = m_Grandes.empty() ? m_Pequenos[k / 64] : m_Grandes[k / 64];
-        const std::uint64_t bit = std::uint64_t{1} << (k % 64);
-        if (w & bit) return false;
-        w |= bit;
-        return true;
-    }
-
-private:
-    static constexpr std::size_t kNoLugar = 4;
-    std::uint64_t m_Pequenos[kNoLugar] = {};
-    std::vector<std::uint64_t> m_Grandes;
 };
 
 // The parts of a document's object that must be read together: a date's or a text's.
@@ -348,21 +277,11 @@ private:
 
     // ---- Records and children ----
 
-    Membros& MembrosDe(const InfoClasse* info, TabelaCampos campos) {
-        auto& m = m_Membros[campos.data()];
-        if (!m) {
-            m = std::make_unique<Membros>();
-            Percorrer(info, campos, nullptr, *m);
-            m->Concluir();
-        }
-        return *m;
-    }
-
     // Fills the zeroed record `reg` from object v, at the path m_Caminho.
     void Registro(const InfoClasse* info, TabelaCampos campos, od::value v, unsigned char* reg) {
         const od::json_type tipo = Tipo(v);
         if (tipo != od::json_type::object) Falha(m_Caminho, std::string("expected an object, got ") + NomeDoTipo(tipo));
-        Membros& m = MembrosDe(info, campos);
+        Membros& m = m_Membros.De(info, campos);
         Vistos vistos(m.Chaves());
         std::size_t anterior = m.Chaves();
         CadaMembro(v, [&](std::string_view chave, od::field& campo) {
@@ -594,7 +513,7 @@ private:
     Arvore& m_Arvore;
     int m_Pagina;
     std::string m_Caminho;  // of the value being read
-    std::unordered_map<const CampoInfo*, std::unique_ptr<Membros>> m_Membros;
+    TabelaMembros m_Membros;
 };
 
 // ---- Large texts ------------------------------------------------------------------------------
@@ -611,9 +530,6 @@ const char* FimDaCadeia(const char* aspas, const char* fim) {
         p = q;
     }
 }
-
-// Texts up to this size are indexed without looking: their index is small whatever they hold.
-constexpr std::size_t kTextoGrande = std::size_t{1} << 20;
 
 // True when the bulk of `texto` is in a few long strings: the reference parser would hold the
 // longest twice (its value and its raw text), the validating parser every string once and about
@@ -791,7 +707,7 @@ void LerDocumento(std::string_view texto, const InfoClasse* exigida, Arvore& arv
 }
 
 std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pagina,
-                          const std::function<void(Arvore&)>& cada) {
+                          const std::function<void(Arvore&)>& cada, std::size_t limiteArvore) {
     // The parser reads a little past the end: room is made in place, zeroed, not a copy.
     const std::size_t n = texto.size(), marca = Marca(texto);
     texto.resize(n + simdjson::SIMDJSON_PADDING);
@@ -831,6 +747,7 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
             for (auto it = documentos.begin(); it != documentos.end(); ++it) {
                 inicio = marca + it.current_index();
                 Arvore arvore;
+                arvore.limite = limiteArvore;
                 Explicado(todo.substr(inicio), false, todo.substr(inicio), [&] {
                     od::document_reference d;
                     if (const simdjson::error_code e = (*it).get(d)) throw Recusado{e, "(document)"};

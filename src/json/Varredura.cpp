@@ -14,7 +14,7 @@ namespace {
 // Bit i: byte i of a block of 64 is that character. Set with the bit 0x20, only `[` and `{` give
 // `{`, and only `]` and `}` give `}`: one comparison finds both brackets of a kind.
 struct Mascaras {
-    std::uint64_t aspas = 0, barras = 0, abre = 0, fecha = 0;
+    std::uint64_t aspas = 0, barras = 0, abre = 0, fecha = 0, separa = 0;  // separa: `,` and `:`
 };
 
 #if NXGC_X86
@@ -36,6 +36,7 @@ inline Mascaras Mascaras16(const char* p) {
         m.barras |= bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('\\')));
         m.abre |= bits(_mm_cmpeq_epi8(u, _mm_set1_epi8('{')));
         m.fecha |= bits(_mm_cmpeq_epi8(u, _mm_set1_epi8('}')));
+        m.separa |= bits(_mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(',')), _mm_cmpeq_epi8(v, _mm_set1_epi8(':'))));
     }
     return m;
 }
@@ -52,6 +53,7 @@ __attribute__((target("avx2"))) inline Mascaras Mascaras32(const char* p) {
         m.barras |= bits(_mm256_cmpeq_epi8(v, _mm256_set1_epi8('\\')));
         m.abre |= bits(_mm256_cmpeq_epi8(u, _mm256_set1_epi8('{')));
         m.fecha |= bits(_mm256_cmpeq_epi8(u, _mm256_set1_epi8('}')));
+        m.separa |= bits(_mm256_or_si256(_mm256_cmpeq_epi8(v, _mm256_set1_epi8(',')), _mm256_cmpeq_epi8(v, _mm256_set1_epi8(':'))));
     }
     return m;
 }
@@ -60,7 +62,8 @@ __attribute__((target("avx512f,avx512bw"))) inline Mascaras Mascaras64(const cha
     const __m512i v = _mm512_loadu_si512(p);
     const __m512i u = _mm512_or_si512(v, _mm512_set1_epi8(0x20));
     return {_mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('"')), _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8('\\')),
-            _mm512_cmpeq_epi8_mask(u, _mm512_set1_epi8('{')), _mm512_cmpeq_epi8_mask(u, _mm512_set1_epi8('}'))};
+            _mm512_cmpeq_epi8_mask(u, _mm512_set1_epi8('{')), _mm512_cmpeq_epi8_mask(u, _mm512_set1_epi8('}')),
+            _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(',')) | _mm512_cmpeq_epi8_mask(v, _mm512_set1_epi8(':'))};
 }
 #else
 #define NXGC_ALVO_16
@@ -73,6 +76,7 @@ inline Mascaras Mascaras16(const char* p) {
         if (p[i] == '\\') m.barras |= bit;
         if (u == '{') m.abre |= bit;
         if (u == '}') m.fecha |= bit;
+        if (p[i] == ',' || p[i] == ':') m.separa |= bit;
     }
     return m;
 }
@@ -89,6 +93,8 @@ public:
     Varredura(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro)
         : m_Texto(texto), m_Limite(limite), m_FimDoPrimeiro(fimDoPrimeiro) {}
 
+    std::size_t separadores = 0;  // brackets, `,` and `:` outside strings, up to where the look stopped
+
     template <Mascaras (*MascarasDe)(const char*)>
     std::size_t Percorrer() {
         const std::size_t n = m_Texto.size();
@@ -103,6 +109,7 @@ public:
             const std::uint64_t cadeia = PrefixoXor(m.aspas) ^ (m_Dentro ? ~std::uint64_t{0} : 0);
             m_Dentro = cadeia >> 63;
             const std::uint64_t abre = m.abre & ~cadeia, fecha = m.fecha & ~cadeia;
+            separadores += static_cast<std::size_t>(std::popcount((abre | fecha | m.separa) & ~cadeia));
             if (!(abre | fecha)) continue;
             // Neither too deep nor back to level 0 in this block, whatever the order: counts do.
             const auto a = static_cast<std::size_t>(std::popcount(abre)), f = static_cast<std::size_t>(std::popcount(fecha));
@@ -144,9 +151,13 @@ private:
             } else if (c == '"') {
                 m_Dentro = true;
             } else if (c == '[' || c == '{') {
+                ++separadores;
                 if (Abre(i)) return true;
             } else if (c == ']' || c == '}') {
+                ++separadores;
                 Fecha(i);
+            } else if (c == ',' || c == ':') {
+                ++separadores;
             }
         }
         return false;
@@ -191,15 +202,20 @@ Funcao Escolhida() {
 
 bool LarguraDisponivel(LarguraVarredura largura) { return FuncaoDe(largura) != nullptr; }
 
-std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro) {
+std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro,
+                                 std::size_t* separadores) {
     Varredura v(texto, limite, fimDoPrimeiro);
-    return Escolhida()(v);
+    const std::size_t r = Escolhida()(v);
+    if (separadores) *separadores = v.separadores;
+    return r;
 }
 
 std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro,
-                                 LarguraVarredura largura) {
+                                 std::size_t* separadores, LarguraVarredura largura) {
     Varredura v(texto, limite, fimDoPrimeiro);
-    return FuncaoDe(largura)(v);
+    const std::size_t r = FuncaoDe(largura)(v);
+    if (separadores) *separadores = v.separadores;
+    return r;
 }
 
 }  // namespace NXDadosGC::json

@@ -17,12 +17,15 @@ bool LarguraDisponivel(LarguraVarredura largura);
 // Where the first document of `texto` nested deeper than `limite` starts (its first bracket);
 // npos when none is, or when a string is left open first. `fimDoPrimeiro` (npos on entry): where
 // the brackets first close, the end of a first document that is an object or an array.
+// `separadores`: how many brackets, commas and colons stand outside strings up to where the look
+// stopped (the size of a parser's index of the text goes with it).
 // Inside a string a backslash escapes the next byte; outside strings only brackets and quotes
 // count. The text is taken 64 bytes at a time; a block with a backslash, byte by byte.
-std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro = nullptr);
+std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro = nullptr,
+                                 std::size_t* separadores = nullptr);
 // The same with the given width, which must be available.
 std::size_t DocumentoFundoDemais(std::string_view texto, std::size_t limite, std::size_t* fimDoPrimeiro,
-                                 LarguraVarredura largura);
+                                 std::size_t* separadores, LarguraVarredura largura);
 
 }  // namespace NXDadosGC::json
 

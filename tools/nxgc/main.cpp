@@ -122,6 +122,8 @@ public:
         if (caminho != "-") m_Arquivo.emplace(caminho);
     }
     std::ostream& operator*() { return m_Arquivo ? m_Arquivo->Fluxo() : std::cout; }
+    // The file, or null for standard output.
+    NXDadosGC::ArquivoAtomico* Arquivo() { return m_Arquivo ? &*m_Arquivo : nullptr; }
     void Fechar() {
         if (m_Arquivo) return m_Arquivo->Concluir();
         std::cout.flush();
@@ -178,9 +180,12 @@ void Pack(const std::string& nomeClasse, const std::string& arquivo, const std::
         throw std::runtime_error(Nome(arquivo) + ": this is a packed tree, not JSON (nxgc dump prints it as JSON)");
     Saida saida(destino);
     try {
-        NXDadosGC::PacotesDeJson(std::move(documentos), [&](std::span<const std::byte> pacote) {
-            (*saida).write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
-        }, classe, opcoes);
+        if (NXDadosGC::ArquivoAtomico* a = saida.Arquivo())
+            NXDadosGC::PacotesDeJson(std::move(documentos), *a, classe, opcoes);
+        else
+            NXDadosGC::PacotesDeJson(std::move(documentos), [&](std::span<const std::byte> pacote) {
+                (*saida).write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
+            }, classe, opcoes);
     } catch (const NXDadosGC::ErroJson& e) {
         throw std::runtime_error(Nome(arquivo) + ": " + e.what());
     } catch (const NXDadosGC::ErroEmpacotamento& e) {

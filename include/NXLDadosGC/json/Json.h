@@ -16,6 +16,7 @@
 #include "NXLDadosGC/core/Registro.h"         // InfoClasse, TNXBaseParaDados
 #include "NXLDadosGC/motor/Classes.h"         // ClassePorNome
 #include "NXLDadosGC/motor/Empacotamento.h"   // ArvoreVerificada
+#include "NXLDadosGC/motor/Fluxos.h"          // ArquivoAtomico
 
 // A document is {"classe": <class name>, "registro": {...}}: every field of the record by name,
 // in record order, children nested under their list or holder name. docs/JSON.md gives the form
@@ -117,6 +118,16 @@ NXLDADOSGC_JSON_API std::vector<std::byte> PacoteDeJson(std::string_view documen
 // ErroJson's path starts with its number, "document 2: registro.Codigo". Throws as PacoteDeJson.
 NXLDADOSGC_JSON_API std::size_t PacotesDeJson(std::string documentos,
                                               const std::function<void(std::span<const std::byte>)>& receber,
+                                              const InfoClasse* classe = nullptr, const OpcoesJson& opcoes = {});
+
+// The same, each packed tree written to `arquivo` after the one before, memory bounded by a small
+// multiple of the text's size whatever the trees' (a list of a million empty records takes 3
+// bytes a record in a document and 24 packed): a large text holding one document whose tree
+// would outgrow that is read twice, and its tree written at its places in the file as it is read
+// (a device or a pipe, which has no places, gets the tree whole as from PacotesDeJson). Call
+// arquivo.Concluir() afterwards; nothing is in place before. Throws as PacotesDeJson; the
+// ArquivoAtomico's std::system_error when the file cannot be written.
+NXLDADOSGC_JSON_API std::size_t PacotesDeJson(std::string documentos, ArquivoAtomico& arquivo,
                                               const InfoClasse* classe = nullptr, const OpcoesJson& opcoes = {});
 
 }  // namespace NXDadosGC
