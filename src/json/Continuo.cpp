@@ -131,13 +131,6 @@ struct Evento {
     std::string_view cadeia;
 };
 
-// Two parts of an object read together: a date's "valor" and "data", a text's "texto" and "bytes".
-struct Parte {
-    bool dada = false;
-    std::int64_t valor = 0;
-    std::string texto;
-};
-
 // What is open where the reading stands.
 struct Nivel {
     enum class Quadro : std::uint8_t { Documento, Registro, Lista, Partes };
@@ -160,13 +153,21 @@ struct Nivel {
     unsigned char* dono = nullptr;
     std::uint32_t slot = 0;
     std::uint64_t n = 0;
-    // Partes: a date's (datado) or a text's, for field `campo` at `destino`. Documento: a and b
-    // are "classe" and "registro".
+    // Partes: a date's (datado) or a text's, for field `campo` at `destino`: which of its two
+    // parts were given, and which one's value comes next (1 or 2; 0: none). Documento: the same
+    // for "classe" and "registro".
     const CampoInfo* campo = nullptr;
     unsigned char* destino = nullptr;
     bool datado = false;
-    Parte a, b;
-    Parte* pendente = nullptr;
+    bool dadas[2] = {false, false};
+    std::uint8_t pendente = 0;
+
+    // The part named `k`, which is `primeira` or `segunda`, given; false when it is neither or
+    // was given before.
+    bool Dar(std::string_view k, std::string_view primeira, std::string_view segunda) {
+        pendente = k == primeira ? 1 : k == segunda ? 2 : 0;
+        return pendente && !std::exchange(dadas[pendente - 1], true);
+    }
 };
 
 class Leitura {
@@ -204,16 +205,12 @@ public:
         const std::string_view k(s, n);
         Nivel& t = m_Pilha.back();
         switch (t.quadro) {
-            case Nivel::Quadro::Documento:
-                t.pendente = k == "classe" ? &t.a : k == "registro" ? &t.b : nullptr;
-                return t.pendente && !std::exchange(t.pendente->dada, true);
+            case Nivel::Quadro::Documento: return t.Dar(k, "classe", "registro");
             case Nivel::Quadro::Registro:
                 t.chave = t.membros->Achar(k, t.anterior);
                 t.anterior = t.chave;
                 return t.chave != t.membros->Chaves() && t.vistos.Marcar(t.chave);
-            case Nivel::Quadro::Partes:
-                t.pendente = k == (t.datado ? "valor" : "texto") ? &t.a : k == (t.datado ? "data" : "bytes") ? &t.b : nullptr;
-                return t.pendente && !std::exchange(t.pendente->dada, true);
+            case Nivel::Quadro::Partes: return t.datado ? t.Dar(k, "valor", "data") : t.Dar(k, "texto", "bytes");
             case Nivel::Quadro::Lista: break;
         }
         return false;
@@ -227,7 +224,7 @@ private:
         if (m_Pilha.size() == kAbertosMaximos && (e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor)) return false;
         Nivel& t = m_Pilha.back();
         switch (t.quadro) {
-            case Nivel::Quadro::Documento: return t.pendente == &t.a ? Classe(e) : Raiz(e);
+            case Nivel::Quadro::Documento: return t.pendente == 1 ? Classe(e) : Raiz(e);
             case Nivel::Quadro::Registro: return NoRegistro(t, e);
             case Nivel::Quadro::Lista: return Elemento(t, e);
             case Nivel::Quadro::Partes: return NaParte(t, e);
@@ -333,32 +330,34 @@ private:
         n.campo = &c, n.destino = p, n.datado = datado;
         return Abrir(std::move(n));
     }
+    // A part's value, kept in m_Partes (parts hold no objects, so one pair is open at a time).
     bool NaParte(Nivel& t, const Evento& e) {
-        Parte& parte = *t.pendente;
+        const int i = t.pendente - 1;
         if (!t.datado) {
-            parte.texto = e.cadeia;
+            m_Partes[i].texto = e.cadeia;
             return e.tipo == Tipo::Cadeia;
         }
         const LeituraDoCampo& l = LeituraDe(t.campo->tipo);
-        if (&parte == &t.a) return Bruto(l, e, parte.valor);
-        return e.tipo == Tipo::Cadeia && l.deData(e.cadeia, parte.valor);
+        if (i == 0) return Bruto(l, e, m_Partes[0].valor);
+        return e.tipo == Tipo::Cadeia && l.deData(e.cadeia, m_Partes[1].valor);
     }
     // A date's parts agree, or a text's bytes are a text's and the text they hold.
     bool Juntar(const Nivel& t) {
         const CampoInfo& c = *t.campo;
+        const Parte &a = m_Partes[0], &b = m_Partes[1];
         if (t.datado) {
-            if (!t.a.dada && !t.b.dada) return false;
-            if (t.a.dada && t.b.dada && t.a.valor != t.b.valor) return false;
-            LeituraDe(c.tipo).gravar(t.b.dada ? t.b.valor : t.a.valor, t.destino);
+            if (!t.dadas[0] && !t.dadas[1]) return false;
+            if (t.dadas[0] && t.dadas[1] && a.valor != b.valor) return false;
+            LeituraDe(c.tipo).gravar(t.dadas[1] ? b.valor : a.valor, t.destino);
             return true;
         }
-        if (!t.b.dada || t.b.texto.size() != 2 * c.largura || !formato::LerHex(t.b.texto, t.destino, c.largura) ||
+        if (!t.dadas[1] || b.texto.size() != 2 * c.largura || !formato::LerHex(b.texto, t.destino, c.largura) ||
             t.destino[c.largura - 1] != 0)
             return false;
-        if (!t.a.dada) return true;
+        if (!t.dadas[0]) return true;
         std::string lido;
         formato::AnexarTextoUtf8(lido, t.destino, std::strlen(reinterpret_cast<const char*>(t.destino)), m_Pagina);
-        return lido == t.a.texto;
+        return lido == a.texto;
     }
 
     // ---- Children and blocks ----
@@ -440,7 +439,7 @@ private:
         bool bom = true;
         switch (t.quadro) {
             case Nivel::Quadro::Documento:
-                bom = t.a.dada && t.b.dada;
+                bom = t.dadas[0] && t.dadas[1];
                 lido = true;
                 break;
             case Nivel::Quadro::Partes: bom = Juntar(t); break;
@@ -468,6 +467,11 @@ private:
     std::vector<Nivel> m_Pilha;
     std::vector<std::vector<unsigned char>> m_Memoria;  // a record's bytes, by the depth it opens at
     TabelaMembros m_Membros;
+    // The parts of the date or text open: "valor" and "data", or "texto" and "bytes".
+    struct Parte {
+        std::int64_t valor = 0;
+        std::string texto;
+    } m_Partes[2];
 };
 
 // Reads the document once; false when it stops. The text must be well formed UTF-8 and hold the
