@@ -33,13 +33,9 @@ namespace {
 
 constexpr std::uint64_t Alinhar8(std::uint64_t n) { return (n + 7) & ~std::uint64_t{7}; }
 
-// Deeper than the reader of LerDocumento reads (its kProfundidadeMaxima).
-constexpr std::size_t kAbertosMaximos = 64;
-
 // A block of the tree, numbered as the document opens them (the root record is block 0).
 struct Bloco {
-    std::uint32_t pai = 0;     // the block of the record whose slot leads here
-    std::uint32_t indice = 0;  // that record's place in its block
+    std::uint32_t indice = 0;  // the place, in its block, of the record whose slot leads here
     std::uint32_t slot = 0;    // the slot's offset in that record
     std::uint32_t tamanho = 0; // bytes of one element
     std::uint32_t n = 0;       // elements
@@ -177,7 +173,7 @@ public:
     Leitura(const InfoClasse* exigida, int pagina, std::vector<Bloco>& blocos, std::size_t guardados,
             detail::MedidaPacote& medida, Escrita* escrita)
         : m_Exigida(exigida), m_Pagina(pagina), m_Blocos(blocos), m_Guardados(guardados), m_Medida(medida),
-          m_Escrita(escrita), m_Memoria(kAbertosMaximos + 1) {}
+          m_Escrita(escrita), m_Memoria(kProfundidadeMaxima + 1) {}
 
     const InfoClasse* info = nullptr;  // the document's class, once read
     bool lido = false;                 // the document is whole
@@ -221,7 +217,7 @@ private:
 
     bool Valor(const Evento& e) {
         if (m_Pilha.empty()) return e.tipo == Tipo::Objeto && !lido && Abrir(Nivel(Nivel::Quadro::Documento));
-        if (m_Pilha.size() == kAbertosMaximos && (e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor)) return false;
+        if (m_Pilha.size() == kProfundidadeMaxima && (e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor)) return false;
         Nivel& t = m_Pilha.back();
         switch (t.quadro) {
             case Nivel::Quadro::Documento: return t.pendente == 1 ? Classe(e) : Raiz(e);
@@ -241,7 +237,7 @@ private:
     bool Raiz(const Evento& e) {
         if (e.tipo != Tipo::Objeto || !info) return false;
         if (!m_Escrita) {
-            m_Blocos.assign(1, Bloco{0, 0, 0, static_cast<std::uint32_t>(info->tamanhoRegistro), 1, 1, 0});
+            m_Blocos.assign(1, Bloco{0, 0, static_cast<std::uint32_t>(info->tamanhoRegistro), 1, 1, 0});
         }
         contados = 1;
         Nivel r(Nivel::Quadro::Registro);
@@ -388,7 +384,7 @@ private:
             std::memcpy(n.dono + n.filho->ponteiro, &bloco.desloc, sizeof bloco.desloc);
             if (n.filho->tipo != TipoFilho::Unico) std::memcpy(n.dono + n.filho->quantidade, &bloco.n, sizeof bloco.n);
         } else if (b < m_Guardados) {
-            m_Blocos.push_back({n.bloco, n.indice, n.slot, static_cast<std::uint32_t>(n.filho->tamanhoRegistro)});
+            m_Blocos.push_back({n.indice, n.slot, static_cast<std::uint32_t>(n.filho->tamanhoRegistro)});
         }
         return b;
     }
@@ -489,7 +485,7 @@ bool Ler(std::string_view texto, Leitura& leitura) {
 Caminho EscolherCaminho(std::string_view texto) {
     if (texto.size() <= kTextoGrande) return {};
     std::size_t fim = std::string_view::npos, separadores = 0;
-    if (DocumentoFundoDemais(texto, kAbertosMaximos, &fim, &separadores) != std::string_view::npos ||
+    if (DocumentoFundoDemais(texto, kProfundidadeMaxima, &fim, &separadores) != std::string_view::npos ||
         fim == std::string_view::npos || texto.find_first_not_of(" \t\r\n", fim) != std::string_view::npos ||
         texto[texto.find_first_not_of(" \t\r\n")] != '{')
         return {};

@@ -46,6 +46,10 @@ private:
     std::size_t m_Bytes = 0;
 };
 
+// Containers open at once that a document may reach: deeper than any record tree of the library
+// goes, however its classes nest.
+constexpr std::size_t kProfundidadeMaxima = 64;
+
 // Texts up to this size are read without a look at them first: whatever they hold, their
 // parser's index and their tree stay small.
 constexpr std::size_t kTextoGrande = std::size_t{1} << 20;

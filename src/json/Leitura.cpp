@@ -37,8 +37,6 @@ namespace {
 
 namespace od = simdjson::ondemand;
 
-// Deeper than any record tree of the library goes, however its classes nest.
-constexpr std::size_t kProfundidadeMaxima = 64;
 
 [[noreturn]] void Falha(const std::string& caminho, const std::string& motivo) { throw ErroJson(caminho, motivo); }
 
