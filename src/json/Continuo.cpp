@@ -482,7 +482,7 @@ bool Ler(std::string_view texto, Leitura& leitura) {
 
 }  // namespace
 
-Caminho EscolherCaminho(std::string_view texto) {
+EscolhaDeLeitor EscolherLeitor(std::string_view texto) {
     if (texto.size() <= kTextoGrande) return {};
     std::size_t fim = std::string_view::npos, separadores = 0;
     if (DocumentoFundoDemais(texto, kProfundidadeMaxima, &fim, &separadores) != std::string_view::npos ||

@@ -71,11 +71,11 @@ std::size_t LerDocumentos(std::string& texto, const InfoClasse* exigida, int pag
 // in tokens (the fast reader's index alone would outgrow the text); otherwise by LerDocumentos,
 // whose tree may take `limiteArvore` bytes before the memory of the tree and of its packed form
 // together would.
-struct Caminho {
+struct EscolhaDeLeitor {
     bool continuo = false;
     std::size_t limiteArvore = SIZE_MAX;
 };
-Caminho EscolherCaminho(std::string_view texto);
+EscolhaDeLeitor EscolherLeitor(std::string_view texto);
 
 // Packs the one document `texto` (after any byte-order mark; white space around it) straight
 // into `arquivo` from its first byte, reading the text twice and holding no more of its tree

@@ -153,15 +153,15 @@ std::size_t PacotesDeJson(std::string documentos, ArquivoAtomico& arquivo, const
                           const OpcoesJson& opcoes) {
     // The text without a byte-order mark (its storage may move while the text is read).
     const auto texto = [&] { return std::string_view(documentos).substr(documentos.starts_with("\xEF\xBB\xBF") ? 3 : 0); };
-    const json::Caminho caminho = json::EscolherCaminho(texto());
+    const json::EscolhaDeLeitor escolha = json::EscolherLeitor(texto());
     const auto continuo = [&] { return json::GravarPacoteContinuo(texto(), classe, opcoes.pagina, arquivo); };
-    if (caminho.continuo && continuo()) return 1;
+    if (escolha.continuo && continuo()) return 1;
     const auto gravar = [&](std::span<const std::byte> pacote) {
         arquivo.Fluxo().write(reinterpret_cast<const char*>(pacote.data()), static_cast<std::streamsize>(pacote.size()));
     };
-    if (caminho.limiteArvore != SIZE_MAX) {
+    if (escolha.limiteArvore != SIZE_MAX) {
         try {
-            return PacotesDeJson(documentos, gravar, classe, opcoes.pagina, caminho.limiteArvore);
+            return PacotesDeJson(documentos, gravar, classe, opcoes.pagina, escolha.limiteArvore);
         } catch (const json::ArvoreGrandeDemais&) {
             if (continuo()) return 1;
         }
