@@ -1,7 +1,9 @@
 // Untrusted JSON text given to the reader that writes a tree into a file as it reads, beside the
 // reader in memory. The first byte chooses a code page; the rest is one document. Whatever it
-// holds, the reader that writes either declines, writing nothing, or writes exactly the packed
-// tree the reader in memory gives; and it never takes a document the reader in memory refuses.
+// holds, the reader that writes declines, writing nothing, or does what the reader in memory
+// does: writes exactly its packed tree, or refuses with exactly its message; or refuses, with
+// the reference parser's message, a text that parser finds malformed and the reader in memory
+// takes.
 #include <unistd.h>
 
 #include <cstddef>
@@ -26,12 +28,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t n) 
 
     static const std::filesystem::path caminho =
         std::filesystem::temp_directory_path() / ("nxgc_fuzz_continuo_" + std::to_string(::getpid()));
-    std::string escrito;
+    // What each reader makes of the text: a packed tree, a refusal's message, or (the reader that
+    // writes) declined.
+    std::string escrito, recusa;
     bool gravou = false, alemDoLimite = false;
     {
         NXDadosGC::ArquivoAtomico arquivo(caminho);
         try {
             gravou = NXDadosGC::json::GravarPacoteContinuo(texto, nullptr, pagina, arquivo);
+        } catch (const NXDadosGC::ErroJson& e) {
+            recusa = e.what();
         } catch (const std::invalid_argument&) {  // a tree beyond the packed form's limits
             alemDoLimite = true;
         }
@@ -44,12 +50,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t n) 
     std::vector<std::byte> pacote;
     try {
         pacote = NXDadosGC::PacoteDeJson(texto, nullptr, NXDadosGC::OpcoesJson{pagina});
-    } catch (const NXDadosGC::ErroJson&) {
-        if (gravou || alemDoLimite) std::abort();
+    } catch (const NXDadosGC::ErroJson& e) {
+        if (gravou || alemDoLimite || (!recusa.empty() && recusa != e.what())) std::abort();
         return 0;
     } catch (const std::invalid_argument&) {
-        if (gravou) std::abort();
+        if (gravou || !recusa.empty()) std::abort();
         return 0;
+    }
+    if (!recusa.empty()) {
+        // The reader in memory does not look at every separator of what it reads (simdjson's
+        // on-demand parser); the reader that writes refuses what the reference parser refuses.
+        try {
+            NXDadosGC::json::VerificarSintaxe(texto);
+        } catch (const NXDadosGC::ErroJson& e) {
+            if (recusa == e.what()) return 0;
+        }
+        std::abort();
     }
     if (alemDoLimite || (gravou && std::string(reinterpret_cast<const char*>(pacote.data()), pacote.size()) != escrito))
         std::abort();

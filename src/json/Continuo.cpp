@@ -6,14 +6,17 @@
 // it at its place in the file. Memory holds the text, a few figures per block and one record per
 // level open. The CRC is put together from the CRCs of the pieces as they are written.
 //
-// Whatever this reader is not sure the reader of LerDocumento would take exactly so (a value
-// refused, a number with a fraction, a record before its class) stops it before anything is
-// written: that reader then reads the document, and says why it refuses it.
+// A document refused is refused as the reader of LerDocumento refuses it: what is not well
+// formed first (the reference parser's words), then the first value refused, with the same path
+// and reason. The few things this reader leaves to that one (a record before its class, nesting
+// too deep) stop it before anything is written.
 #include <algorithm>  // std::max, std::min, std::stable_sort
+#include <charconv>   // std::to_chars
 #include <cstring>    // std::memcpy, std::strcmp, std::strlen
 #include <limits>     // std::numeric_limits
 #include <stdexcept>  // std::invalid_argument, std::logic_error
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include <rapidjson/memorystream.h>
@@ -23,7 +26,8 @@
 #include "Interno.h"
 #include "Membros.h"                      // Membros, TabelaMembros, Vistos
 #include "Varredura.h"                    // DocumentoFundoDemais
-#include "NXLDadosGC/motor/Classes.h"     // ClassePorNome
+#include "NXLDadosGC/json/Json.h"         // ErroJson
+#include "NXLDadosGC/motor/Classes.h"     // ClassePorNome, NomeDoFilho
 #include "NXLDadosGC/motor/Crc32.h"       // Crc32, Crc32Combinar
 #include "NXLDadosGC/motor/Empacotamento.h"  // detail::CabecalhoPacote
 #include "NXLDadosGC/types/TextoCampo.h"  // LeituraDe
@@ -117,21 +121,41 @@ private:
     std::vector<Trecho> m_Trechos;
 };
 
-// A value as the events give it; what no record takes (true, false, a number with a fraction or
-// beyond 64 bits) stops the reading where it comes.
-enum class Tipo : std::uint8_t { Objeto, Vetor, Nulo, Inteiro, Cadeia };
+// A value as the events give it: a number as a 64-bit integer, one beyond (Grande), or one with
+// a fraction or an exponent (Real).
+enum class Tipo : std::uint8_t { Objeto, Vetor, Nulo, Booleano, Inteiro, Grande, Real, Cadeia };
 struct Evento {
-    explicit Evento(Tipo t, std::int64_t x = 0, std::string_view s = {}) : tipo(t), inteiro(x), cadeia(s) {}
+    explicit Evento(Tipo t, std::int64_t x = 0, std::string_view s = {}, std::uint64_t u = 0)
+        : tipo(t), inteiro(x), grande(u), cadeia(s) {}
     Tipo tipo;
     std::int64_t inteiro;
+    std::uint64_t grande;
     std::string_view cadeia;
 };
 
+const char* NomeDoTipo(Tipo t) {
+    switch (t) {
+        case Tipo::Objeto: return "object";
+        case Tipo::Vetor: return "array";
+        case Tipo::Nulo: return "null";
+        case Tipo::Booleano: return "boolean";
+        case Tipo::Cadeia: return "string";
+        case Tipo::Inteiro:
+        case Tipo::Grande:
+        case Tipo::Real: break;
+    }
+    return "number";
+}
+std::string Tem(const Evento& e) { return std::string(", got ") + NomeDoTipo(e.tipo); }
+
 // What is open where the reading stands.
 struct Nivel {
-    enum class Quadro : std::uint8_t { Documento, Registro, Lista, Partes };
+    // Pular: a value no record reads, inside a text's part, passed over.
+    enum class Quadro : std::uint8_t { Documento, Registro, Lista, Partes, Pular };
     explicit Nivel(Quadro q) : quadro(q) {}
     Quadro quadro;
+    std::size_t aqui = 0;  // the length of the path of this value ...
+    bool semIndice = false;  // ... which, for a list's element, lacks "[i]" until a message may need it
     // Registro: a record, or an embedded one inside it.
     const InfoClasse* info = nullptr;
     Membros* membros = nullptr;
@@ -181,15 +205,16 @@ public:
 
     // The parser's events; false stops it.
     bool Null() { return Valor(Evento(Tipo::Nulo)); }
-    bool Bool(bool) { return false; }
+    bool Bool(bool) { return Valor(Evento(Tipo::Booleano)); }
     bool Int(int x) { return Valor(Evento(Tipo::Inteiro, x)); }
     bool Uint(unsigned u) { return Valor(Evento(Tipo::Inteiro, u)); }
     bool Int64(std::int64_t x) { return Valor(Evento(Tipo::Inteiro, x)); }
     bool Uint64(std::uint64_t u) {
-        return u <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) &&
-               Valor(Evento(Tipo::Inteiro, static_cast<std::int64_t>(u)));
+        return u <= static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max())
+                   ? Valor(Evento(Tipo::Inteiro, static_cast<std::int64_t>(u)))
+                   : Valor(Evento(Tipo::Grande, 0, {}, u));
     }
-    bool Double(double) { return false; }
+    bool Double(double) { return Valor(Evento(Tipo::Real)); }
     bool RawNumber(const char*, rapidjson::SizeType, bool) { return false; }
     bool String(const char* s, rapidjson::SizeType n, bool) { return Valor(Evento(Tipo::Cadeia, 0, {s, n})); }
     bool StartObject() { return Valor(Evento(Tipo::Objeto)); }
@@ -200,42 +225,85 @@ public:
     bool Key(const char* s, rapidjson::SizeType n, bool) {
         const std::string_view k(s, n);
         Nivel& t = m_Pilha.back();
+        if (t.quadro == Nivel::Quadro::Pular) return true;
+        if (t.semIndice) Indice(t);
+        m_Caminho.resize(t.aqui);
+        if (!m_Caminho.empty()) m_Caminho += '.';
+        m_Caminho += k;
         switch (t.quadro) {
-            case Nivel::Quadro::Documento: return t.Dar(k, "classe", "registro");
+            case Nivel::Quadro::Documento:
+                return t.Dar(k, "classe", "registro") ||
+                       Recusar(t.pendente ? "duplicate key" : "unknown key (a document has \"classe\" and \"registro\")");
             case Nivel::Quadro::Registro:
                 t.chave = t.membros->Achar(k, t.anterior);
                 t.anterior = t.chave;
-                return t.chave != t.membros->Chaves() && t.vistos.Marcar(t.chave);
-            case Nivel::Quadro::Partes: return t.datado ? t.Dar(k, "valor", "data") : t.Dar(k, "texto", "bytes");
-            case Nivel::Quadro::Lista: break;
+                if (t.chave == t.membros->Chaves())
+                    return Recusar(std::string("unknown field of ") + (t.info ? t.info->nome : "this record"));
+                return t.vistos.Marcar(t.chave) || Recusar("duplicate key");
+            case Nivel::Quadro::Partes:
+                if (t.datado ? t.Dar(k, "valor", "data") : t.Dar(k, "texto", "bytes")) return true;
+                if (t.pendente) return Recusar("duplicate key");
+                return Recusar(t.datado ? "unknown key (a date has \"valor\" and \"data\")"
+                                        : "unknown key (a text has \"texto\" and \"bytes\")");
+            default: break;
         }
         return false;
     }
 
+    // How the reading stopped short: at a value the reader of LerDocumento refuses (Erro() is
+    // its refusal), or at one this reader leaves to it; otherwise the parser stopped.
+    bool Recusado() const { return m_Recusado; }
+    bool Duvidoso() const { return m_Duvidoso; }
+    ErroJson Erro() const { return ErroJson(m_ErroCaminho, m_Motivo); }
+
 private:
     // ---- Values, by what is open ----
 
+    // The refusal the reader of LerDocumento gives here; the reading stops.
+    bool Recusar(const std::string& motivo) {
+        m_Recusado = true;
+        m_ErroCaminho = m_Caminho;
+        m_Motivo = motivo;
+        return false;
+    }
+    // What this reader leaves to the reader of LerDocumento; the reading stops.
+    bool Duvidar() {
+        m_Duvidoso = true;
+        return false;
+    }
+
     bool Valor(const Evento& e) {
-        if (m_Pilha.empty()) return e.tipo == Tipo::Objeto && !lido && Abrir(Nivel(Nivel::Quadro::Documento));
-        if (m_Pilha.size() == kProfundidadeMaxima && (e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor)) return false;
+        const bool contem = e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor;
+        if (m_Pilha.empty()) {
+            if (e.tipo == Tipo::Objeto) return Abrir(Nivel(Nivel::Quadro::Documento));
+            m_Caminho = "(document)";
+            return Recusar("expected an object" + Tem(e));
+        }
+        if (m_Pilha.size() == kProfundidadeMaxima && contem) return Duvidar();
         Nivel& t = m_Pilha.back();
         switch (t.quadro) {
             case Nivel::Quadro::Documento: return t.pendente == 1 ? Classe(e) : Raiz(e);
             case Nivel::Quadro::Registro: return NoRegistro(t, e);
             case Nivel::Quadro::Lista: return Elemento(t, e);
             case Nivel::Quadro::Partes: return NaParte(t, e);
+            case Nivel::Quadro::Pular: return !contem || Abrir(Nivel(Nivel::Quadro::Pular));
         }
         return false;
     }
 
     bool Classe(const Evento& e) {
-        if (e.tipo != Tipo::Cadeia) return false;
-        info = ClassePorNome(std::string(e.cadeia));
-        return info && (!m_Exigida || std::strcmp(m_Exigida->nome, info->nome) == 0);
+        if (e.tipo != Tipo::Cadeia) return Recusar("expected a class name" + Tem(e));
+        const std::string nome(e.cadeia);
+        info = ClassePorNome(nome);
+        if (!info) return Recusar("unknown class \"" + nome.substr(0, 80) + "\"");
+        if (m_Exigida && std::strcmp(m_Exigida->nome, info->nome) != 0)
+            return Recusar("the document holds a " + nome + ", not a " + m_Exigida->nome);
+        return true;
     }
 
     bool Raiz(const Evento& e) {
-        if (e.tipo != Tipo::Objeto || !info) return false;
+        if (!info) return Duvidar();  // the record before its class: the reader of LerDocumento reads it again
+        if (e.tipo != Tipo::Objeto) return Recusar("expected an object" + Tem(e));
         if (!m_Escrita) {
             m_Blocos.assign(1, Bloco{0, 0, static_cast<std::uint32_t>(info->tamanhoRegistro), 1, 1, 0});
         }
@@ -268,15 +336,19 @@ private:
         unsigned char* p = t.reg + x.campo->deslocamento;
         switch (x.tipo) {
             case TipoParada::Registro: {
-                if (e.tipo != Tipo::Objeto) return false;
+                if (e.tipo != Tipo::Objeto) return Recusar("expected an object" + Tem(e));
                 Nivel r(Nivel::Quadro::Registro);
                 r.base = t.base + static_cast<std::uint32_t>(x.campo->deslocamento);
                 r.bloco = t.bloco, r.indice = t.indice, r.nivel = t.nivel;
                 return Registro(r, x.classe, x.classe ? x.classe->campos() : x.campo->sub(), p);
             }
             case TipoParada::Valor: return Campo(*x.campo, p, e);
-            default: return false;  // a count, or a pointer with no child behind it
+            case TipoParada::Quantidade:
+                return Recusar("is the count of list \"" + NomeDoFilho(*t.info, *x.infoFilho) + "\"; give the list itself");
+            case TipoParada::Filho:
+            case TipoParada::Ponteiro: break;
         }
+        return Recusar("is a pointer field with no child behind it");
     }
 
     bool Campo(const CampoInfo& c, unsigned char* p, const Evento& e) {
@@ -284,41 +356,75 @@ private:
         std::int64_t x = 0;
         switch (l.forma) {
             case FormaValor::Inteiro:
-                if (e.tipo != Tipo::Inteiro || e.inteiro < l.minimo || e.inteiro > l.maximo) return false;
-                l.gravar(e.inteiro, p);
-                return true;
+                if (!Inteiro(e, l.minimo, l.maximo, x)) return false;
+                break;
             case FormaValor::Decimal:
-                if (e.tipo != Tipo::Cadeia || !DeTexto(l, e.cadeia, x)) return false;
-                l.gravar(x, p);
-                return true;
+                if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a decimal string like \"") + l.exemplo + "\"" + Tem(e));
+                if (!DeTexto(l, e.cadeia, x)) return false;
+                break;
             case FormaValor::Datado:
                 if (e.tipo == Tipo::Objeto) return Partes(c, p, true);
-                if (!(e.tipo == Tipo::Cadeia ? l.deData(e.cadeia, x) : Bruto(l, e, x))) return false;
-                l.gravar(x, p);
-                return true;
+                if (!(e.tipo == Tipo::Cadeia ? Data(l, e, x, nullptr) : Bruto(l, e, x, nullptr))) return false;
+                break;
             case FormaValor::Texto:
                 if (e.tipo == Tipo::Objeto) return Partes(c, p, false);
-                return e.tipo == Tipo::Cadeia && formato::GravarTextoUtf8(e.cadeia, p, c.largura - 1, m_Pagina).empty();
+                if (e.tipo != Tipo::Cadeia) return Recusar("expected a string" + Tem(e));
+                if (const std::string porque = formato::GravarTextoUtf8(e.cadeia, p, c.largura - 1, m_Pagina); !porque.empty())
+                    return Recusar(porque);
+                return true;
             case FormaValor::Bytes:
-                return e.tipo == Tipo::Cadeia && e.cadeia.size() == 2 * c.largura && formato::LerHex(e.cadeia, p, c.largura);
-            case FormaValor::Endereco: break;
+                if (e.tipo != Tipo::Cadeia) return Recusar("expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+                return LerHex(e.cadeia, p, c.largura);
+            case FormaValor::Endereco: return Recusar("cannot be given a value");
         }
-        return false;
+        l.gravar(x, p);
+        return true;
     }
 
-    static bool DeTexto(const LeituraDoCampo& l, std::string_view s, std::int64_t& x) {
+    // A whole number within [minimo, maximo].
+    bool Inteiro(const Evento& e, std::int64_t minimo, std::int64_t maximo, std::int64_t& x) {
+        const std::string intervalo = " is out of range " + std::to_string(minimo) + ".." + std::to_string(maximo);
+        switch (e.tipo) {
+            case Tipo::Inteiro:
+                x = e.inteiro;
+                return (x >= minimo && x <= maximo) || Recusar(std::to_string(x) + intervalo);
+            case Tipo::Grande: return Recusar(std::to_string(e.grande) + intervalo);
+            default: return Recusar("expected an integer" + Tem(e));
+        }
+    }
+    bool DeTexto(const LeituraDoCampo& l, std::string_view s, std::int64_t& x) {
         try {
             x = l.deTexto(s);
             return true;
-        } catch (const std::invalid_argument&) {
-            return false;
+        } catch (const std::invalid_argument& e) {
+            return Recusar(e.what());
         }
     }
-    // A date's raw part: a number, or a hex text where a number would lose bits.
-    static bool Bruto(const LeituraDoCampo& l, const Evento& e, std::int64_t& x) {
-        if (l.brutoEmTexto) return e.tipo == Tipo::Cadeia && DeTexto(l, e.cadeia, x);
-        x = e.inteiro;
-        return e.tipo == Tipo::Inteiro && x >= l.minimo && x <= l.maximo;
+    bool LerHex(std::string_view s, unsigned char* p, std::size_t n) {
+        if (s.size() != 2 * n)
+            return Recusar("expected " + std::to_string(2 * n) + " hex digits, got " + std::to_string(s.size()));
+        return formato::LerHex(s, p, n) || Recusar("\"" + std::string(s) + "\" is not hex");
+    }
+    // A date's raw part: a number, or a hex text where a number would lose bits; `escrito`, as
+    // the document writes it.
+    bool Bruto(const LeituraDoCampo& l, const Evento& e, std::int64_t& x, std::string* escrito) {
+        if (!l.brutoEmTexto) {
+            if (!Inteiro(e, l.minimo, l.maximo, x)) return false;
+            if (escrito) *escrito = std::to_string(x);
+            return true;
+        }
+        if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a hex string like \"") + l.exemploBruto + "\"");
+        if (!DeTexto(l, e.cadeia, x)) return false;
+        if (escrito) *escrito = "\"" + std::string(e.cadeia) + "\"";
+        return true;
+    }
+    // Its date part, a text.
+    bool Data(const LeituraDoCampo& l, const Evento& e, std::int64_t& x, std::string* escrito) {
+        if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a date text like \"") + l.exemplo + "\"");
+        if (!l.deData(e.cadeia, x))
+            return Recusar("\"" + std::string(e.cadeia.substr(0, 40)) + "\" is not a valid date like \"" + l.exemplo + "\"");
+        if (escrito) *escrito = "\"" + std::string(e.cadeia) + "\"";
+        return true;
     }
 
     bool Partes(const CampoInfo& c, unsigned char* p, bool datado) {
@@ -326,34 +432,41 @@ private:
         n.campo = &c, n.destino = p, n.datado = datado;
         return Abrir(std::move(n));
     }
-    // A part's value, kept in m_Partes (parts hold no objects, so one pair is open at a time).
+    // A part's value, kept in m_Partes (a part holds no record, so one pair is open at a time).
+    // A text's part is only looked at once both are read: whatever it is, it is passed over.
     bool NaParte(Nivel& t, const Evento& e) {
-        const int i = t.pendente - 1;
+        Parte& parte = m_Partes[t.pendente - 1];
         if (!t.datado) {
-            m_Partes[i].texto = e.cadeia;
-            return e.tipo == Tipo::Cadeia;
+            parte.tipo = e.tipo;
+            parte.texto = e.cadeia;
+            return (e.tipo != Tipo::Objeto && e.tipo != Tipo::Vetor) || Abrir(Nivel(Nivel::Quadro::Pular));
         }
         const LeituraDoCampo& l = LeituraDe(t.campo->tipo);
-        if (i == 0) return Bruto(l, e, m_Partes[0].valor);
-        return e.tipo == Tipo::Cadeia && l.deData(e.cadeia, m_Partes[1].valor);
+        if (t.pendente == 1) return Bruto(l, e, parte.valor, &parte.escrito);
+        return Data(l, e, parte.valor, &parte.escrito);
     }
-    // A date's parts agree, or a text's bytes are a text's and the text they hold.
+    // A date's parts agree, or a text's bytes are a text's and the text they hold; the path is
+    // the field's.
     bool Juntar(const Nivel& t) {
         const CampoInfo& c = *t.campo;
         const Parte &a = m_Partes[0], &b = m_Partes[1];
         if (t.datado) {
-            if (!t.dadas[0] && !t.dadas[1]) return false;
-            if (t.dadas[0] && t.dadas[1] && a.valor != b.valor) return false;
+            if (!t.dadas[0] && !t.dadas[1]) return Recusar("a date needs \"valor\" or \"data\"");
+            if (t.dadas[0] && t.dadas[1] && a.valor != b.valor)
+                return Recusar("\"valor\" " + a.escrito + " and \"data\" " + b.escrito + " disagree");
             LeituraDe(c.tipo).gravar(t.dadas[1] ? b.valor : a.valor, t.destino);
             return true;
         }
-        if (!t.dadas[1] || b.texto.size() != 2 * c.largura || !formato::LerHex(b.texto, t.destino, c.largura) ||
-            t.destino[c.largura - 1] != 0)
-            return false;
+        if (!t.dadas[1]) return Recusar("the object form of a text needs \"bytes\"");
+        m_Caminho += ".bytes";
+        if (b.tipo != Tipo::Cadeia) return Recusar("expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+        if (!LerHex(b.texto, t.destino, c.largura)) return false;
+        if (t.destino[c.largura - 1] != 0) return Recusar("the last byte of a text field must be zero");
+        m_Caminho.resize(t.aqui);
         if (!t.dadas[0]) return true;
         std::string lido;
         formato::AnexarTextoUtf8(lido, t.destino, std::strlen(reinterpret_cast<const char*>(t.destino)), m_Pagina);
-        return lido == a.texto;
+        return (a.tipo == Tipo::Cadeia && a.texto == lido) || Recusar("\"texto\" and \"bytes\" disagree");
     }
 
     // ---- Children and blocks ----
@@ -364,10 +477,10 @@ private:
         n.bloco = t.bloco, n.indice = t.indice, n.nivel = t.nivel;
         if (f.tipo != TipoFilho::Unico) {
             if (const InfoClasse* classe = f.classe ? f.classe() : nullptr) n.elementos = &m_Membros.De(classe, classe->campos());
-            return e.tipo == Tipo::Vetor && Abrir(std::move(n));
+            return e.tipo == Tipo::Vetor ? Abrir(std::move(n)) : Recusar("expected an array" + Tem(e));
         }
         if (e.tipo == Tipo::Nulo) return true;
-        if (e.tipo != Tipo::Objeto) return false;
+        if (e.tipo != Tipo::Objeto) return Recusar("expected an object or null" + Tem(e));
         const InfoClasse* classe = f.classe();
         Nivel r(Nivel::Quadro::Registro);
         r.elemento = r.unico = true;
@@ -400,24 +513,48 @@ private:
         }
     }
 
+    // Element i's path: the list's and "[i]".
+    void Indice(Nivel& t) {
+        char digitos[12];
+        m_Caminho.resize(t.aqui);
+        m_Caminho += '[';
+        m_Caminho.append(digitos, std::to_chars(digitos, digitos + sizeof digitos, t.indice).ptr);
+        m_Caminho += ']';
+        t.aqui = m_Caminho.size();
+        t.semIndice = false;
+    }
+
     bool Elemento(Nivel& t, const Evento& e) {
         const InfoFilho& f = *t.filho;
-        if (t.n == 0xFFFFFFFFu) return false;
+        m_Caminho.resize(t.aqui);
+        if (t.n == 0xFFFFFFFFu) return Recusar("more elements than a 32-bit count holds");
         if (t.n == 0) {
             t.bloco = AbrirBloco(t);
             t.nivel += 1;
         }
         const auto i = static_cast<std::uint32_t>(t.n++);
+        // Most elements are read without a message: their place goes into the path only where
+        // one may need it.
+        Nivel r(f.classe ? Nivel::Quadro::Registro : Nivel::Quadro::Lista);
+        r.indice = i;
+        r.aqui = t.aqui;
+        const auto recusar = [&](const std::string& motivo) {
+            Indice(r);
+            return Recusar(motivo);
+        };
         if (const InfoClasse* classe = f.classe ? f.classe() : nullptr) {
-            if (e.tipo != Tipo::Objeto) return false;
-            Nivel r(Nivel::Quadro::Registro);
-            r.elemento = true;
-            r.bloco = t.bloco, r.indice = i, r.nivel = t.nivel;
+            if (e.tipo != Tipo::Objeto) return recusar("expected an object" + Tem(e));
+            r.elemento = r.semIndice = true;
+            r.bloco = t.bloco, r.nivel = t.nivel;
             return Registro(r, classe, classe->campos(), nullptr, t.elementos);
         }
-        if (e.tipo != Tipo::Inteiro || e.inteiro < 0 || e.inteiro > 0xFFFFFFFFll) return false;
+        std::int64_t numero = e.inteiro;
+        if (e.tipo != Tipo::Inteiro || numero < 0 || numero > 0xFFFFFFFFll) {
+            Indice(r);
+            return Inteiro(e, 0, 0xFFFFFFFFll, numero);
+        }
         if (m_Escrita) {
-            const auto x = static_cast<std::uint32_t>(e.inteiro);
+            const auto x = static_cast<std::uint32_t>(numero);
             m_Escrita->Gravar(t.nivel, m_Blocos[t.bloco].desloc + std::uint64_t{i} * sizeof x, &x, sizeof x);
         }
         return true;
@@ -426,19 +563,26 @@ private:
     // ---- Opening and closing ----
 
     bool Abrir(Nivel&& n) {
+        if (!n.semIndice) n.aqui = m_Caminho.size();
         m_Pilha.push_back(std::move(n));
         return true;
     }
 
     bool Fechar() {
         Nivel& t = m_Pilha.back();
+        m_Caminho.resize(t.aqui);
         bool bom = true;
         switch (t.quadro) {
             case Nivel::Quadro::Documento:
-                bom = t.dadas[0] && t.dadas[1];
-                lido = true;
+                for (int i = 0; i < 2 && bom; ++i)
+                    if (!t.dadas[i]) {
+                        m_Caminho = i == 0 ? "classe" : "registro";
+                        bom = Recusar("missing (a document has \"classe\" and \"registro\")");
+                    }
+                lido = bom;
                 break;
             case Nivel::Quadro::Partes: bom = Juntar(t); break;
+            case Nivel::Quadro::Pular: break;
             case Nivel::Quadro::Lista:
                 if (t.n > 0) FecharBloco(t.bloco, t.n, t.filho->tamanhoRegistro, t.nivel);
                 break;
@@ -465,19 +609,79 @@ private:
     TabelaMembros m_Membros;
     // The parts of the date or text open: "valor" and "data", or "texto" and "bytes".
     struct Parte {
+        Tipo tipo = Tipo::Nulo;
         std::int64_t valor = 0;
-        std::string texto;
+        std::string texto, escrito;
     } m_Partes[2];
+    std::string m_Caminho;  // of the value being read, as the reader of LerDocumento says it
+    bool m_Recusado = false, m_Duvidoso = false;
+    std::string m_ErroCaminho, m_Motivo;
 };
 
-// Reads the document once; false when it stops. The text must be well formed UTF-8 and hold the
-// one document, white space around it; a zero byte, which ends the parser's stream, must be
-// its end.
-bool Ler(std::string_view texto, Leitura& leitura) {
+// How a reading ended.
+enum class Fim : std::uint8_t { Lido, Recusado, Duvidoso, Quebrado };
+
+// Reads the document once. The text must be well formed UTF-8 and hold the one document, white
+// space around it (Quebrado otherwise, the parser's verdict); a zero byte, which ends the
+// parser's stream, must be its end.
+Fim Ler(std::string_view texto, Leitura& leitura) {
     rapidjson::MemoryStream fluxo(texto.data(), texto.size());
     rapidjson::Reader parser;
     constexpr unsigned kComo = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
-    return !parser.Parse<kComo>(fluxo, leitura).IsError() && fluxo.Tell() == texto.size() && leitura.lido;
+    if (!parser.Parse<kComo>(fluxo, leitura).IsError() && fluxo.Tell() == texto.size() && leitura.lido) return Fim::Lido;
+    return leitura.Recusado() ? Fim::Recusado : leitura.Duvidoso() ? Fim::Duvidoso : Fim::Quebrado;
+}
+
+// What the reference parser refuses besides what RapidJSON does: a key given twice in one
+// object, nesting deeper than kProfundidadeMaxima, and a lone low surrogate escaped in a string
+// (which RapidJSON 1.1.0 lets through as bytes that are no UTF-8).
+class Conferencia {
+public:
+    bool Null() { return true; }
+    bool Bool(bool) { return true; }
+    bool Int(int) { return true; }
+    bool Uint(unsigned) { return true; }
+    bool Int64(std::int64_t) { return true; }
+    bool Uint64(std::uint64_t) { return true; }
+    bool Double(double) { return true; }
+    bool RawNumber(const char*, rapidjson::SizeType, bool) { return true; }
+    bool String(const char* s, rapidjson::SizeType n, bool) { return Utf8({s, n}); }
+    bool StartObject() { return Abrir(true); }
+    bool StartArray() { return Abrir(false); }
+    bool EndObject(rapidjson::SizeType) { return Fechar(); }
+    bool EndArray(rapidjson::SizeType) { return Fechar(); }
+    bool Key(const char* s, rapidjson::SizeType n, bool) { return Utf8({s, n}) && m_Chaves[m_Abertos - 1].emplace(s, n).second; }
+
+private:
+    static bool Utf8(std::string_view s) {
+        for (std::size_t i = s.find('\xED'); i != std::string_view::npos; i = s.find('\xED', i + 1))
+            if (i + 1 < s.size() && static_cast<unsigned char>(s[i + 1]) >= 0xA0) return false;
+        return true;
+    }
+    bool Abrir(bool objeto) {
+        if (m_Abertos == kProfundidadeMaxima) return false;
+        if (m_Chaves.size() <= m_Abertos) m_Chaves.resize(m_Abertos + 1);
+        if (objeto) m_Chaves[m_Abertos].clear();
+        ++m_Abertos;
+        return true;
+    }
+    bool Fechar() {
+        --m_Abertos;
+        return true;
+    }
+
+    std::size_t m_Abertos = 0;
+    std::vector<std::unordered_set<std::string>> m_Chaves;  // of each object open, by its depth
+};
+
+// True when the reference parser would find `texto` well formed: RapidJSON does, and nothing
+// Conferencia looks for is there. Memory: the keys of the objects open, not the parser's.
+bool BemFormado(std::string_view texto) {
+    rapidjson::MemoryStream fluxo(texto.data(), texto.size());
+    rapidjson::Reader parser;
+    Conferencia conferencia;
+    constexpr unsigned kComo = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag;
+    return !parser.Parse<kComo>(fluxo, conferencia).IsError() && fluxo.Tell() == texto.size();
 }
 
 }  // namespace
@@ -501,7 +705,19 @@ bool GravarPacoteContinuo(std::string_view texto, const InfoClasse* exigida, int
     std::vector<Bloco> blocos;
     detail::MedidaPacote medida;
     Leitura contagem(exigida, pagina, blocos, limites.blocosMaximos + 1, medida, nullptr);
-    if (!Ler(texto, contagem)) return false;
+    switch (Ler(texto, contagem)) {
+        case Fim::Lido: break;
+        case Fim::Duvidoso: return false;
+        // As the reader of LerDocumento: what is not well formed comes before any value refused.
+        // Where RapidJSON and the reference parser differ (the reference parser stops at a zero
+        // byte, say), the reader of LerDocumento says what it makes of the text.
+        case Fim::Recusado:
+            if (BemFormado(texto)) throw contagem.Erro();
+            [[fallthrough]];
+        case Fim::Quebrado:
+            VerificarSintaxe(texto);
+            return false;
+    }
     std::uint64_t total = 0;
     std::vector<std::byte> cabecalho = detail::CabecalhoPacote(*contagem.info, medida, limites, total);
     blocos[0].abaixo = static_cast<std::uint32_t>(blocos.size());
@@ -510,7 +726,7 @@ bool GravarPacoteContinuo(std::string_view texto, const InfoClasse* exigida, int
         throw std::logic_error("the blocks of a document did not add up to its packed tree");
     Escrita escrita(arquivo, total);
     Leitura gravacao(exigida, pagina, blocos, blocos.size(), medida, &escrita);
-    if (!Ler(texto, gravacao)) throw std::logic_error("a document read differently the second time");
+    if (Ler(texto, gravacao) != Fim::Lido) throw std::logic_error("a document read differently the second time");
     escrita.Terminar(std::move(cabecalho));
     return true;
 }

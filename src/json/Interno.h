@@ -77,11 +77,17 @@ struct EscolhaDeLeitor {
 };
 EscolhaDeLeitor EscolherLeitor(std::string_view texto);
 
+// Raises the ErroJson of the reference parser (Sintaxe.cpp) when it finds the document `texto`
+// not well formed: a syntax error (with the parser's own words, line and column), a key given
+// twice in one object, nesting deeper than kProfundidadeMaxima, each with the path where it
+// happened. Not `sozinho`: the document starts `texto`, and what follows it is not looked at.
+void VerificarSintaxe(std::string_view texto, bool sozinho = true);
+
 // Packs the one document `texto` (after any byte-order mark; white space around it) straight
 // into `arquivo` from its first byte, reading the text twice and holding no more of its tree
-// than a few figures per block. False, having written nothing, when the document is refused, or
-// holds what this reader does not take the way LerDocumento would (LerDocumento then reads it and
-// says why it is refused), or `arquivo` cannot be written at given places. Throws as
+// than a few figures per block. A document refused raises the ErroJson LerDocumento would, having
+// written nothing. False, having written nothing, when the document holds what this reader
+// leaves to LerDocumento, or `arquivo` cannot be written at given places. Throws as
 // EmpacotarRegistro for a tree beyond the default limits.
 bool GravarPacoteContinuo(std::string_view texto, const InfoClasse* exigida, int pagina, ArquivoAtomico& arquivo);
 

@@ -1,7 +1,7 @@
 // The reader that writes a tree straight into a file as it reads the document, held to the
 // reader that builds the tree in memory: the same bytes for every class's random trees, written
-// in any key order; nothing written where it has any doubt; and through PacotesDeJson into a
-// file, the same trees and the same refusals as the reader in memory gives.
+// in any key order; the same refusals; nothing written where it has any doubt; and through
+// PacotesDeJson into a file, the same trees and refusals again.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
@@ -36,18 +37,35 @@ struct Arquivo {
     }
 };
 
-// The packed tree GravarPacoteContinuo writes for `documento`; nullopt when it declines, after
-// checking that it wrote nothing.
-std::optional<std::vector<std::byte>> Continuo(const std::string& documento, const InfoClasse* exigida = nullptr) {
+// What GravarPacoteContinuo makes of `documento`: the packed tree it writes, "declined" (having
+// written nothing) or the refusal's message.
+using Resultado = std::variant<std::vector<std::byte>, std::string>;
+
+Resultado Continuo(const std::string& documento,
+                                                            const InfoClasse* exigida = nullptr) {
     Arquivo a;
     ArquivoAtomico arquivo(a.caminho);
-    if (!NXDadosGC::json::GravarPacoteContinuo(documento, exigida, 0, arquivo)) {
-        arquivo.Concluir();
-        EXPECT_EQ(fs::file_size(a.caminho), 0u);
-        return std::nullopt;
+    try {
+        if (!NXDadosGC::json::GravarPacoteContinuo(documento, exigida, 0, arquivo)) {
+            arquivo.Concluir();
+            EXPECT_EQ(fs::file_size(a.caminho), 0u);
+            return "declined";
+        }
+    } catch (const NXDadosGC::ErroJson& e) {
+        return e.what();
     }
     arquivo.Concluir();
     return a.Bytes();
+}
+
+// The same from the reader in memory.
+Resultado EmMemoria(const std::string& documento,
+                                                             const InfoClasse* exigida = nullptr) {
+    try {
+        return NXDadosGC::PacoteDeJson(documento, exigida);
+    } catch (const NXDadosGC::ErroJson& e) {
+        return e.what();
+    }
 }
 
 // Random trees of every class, as written and with every object's keys in alphabetical order
@@ -64,45 +82,72 @@ TEST(JsonContinuo, IgualAoLeitorEmMemoria) {
             info->liberarCopiarParaPS(reg.dados());
             std::ostringstream texto;
             NXDadosGC::ParaJson(NXDadosGC::Verificar(pacote), texto);
-            EXPECT_EQ(Continuo(texto.str()), pacote);
-            EXPECT_EQ(Continuo(nlohmann::json::parse(texto.str()).dump(), info), pacote);
+            EXPECT_EQ(Continuo(texto.str()), Resultado(pacote));
+            EXPECT_EQ(Continuo(nlohmann::json::parse(texto.str()).dump(), info), Resultado(pacote));
         }
         const std::string modelo = NXDadosGC::ModeloJson(*info);
-        EXPECT_EQ(Continuo(modelo), NXDadosGC::PacoteDeJson(modelo));
+        EXPECT_EQ(Continuo(modelo), EmMemoria(modelo));
     }
 }
 
-// Documents the reader in memory refuses, and a few it takes that this reader leaves to it.
-TEST(JsonContinuo, DeixaAoLeitorEmMemoria) {
-    const auto documento = [](const std::string& registro) {
-        return R"({"classe": "CNXDadosGC_CentroCustos", "registro": )" + registro + "}";
+// Documents refused: the refusal of the reader in memory, path and reason, what is not well
+// formed before any value; and the two things this reader leaves to that one.
+TEST(JsonContinuo, RecusasDoLeitorEmMemoria) {
+    const auto documento = [](const std::string& classe, const std::string& registro) {
+        return R"({"classe": "CNXDadosGC_)" + classe + R"(", "registro": )" + registro + "}";
     };
     const std::vector<std::string> casos = {
-             documento(R"({"Conta": [{}, {"Nada": 1}]})"), documento(R"({"PercentualEficiencia": 92.5})"),
-             documento(R"({"PercentualEficiencia": "1.23456"})"), documento(R"({"CaracteristicaCC": 300})"),
-             documento(R"({"CaracteristicaCC": 1.0})"), documento(R"({"CaracteristicaCC": true})"),
-             documento(R"({"Posicao": 99999999999999999999})"), documento(R"({"Codigo": "12345678901"})"),
-             documento(R"({"Codigo": "a\u0000b"})"), documento(R"({"Codigo": "\udc00"})"),
-             documento(R"({"Codigo": {"texto": "B", "bytes": "4100000000000000000000"}})"),
-             documento(R"({"Codigo": {"bytes": "4141414141414141414141"}})"), documento(R"({"QuantidadeConta": 2})"),
-             documento(R"({"Conta": {}})"), documento(R"({"Conta": [{"ValorRateio": "1", "ValorRateio": "2"}]})"),
-             documento(R"({"Conta": [[]]})"), documento("{}") + " x", documento("{}") + std::string(1, '\0'),
-             R"({"registro": {}, "classe": "CNXDadosGC_CentroCustos"})",  // taken, by the reader in memory
-             R"({"classe": "CNXDadosGC_CentroCustos", "classe": "CNXDadosGC_CentroCustos", "registro": {}})",
-             R"({"classe": "CNXDadosGC_Nada", "registro": {}})", R"({"classe": "CNXDadosGC_CentroCustos"})",
-             R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "extra": 1})", "[]", "{",
-             R"({"classe": "CNXDadosGC_CustoProducaoResultado", "registro": {"MaCompetencia": {"valor": 2044, "data": "2018-05"}}})",
-             R"({"classe": "CNXDadosGC_CustoProducaoResultado", "registro": {"Entrada": []}})",
-             R"({"classe": "CNXDadosGC_CustoProducaoEntrada", "registro": {"DmaHmsMovimento": {"valor": 5}}})",
-             R"({"classe": "CNXDadosGC_FiltroRentabilidade", "registro": {"PonteiroCliente": [4294967296]}})",
-             std::string(70, '[') + std::string(70, ']')};
+        documento("CentroCustos", R"({"Conta": [{}, {"Nada": 1}]})"),
+        documento("CentroCustos", R"({"Nada": 1, "Nada": 2})"),  // a key twice comes before a key unknown
+        documento("CentroCustos", R"({"Nada": 1, "Codigo": "A" "x"})"),  // and what is not well formed
+        documento("CentroCustos", R"({"PercentualEficiencia": 92.5})"),
+        documento("CentroCustos", R"({"PercentualEficiencia": "1.23456"})"),
+        documento("CentroCustos", R"({"CaracteristicaCC": 300})"), documento("CentroCustos", R"({"CaracteristicaCC": -1})"),
+        documento("CentroCustos", R"({"CaracteristicaCC": true})"), documento("CentroCustos", R"({"CaracteristicaCC": null})"),
+        documento("CentroCustos", R"({"Posicao": 99999999999999999999})"), documento("CentroCustos", R"({"Posicao": 18446744073709551615})"),
+        documento("CentroCustos", R"({"Codigo": "12345678901"})"), documento("CentroCustos", R"({"Codigo": "a\u0000b"})"),
+        documento("CentroCustos", R"({"Codigo": "\udc00"})"), documento("CentroCustos", R"({"Codigo": 5})"),
+        documento("CentroCustos", R"({"Codigo": {"texto": "B", "bytes": "4100000000000000000000"}})"),
+        documento("CentroCustos", R"({"Codigo": {"texto": {"a": [1]}, "bytes": "4100000000000000000000"}})"),
+        documento("CentroCustos", R"({"Codigo": {"bytes": "4141414141414141414141"}})"),
+        documento("CentroCustos", R"({"Codigo": {"bytes": "41"}})"), documento("CentroCustos", R"({"Codigo": {"bytes": 7}})"),
+        documento("CentroCustos", R"({"Codigo": {"texto": "A"}})"), documento("CentroCustos", R"({"Codigo": {"cor": 1}})"),
+        documento("CentroCustos", R"({"QuantidadeConta": 2})"), documento("CentroCustos", R"({"pConta": 2})"),
+        documento("CentroCustos", R"({"Conta": {}})"), documento("CentroCustos", R"({"Conta": [[]]})"),
+        documento("CentroCustos", R"({"Conta": [{"ValorRateio": "1", "ValorRateio": "2"}]})"),
+        documento("CentroCustos", "{}") + " x", documento("CentroCustos", "[]"),
+        documento("CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "data": "2018-05"}})"),
+        documento("CustoProducaoResultado", R"({"MaCompetencia": {"valor": 2044, "valor": 2044}})"),
+        documento("CustoProducaoResultado", R"({"MaCompetencia": {}})"), documento("CustoProducaoResultado", R"({"MaCompetencia": "2018-13"})"),
+        documento("CustoProducaoResultado", R"({"MaCompetencia": {"data": 7}})"),
+        documento("CustoProducaoResultado", R"({"Entrada": []})"),
+        documento("CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": 5}})"),
+        documento("CustoProducaoEntrada", R"({"DmaHmsMovimento": {"valor": "0xZ"}})"),
+        documento("FiltroRentabilidade", R"({"PonteiroCliente": [7, 4294967296]})"),
+        documento("FiltroRentabilidade", R"({"PonteiroCliente": ["7"]})"),
+        documento("KeyCustoProducao", R"({"KeyProdutoServico": 1})"),
+        documento("MatrizRateioConta", R"({"Lacuna28": "0000000G"})"),
+        R"({"classe": "CNXDadosGC_CentroCustos", "classe": "CNXDadosGC_CentroCustos", "registro": {}})",
+        R"({"classe": "CNXDadosGC_Nada", "registro": {}})", R"({"classe": 3, "registro": {}})",
+        R"({"classe": "CNXDadosGC_CentroCustos"})", R"({"classe": "CNXDadosGC_CentroCustos", "registro": 1})",
+        R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "extra": 1})", "[]", "7", "{", "",
+        std::string(70, '[') + std::string(70, ']'), documento("CentroCustos", std::string(70, '[') + std::string(70, ']')),
+    };
     for (const std::string& d : casos) {
         SCOPED_TRACE(d);
-        EXPECT_EQ(Continuo(d), std::nullopt);
+        const Resultado esperado = EmMemoria(d);
+        ASSERT_TRUE(std::holds_alternative<std::string>(esperado));
+        EXPECT_EQ(Continuo(d), esperado);
     }
-    EXPECT_EQ(Continuo(NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos")),
-                       NXDadosGC::ClassePorNome("CNXDadosGC_MatrizRateio")),
-              std::nullopt);
+    const InfoClasse* matriz = NXDadosGC::ClassePorNome("CNXDadosGC_MatrizRateio");
+    const std::string centro = NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos"));
+    EXPECT_EQ(Continuo(centro, matriz), EmMemoria(centro, matriz));
+    // Left to the reader in memory: a record before its class, nesting too deep before any
+    // value is refused, what follows a zero byte.
+    for (const std::string& d : {std::string(R"({"registro": {}, "classe": "CNXDadosGC_CentroCustos"})"),
+                                 documento("CentroCustos", R"({"Codigo": {"texto": )" + std::string(70, '[') + std::string(70, ']') + "}}"),
+                                 documento("CentroCustos", "{}") + std::string(1, '\0')})
+        EXPECT_EQ(Continuo(d), Resultado("declined")) << d;
 }
 
 // PacotesDeJson into a file: large documents dense in tokens, or whose tree outgrows the text,
