@@ -8,8 +8,8 @@
 //
 // A document refused is refused as the reader of LerDocumento refuses it: what is not well
 // formed first (the reference parser's words), then the first value refused, with the same path
-// and reason. The few things this reader leaves to that one (a record before its class, nesting
-// too deep) stop it before anything is written.
+// and reason. What this reader leaves to that one (nesting too deep before a value is refused, a
+// text the two parsers see differently) stops it before anything is written.
 #include <algorithm>  // std::max, std::min, std::stable_sort
 #include <charconv>   // std::to_chars
 #include <cstring>    // std::memcpy, std::strcmp, std::strlen
@@ -148,6 +148,52 @@ const char* NomeDoTipo(Tipo t) {
 }
 std::string Tem(const Evento& e) { return std::string(", got ") + NomeDoTipo(e.tipo); }
 
+// The value of the document's first "classe", looked for ahead when its record comes first.
+struct ClasseAdiante {
+    bool achada = false;
+    Tipo tipo = Tipo::Nulo;
+    std::string nome;
+
+    bool Null() { return Achar(Tipo::Nulo); }
+    bool Bool(bool) { return Achar(Tipo::Booleano); }
+    bool Int(int) { return Achar(Tipo::Inteiro); }
+    bool Uint(unsigned) { return Achar(Tipo::Inteiro); }
+    bool Int64(std::int64_t) { return Achar(Tipo::Inteiro); }
+    bool Uint64(std::uint64_t) { return Achar(Tipo::Inteiro); }
+    bool Double(double) { return Achar(Tipo::Real); }
+    bool RawNumber(const char*, rapidjson::SizeType, bool) { return false; }
+    bool String(const char* s, rapidjson::SizeType n, bool) {
+        if (m_Abertos == 1 && m_Aqui) nome.assign(s, n);
+        return Achar(Tipo::Cadeia);
+    }
+    bool StartObject() { return Achar(Tipo::Objeto) && ++m_Abertos; }
+    bool StartArray() { return Achar(Tipo::Vetor) && ++m_Abertos; }
+    bool EndObject(rapidjson::SizeType) { return --m_Abertos, true; }
+    bool EndArray(rapidjson::SizeType) { return --m_Abertos, true; }
+    bool Key(const char* s, rapidjson::SizeType n, bool) {
+        m_Aqui = m_Abertos == 1 && std::string_view(s, n) == "classe";
+        return true;
+    }
+
+    // Reads `texto` up to its first "classe"'s value.
+    explicit ClasseAdiante(std::string_view texto) {
+        rapidjson::MemoryStream fluxo(texto.data(), texto.size());
+        rapidjson::Reader parser;
+        parser.Parse<rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag>(fluxo, *this);
+    }
+
+private:
+    // A value: false, stopping the reading, when it is the one looked for.
+    bool Achar(Tipo t) {
+        if (m_Abertos != 1 || !m_Aqui) return true;
+        achada = true;
+        tipo = t;
+        return false;
+    }
+    std::size_t m_Abertos = 0;
+    bool m_Aqui = false;
+};
+
 // What is open where the reading stands.
 struct Nivel {
     // Pular: a value no record reads, inside a text's part, passed over.
@@ -194,9 +240,9 @@ class Leitura {
 public:
     // `escrita` null: the first reading, which counts into `blocos`; else the second, which
     // writes each record where `blocos` places it.
-    Leitura(const InfoClasse* exigida, int pagina, std::vector<Bloco>& blocos, std::size_t guardados,
-            detail::MedidaPacote& medida, Escrita* escrita)
-        : m_Exigida(exigida), m_Pagina(pagina), m_Blocos(blocos), m_Guardados(guardados), m_Medida(medida),
+    Leitura(std::string_view texto, const InfoClasse* exigida, int pagina, std::vector<Bloco>& blocos,
+            std::size_t guardados, detail::MedidaPacote& medida, Escrita* escrita)
+        : m_Texto(texto), m_Exigida(exigida), m_Pagina(pagina), m_Blocos(blocos), m_Guardados(guardados), m_Medida(medida),
           m_Escrita(escrita), m_Memoria(kProfundidadeMaxima + 1) {}
 
     const InfoClasse* info = nullptr;  // the document's class, once read
@@ -302,7 +348,8 @@ private:
     }
 
     bool Raiz(const Evento& e) {
-        if (!info) return Duvidar();  // the record before its class: the reader of LerDocumento reads it again
+        if (!info && !ClasseAntes(e)) return false;
+        if (!info) return true;  // no class: the record is not read, and "classe" is missing
         if (e.tipo != Tipo::Objeto) return Recusar("expected an object" + Tem(e));
         if (!m_Escrita) {
             m_Blocos.assign(1, Bloco{0, 0, static_cast<std::uint32_t>(info->tamanhoRegistro), 1, 1, 0});
@@ -311,6 +358,17 @@ private:
         Nivel r(Nivel::Quadro::Registro);
         r.elemento = true;
         return Registro(r, info, info->campos(), nullptr);
+    }
+
+    // The record comes before its class: as the reader of LerDocumento, the class is looked up
+    // first, then the record read; without one, the record's value is passed over.
+    bool ClasseAntes(const Evento& e) {
+        const ClasseAdiante classe(m_Texto);
+        if (!classe.achada) return e.tipo == Tipo::Objeto || e.tipo == Tipo::Vetor ? Abrir(Nivel(Nivel::Quadro::Pular)) : true;
+        m_Caminho = "classe";
+        if (!Classe(Evento(classe.tipo, 0, classe.nome))) return false;
+        m_Caminho = "registro";
+        return true;
     }
 
     // Opens record r (of class `classe`, fields `campos`, keys `membros` when known) at `reg`,
@@ -598,6 +656,7 @@ private:
         return bom;
     }
 
+    std::string_view m_Texto;
     const InfoClasse* m_Exigida;
     int m_Pagina;
     std::vector<Bloco>& m_Blocos;
@@ -704,7 +763,7 @@ bool GravarPacoteContinuo(std::string_view texto, const InfoClasse* exigida, int
     const OpcoesDesempacotamento limites;
     std::vector<Bloco> blocos;
     detail::MedidaPacote medida;
-    Leitura contagem(exigida, pagina, blocos, limites.blocosMaximos + 1, medida, nullptr);
+    Leitura contagem(texto, exigida, pagina, blocos, limites.blocosMaximos + 1, medida, nullptr);
     switch (Ler(texto, contagem)) {
         case Fim::Lido: break;
         case Fim::Duvidoso: return false;
@@ -725,7 +784,7 @@ bool GravarPacoteContinuo(std::string_view texto, const InfoClasse* exigida, int
     if (Dispor(blocos, 0, cabecalho.size() + Alinhar8(contagem.info->tamanhoRegistro)) != total)
         throw std::logic_error("the blocks of a document did not add up to its packed tree");
     Escrita escrita(arquivo, total);
-    Leitura gravacao(exigida, pagina, blocos, blocos.size(), medida, &escrita);
+    Leitura gravacao(texto, exigida, pagina, blocos, blocos.size(), medida, &escrita);
     if (Ler(texto, gravacao) != Fim::Lido) throw std::logic_error("a document read differently the second time");
     escrita.Terminar(std::move(cabecalho));
     return true;

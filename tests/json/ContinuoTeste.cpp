@@ -70,7 +70,7 @@ Resultado EmMemoria(const std::string& documento,
 
 // Random trees of every class, as written and with every object's keys in alphabetical order
 // (children before fields, lists after the fields that follow their slots), and each class's
-// template: the bytes the reader in memory packs.
+// template, also with its record before its class: the bytes the reader in memory packs.
 TEST(JsonContinuo, IgualAoLeitorEmMemoria) {
     std::mt19937 rng(11);
     for (const InfoClasse* info : NXDadosGC::Classes()) {
@@ -87,6 +87,12 @@ TEST(JsonContinuo, IgualAoLeitorEmMemoria) {
         }
         const std::string modelo = NXDadosGC::ModeloJson(*info);
         EXPECT_EQ(Continuo(modelo), EmMemoria(modelo));
+        // The record before its class.
+        const auto lido = nlohmann::ordered_json::parse(modelo);
+        nlohmann::ordered_json invertido;
+        invertido["registro"] = lido["registro"];
+        invertido["classe"] = lido["classe"];
+        EXPECT_EQ(Continuo(invertido.dump()), EmMemoria(modelo));
     }
 }
 
@@ -131,6 +137,9 @@ TEST(JsonContinuo, RecusasDoLeitorEmMemoria) {
         R"({"classe": "CNXDadosGC_Nada", "registro": {}})", R"({"classe": 3, "registro": {}})",
         R"({"classe": "CNXDadosGC_CentroCustos"})", R"({"classe": "CNXDadosGC_CentroCustos", "registro": 1})",
         R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "extra": 1})", "[]", "7", "{", "",
+        // The record before its class: the class is looked up first.
+        R"({"registro": {"Nada": 1}, "classe": "CNXDadosGC_CentroCustos"})", R"({"registro": {}, "classe": "CNXDadosGC_Nada"})",
+        R"({"registro": {"Nada": 1}, "classe": 4})", R"({"registro": [{"a": 1}], "extra": 1})", R"({"registro": 5})",
         std::string(70, '[') + std::string(70, ']'), documento("CentroCustos", std::string(70, '[') + std::string(70, ']')),
     };
     for (const std::string& d : casos) {
@@ -142,10 +151,9 @@ TEST(JsonContinuo, RecusasDoLeitorEmMemoria) {
     const InfoClasse* matriz = NXDadosGC::ClassePorNome("CNXDadosGC_MatrizRateio");
     const std::string centro = NXDadosGC::ModeloJson(*NXDadosGC::ClassePorNome("CNXDadosGC_CentroCustos"));
     EXPECT_EQ(Continuo(centro, matriz), EmMemoria(centro, matriz));
-    // Left to the reader in memory: a record before its class, nesting too deep before any
-    // value is refused, what follows a zero byte.
-    for (const std::string& d : {std::string(R"({"registro": {}, "classe": "CNXDadosGC_CentroCustos"})"),
-                                 documento("CentroCustos", R"({"Codigo": {"texto": )" + std::string(70, '[') + std::string(70, ']') + "}}"),
+    // Left to the reader in memory: nesting too deep before any value is refused, what follows a
+    // zero byte.
+    for (const std::string& d : {documento("CentroCustos", R"({"Codigo": {"texto": )" + std::string(70, '[') + std::string(70, ']') + "}}"),
                                  documento("CentroCustos", "{}") + std::string(1, '\0')})
         EXPECT_EQ(Continuo(d), Resultado("declined")) << d;
 }
