@@ -164,10 +164,14 @@ private:
         }
         return {p, static_cast<std::size_t>(q - p)};
     }
+    // Either way the value is consumed: one left for the parser to pass over would be passed over
+    // by counting brackets alone, and what is not well formed after it would go unseen.
     std::string_view Cadeia(od::value& v) {
         bool escapes = false;
         const std::string_view bruto = Conteudo(v.raw_json_token().data() + 1, escapes);
-        return escapes ? Obter(v.get_string()) : bruto;
+        if (escapes) return Obter(v.get_string());
+        Obter(v.get_raw_json_string());
+        return bruto;
     }
     // A key of the document's own object: the path becomes it; true when it is `nome`. A key
     // other than "classe" and "registro" is refused.

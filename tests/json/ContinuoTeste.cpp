@@ -106,6 +106,7 @@ TEST(JsonContinuo, RecusasDoLeitorEmMemoria) {
         documento("CentroCustos", R"({"Conta": [{}, {"Nada": 1}]})"),
         documento("CentroCustos", R"({"Nada": 1, "Nada": 2})"),  // a key twice comes before a key unknown
         documento("CentroCustos", R"({"Nada": 1, "Codigo": "A" "x"})"),  // and what is not well formed
+        documento("CentroCustos", R"({"Codigo": "tivo": 2 ]})"),
         documento("CentroCustos", R"({"PercentualEficiencia": 92.5})"),
         documento("CentroCustos", R"({"PercentualEficiencia": "1.23456"})"),
         documento("CentroCustos", R"({"CaracteristicaCC": 300})"), documento("CentroCustos", R"({"CaracteristicaCC": -1})"),

@@ -194,6 +194,9 @@ TEST(Json, DocumentosRecusadosComCaminho) {
         {nullptr, R"({"classe": "CNXDadosGC_CentroCustos", "registro": {}, "extra": 1})", "extra", "unknown key"},
         {nullptr, R"([])", "(document)", "expected an object, got array"},
         {nullptr, R"({)", "(document)", "parse error at line 1, column 2"},
+        // After a text read in place, what follows is still looked at.
+        {"CNXDadosGC_CentroCustos", R"({"Codigo": "tivo": 2 ]})", "(document)",
+         "parse error at line 1, column 68: syntax error while parsing object - unexpected ':'"},
     };
     auto refusal = [](const std::string& documento) {
         try {
