@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t n) 
         std::ifstream f(caminho, std::ios::binary);
         escrito.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     }
+    std::filesystem::remove(caminho);
     if (!gravou && !escrito.empty()) std::abort();
 
     std::vector<std::byte> pacote;
