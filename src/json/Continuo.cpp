@@ -25,6 +25,7 @@
 #include "Formato.h"
 #include "Interno.h"
 #include "Membros.h"                      // Membros, TabelaMembros, Vistos
+#include "Recusas.h"
 #include "Varredura.h"                    // DocumentoFundoDemais
 #include "NXLDadosGC/json/Json.h"         // ErroJson
 #include "NXLDadosGC/motor/Classes.h"     // ClassePorNome, NomeDoFilho
@@ -146,7 +147,7 @@ const char* NomeDoTipo(Tipo t) {
     }
     return "number";
 }
-std::string Tem(const Evento& e) { return std::string(", got ") + NomeDoTipo(e.tipo); }
+std::string Esperado(std::string_view oQue, const Evento& e) { return recusa::Esperado(oQue, NomeDoTipo(e.tipo)); }
 
 // The value of the document's first "classe", looked for ahead when its record comes first.
 struct ClasseAdiante {
@@ -279,18 +280,17 @@ public:
         switch (t.quadro) {
             case Nivel::Quadro::Documento:
                 return t.Dar(k, "classe", "registro") ||
-                       Recusar(t.pendente ? "duplicate key" : "unknown key (a document has \"classe\" and \"registro\")");
+                       Recusar(t.pendente ? recusa::kChaveRepetida : recusa::kChaveDoDocumento);
             case Nivel::Quadro::Registro:
                 t.chave = t.membros->Achar(k, t.anterior);
                 t.anterior = t.chave;
                 if (t.chave == t.membros->Chaves())
-                    return Recusar(std::string("unknown field of ") + (t.info ? t.info->nome : "this record"));
-                return t.vistos.Marcar(t.chave) || Recusar("duplicate key");
+                    return Recusar(recusa::CampoDesconhecido(t.info ? t.info->nome : nullptr));
+                return t.vistos.Marcar(t.chave) || Recusar(recusa::kChaveRepetida);
             case Nivel::Quadro::Partes:
                 if (t.datado ? t.Dar(k, "valor", "data") : t.Dar(k, "texto", "bytes")) return true;
-                if (t.pendente) return Recusar("duplicate key");
-                return Recusar(t.datado ? "unknown key (a date has \"valor\" and \"data\")"
-                                        : "unknown key (a text has \"texto\" and \"bytes\")");
+                if (t.pendente) return Recusar(recusa::kChaveRepetida);
+                return Recusar(t.datado ? recusa::kChaveDaData : recusa::kChaveDoTexto);
             default: break;
         }
         return false;
@@ -323,7 +323,7 @@ private:
         if (m_Pilha.empty()) {
             if (e.tipo == Tipo::Objeto) return Abrir(Nivel(Nivel::Quadro::Documento));
             m_Caminho = "(document)";
-            return Recusar("expected an object" + Tem(e));
+            return Recusar(Esperado("an object", e));
         }
         if (m_Pilha.size() == kProfundidadeMaxima && contem) return Duvidar();
         Nivel& t = m_Pilha.back();
@@ -338,19 +338,19 @@ private:
     }
 
     bool Classe(const Evento& e) {
-        if (e.tipo != Tipo::Cadeia) return Recusar("expected a class name" + Tem(e));
+        if (e.tipo != Tipo::Cadeia) return Recusar(Esperado("a class name", e));
         const std::string nome(e.cadeia);
         info = ClassePorNome(nome);
-        if (!info) return Recusar("unknown class \"" + nome.substr(0, 80) + "\"");
+        if (!info) return Recusar(recusa::ClasseDesconhecida(nome));
         if (m_Exigida && std::strcmp(m_Exigida->nome, info->nome) != 0)
-            return Recusar("the document holds a " + nome + ", not a " + m_Exigida->nome);
+            return Recusar(recusa::OutraClasse(nome, m_Exigida->nome));
         return true;
     }
 
     bool Raiz(const Evento& e) {
         if (!info && !ClasseAntes(e)) return false;
         if (!info) return true;  // no class: the record is not read, and "classe" is missing
-        if (e.tipo != Tipo::Objeto) return Recusar("expected an object" + Tem(e));
+        if (e.tipo != Tipo::Objeto) return Recusar(Esperado("an object", e));
         if (!m_Escrita) {
             m_Blocos.assign(1, Bloco{0, 0, static_cast<std::uint32_t>(info->tamanhoRegistro), 1, 1, 0});
         }
@@ -394,7 +394,7 @@ private:
         unsigned char* p = t.reg + x.campo->deslocamento;
         switch (x.tipo) {
             case TipoParada::Registro: {
-                if (e.tipo != Tipo::Objeto) return Recusar("expected an object" + Tem(e));
+                if (e.tipo != Tipo::Objeto) return Recusar(Esperado("an object", e));
                 Nivel r(Nivel::Quadro::Registro);
                 r.base = t.base + static_cast<std::uint32_t>(x.campo->deslocamento);
                 r.bloco = t.bloco, r.indice = t.indice, r.nivel = t.nivel;
@@ -402,11 +402,11 @@ private:
             }
             case TipoParada::Valor: return Campo(*x.campo, p, e);
             case TipoParada::Quantidade:
-                return Recusar("is the count of list \"" + NomeDoFilho(*t.info, *x.infoFilho) + "\"; give the list itself");
+                return Recusar(recusa::QuantidadeDaLista(NomeDoFilho(*t.info, *x.infoFilho)));
             case TipoParada::Filho:
             case TipoParada::Ponteiro: break;
         }
-        return Recusar("is a pointer field with no child behind it");
+        return Recusar(recusa::kPonteiroSemFilho);
     }
 
     bool Campo(const CampoInfo& c, unsigned char* p, const Evento& e) {
@@ -417,7 +417,7 @@ private:
                 if (!Inteiro(e, l.minimo, l.maximo, x)) return false;
                 break;
             case FormaValor::Decimal:
-                if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a decimal string like \"") + l.exemplo + "\"" + Tem(e));
+                if (e.tipo != Tipo::Cadeia) return Recusar(Esperado(recusa::DecimalComo(l.exemplo), e));
                 if (!DeTexto(l, e.cadeia, x)) return false;
                 break;
             case FormaValor::Datado:
@@ -426,14 +426,14 @@ private:
                 break;
             case FormaValor::Texto:
                 if (e.tipo == Tipo::Objeto) return Partes(c, p, false);
-                if (e.tipo != Tipo::Cadeia) return Recusar("expected a string" + Tem(e));
+                if (e.tipo != Tipo::Cadeia) return Recusar(Esperado("a string", e));
                 if (const std::string porque = formato::GravarTextoUtf8(e.cadeia, p, c.largura - 1, m_Pagina); !porque.empty())
                     return Recusar(porque);
                 return true;
             case FormaValor::Bytes:
-                if (e.tipo != Tipo::Cadeia) return Recusar("expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+                if (e.tipo != Tipo::Cadeia) return Recusar(recusa::CadeiaHex(c.largura));
                 return LerHex(e.cadeia, p, c.largura);
-            case FormaValor::Endereco: return Recusar("cannot be given a value");
+            case FormaValor::Endereco: return Recusar(recusa::kSemValor);
         }
         l.gravar(x, p);
         return true;
@@ -441,13 +441,12 @@ private:
 
     // A whole number within [minimo, maximo].
     bool Inteiro(const Evento& e, std::int64_t minimo, std::int64_t maximo, std::int64_t& x) {
-        const std::string intervalo = " is out of range " + std::to_string(minimo) + ".." + std::to_string(maximo);
         switch (e.tipo) {
             case Tipo::Inteiro:
                 x = e.inteiro;
-                return (x >= minimo && x <= maximo) || Recusar(std::to_string(x) + intervalo);
-            case Tipo::Grande: return Recusar(std::to_string(e.grande) + intervalo);
-            default: return Recusar("expected an integer" + Tem(e));
+                return (x >= minimo && x <= maximo) || Recusar(recusa::ForaDoIntervalo(std::to_string(x), minimo, maximo));
+            case Tipo::Grande: return Recusar(recusa::ForaDoIntervalo(std::to_string(e.grande), minimo, maximo));
+            default: return Recusar(Esperado("an integer", e));
         }
     }
     bool DeTexto(const LeituraDoCampo& l, std::string_view s, std::int64_t& x) {
@@ -460,8 +459,8 @@ private:
     }
     bool LerHex(std::string_view s, unsigned char* p, std::size_t n) {
         if (s.size() != 2 * n)
-            return Recusar("expected " + std::to_string(2 * n) + " hex digits, got " + std::to_string(s.size()));
-        return formato::LerHex(s, p, n) || Recusar("\"" + std::string(s) + "\" is not hex");
+            return Recusar(recusa::DigitosHex(n, s.size()));
+        return formato::LerHex(s, p, n) || Recusar(recusa::NaoEHex(s));
     }
     // A date's raw part: a number, or a hex text where a number would lose bits; `escrito`, as
     // the document writes it.
@@ -471,16 +470,16 @@ private:
             if (escrito) *escrito = std::to_string(x);
             return true;
         }
-        if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a hex string like \"") + l.exemploBruto + "\"");
+        if (e.tipo != Tipo::Cadeia) return Recusar(recusa::HexComo(l.exemploBruto));
         if (!DeTexto(l, e.cadeia, x)) return false;
         if (escrito) *escrito = "\"" + std::string(e.cadeia) + "\"";
         return true;
     }
     // Its date part, a text.
     bool Data(const LeituraDoCampo& l, const Evento& e, std::int64_t& x, std::string* escrito) {
-        if (e.tipo != Tipo::Cadeia) return Recusar(std::string("expected a date text like \"") + l.exemplo + "\"");
+        if (e.tipo != Tipo::Cadeia) return Recusar(recusa::DataComo(l.exemplo));
         if (!l.deData(e.cadeia, x))
-            return Recusar("\"" + std::string(e.cadeia.substr(0, 40)) + "\" is not a valid date like \"" + l.exemplo + "\"");
+            return Recusar(recusa::DataInvalida(e.cadeia, l.exemplo));
         if (escrito) *escrito = "\"" + std::string(e.cadeia) + "\"";
         return true;
     }
@@ -509,22 +508,22 @@ private:
         const CampoInfo& c = *t.campo;
         const Parte &a = m_Partes[0], &b = m_Partes[1];
         if (t.datado) {
-            if (!t.dadas[0] && !t.dadas[1]) return Recusar("a date needs \"valor\" or \"data\"");
+            if (!t.dadas[0] && !t.dadas[1]) return Recusar(recusa::kDataSemPartes);
             if (t.dadas[0] && t.dadas[1] && a.valor != b.valor)
-                return Recusar("\"valor\" " + a.escrito + " and \"data\" " + b.escrito + " disagree");
+                return Recusar(recusa::Discordam(a.escrito, b.escrito));
             LeituraDe(c.tipo).gravar(t.dadas[1] ? b.valor : a.valor, t.destino);
             return true;
         }
-        if (!t.dadas[1]) return Recusar("the object form of a text needs \"bytes\"");
+        if (!t.dadas[1]) return Recusar(recusa::kTextoSemBytes);
         m_Caminho += ".bytes";
-        if (b.tipo != Tipo::Cadeia) return Recusar("expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+        if (b.tipo != Tipo::Cadeia) return Recusar(recusa::CadeiaHex(c.largura));
         if (!LerHex(b.texto, t.destino, c.largura)) return false;
-        if (t.destino[c.largura - 1] != 0) return Recusar("the last byte of a text field must be zero");
+        if (t.destino[c.largura - 1] != 0) return Recusar(recusa::kTextoSemZero);
         m_Caminho.resize(t.aqui);
         if (!t.dadas[0]) return true;
         std::string lido;
         formato::AnexarTextoUtf8(lido, t.destino, std::strlen(reinterpret_cast<const char*>(t.destino)), m_Pagina);
-        return (a.tipo == Tipo::Cadeia && a.texto == lido) || Recusar("\"texto\" and \"bytes\" disagree");
+        return (a.tipo == Tipo::Cadeia && a.texto == lido) || Recusar(recusa::kTextoEBytes);
     }
 
     // ---- Children and blocks ----
@@ -535,10 +534,10 @@ private:
         n.bloco = t.bloco, n.indice = t.indice, n.nivel = t.nivel;
         if (f.tipo != TipoFilho::Unico) {
             if (const InfoClasse* classe = f.classe ? f.classe() : nullptr) n.elementos = &m_Membros.De(classe, classe->campos());
-            return e.tipo == Tipo::Vetor ? Abrir(std::move(n)) : Recusar("expected an array" + Tem(e));
+            return e.tipo == Tipo::Vetor ? Abrir(std::move(n)) : Recusar(Esperado("an array", e));
         }
         if (e.tipo == Tipo::Nulo) return true;
-        if (e.tipo != Tipo::Objeto) return Recusar("expected an object or null" + Tem(e));
+        if (e.tipo != Tipo::Objeto) return Recusar(Esperado("an object or null", e));
         const InfoClasse* classe = f.classe();
         Nivel r(Nivel::Quadro::Registro);
         r.elemento = r.unico = true;
@@ -585,7 +584,7 @@ private:
     bool Elemento(Nivel& t, const Evento& e) {
         const InfoFilho& f = *t.filho;
         m_Caminho.resize(t.aqui);
-        if (t.n == 0xFFFFFFFFu) return Recusar("more elements than a 32-bit count holds");
+        if (t.n == 0xFFFFFFFFu) return Recusar(recusa::kElementosDemais);
         if (t.n == 0) {
             t.bloco = AbrirBloco(t);
             t.nivel += 1;
@@ -601,7 +600,7 @@ private:
             return Recusar(motivo);
         };
         if (const InfoClasse* classe = f.classe ? f.classe() : nullptr) {
-            if (e.tipo != Tipo::Objeto) return recusar("expected an object" + Tem(e));
+            if (e.tipo != Tipo::Objeto) return recusar(Esperado("an object", e));
             r.elemento = r.semIndice = true;
             r.bloco = t.bloco, r.nivel = t.nivel;
             return Registro(r, classe, classe->campos(), nullptr, t.elementos);
@@ -635,7 +634,7 @@ private:
                 for (int i = 0; i < 2 && bom; ++i)
                     if (!t.dadas[i]) {
                         m_Caminho = i == 0 ? "classe" : "registro";
-                        bom = Recusar("missing (a document has \"classe\" and \"registro\")");
+                        bom = Recusar(recusa::kFaltaNoDocumento);
                     }
                 lido = bom;
                 break;

@@ -23,6 +23,7 @@
 
 #include "Formato.h"
 #include "Membros.h"  // Membros, Vistos
+#include "Recusas.h"
 #include "Interno.h"
 #include "Varredura.h"  // DocumentoFundoDemais
 #include "NXLDadosGC/json/Json.h"         // ErroJson
@@ -75,7 +76,7 @@ public:
     void Ler(Documento& documento, const InfoClasse* exigida, bool sozinho) {
         m_Caminho = "(document)";
         const od::json_type tipo = Obter(documento.type());
-        if (tipo != od::json_type::object) Falha("(document)", std::string("expected an object, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::object) Falha("(document)", recusa::Esperado("an object", NomeDoTipo(tipo)));
         od::object raiz = Obter(documento.get_object());
         // The class comes before the record in documents as they are written; when the record
         // comes first, the class is looked up first and the object read again.
@@ -84,14 +85,14 @@ public:
         for (auto membro : raiz) {
             od::field campo = Obter(std::move(membro));
             if (Chave(campo, "classe")) {
-                if (info) Falha("classe", "duplicate key");
+                if (info) Falha("classe", recusa::kChaveRepetida);
                 info = &ClasseDoDocumento(campo.value(), exigida);
             } else if (m_Caminho == "registro") {
                 if (!info) {
                     adiado = true;
                     break;
                 }
-                if (registro) Falha("registro", "duplicate key");
+                if (registro) Falha("registro", recusa::kChaveRepetida);
                 registro = true;
                 Registro(info, info->campos(), campo.value(), Raiz(*info));
             }
@@ -106,17 +107,17 @@ public:
             for (auto membro : raiz) {
                 od::field campo = Obter(std::move(membro));
                 if (Chave(campo, "classe")) {
-                    if (vista) Falha("classe", "duplicate key");
+                    if (vista) Falha("classe", recusa::kChaveRepetida);
                     vista = true;
                 } else if (m_Caminho == "registro" && info) {
-                    if (registro) Falha("registro", "duplicate key");
+                    if (registro) Falha("registro", recusa::kChaveRepetida);
                     registro = true;
                     Registro(info, info->campos(), campo.value(), Raiz(*info));
                 }
             }
         }
-        if (!info) Falha("classe", "missing (a document has \"classe\" and \"registro\")");
-        if (!registro) Falha("registro", "missing (a document has \"classe\" and \"registro\")");
+        if (!info) Falha("classe", recusa::kFaltaNoDocumento);
+        if (!registro) Falha("registro", recusa::kFaltaNoDocumento);
         m_Caminho = "(document)";
         const char* resto = nullptr;
         if (sozinho && documento.current_location().get(resto) == simdjson::SUCCESS)
@@ -141,12 +142,12 @@ private:
 
     const InfoClasse& ClasseDoDocumento(od::value v, const InfoClasse* exigida) {
         const od::json_type tipo = Tipo(v);
-        if (tipo != od::json_type::string) Falha("classe", std::string("expected a class name, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::string) Falha("classe", recusa::Esperado("a class name", NomeDoTipo(tipo)));
         const std::string nome(Cadeia(v));
         const InfoClasse* info = ClassePorNome(nome);
-        if (!info) Falha("classe", "unknown class \"" + nome.substr(0, 80) + "\"");
+        if (!info) Falha("classe", recusa::ClasseDesconhecida(nome));
         if (exigida && std::strcmp(exigida->nome, info->nome) != 0)
-            Falha("classe", "the document holds a " + nome + ", not a " + exigida->nome);
+            Falha("classe", recusa::OutraClasse(nome, exigida->nome));
         return *info;
     }
 
@@ -178,7 +179,7 @@ private:
     bool Chave(od::field& c, std::string_view nome) {
         m_Caminho = std::string(Chave(c));
         if (m_Caminho != "classe" && m_Caminho != "registro")
-            Falha(m_Caminho, "unknown key (a document has \"classe\" and \"registro\")");
+            Falha(m_Caminho, recusa::kChaveDoDocumento);
         return m_Caminho == nome;
     }
     std::string_view Chave(od::field& c) {
@@ -192,23 +193,23 @@ private:
     // Fills the zeroed record `reg` from object v, at the path m_Caminho.
     void Registro(const InfoClasse* info, TabelaCampos campos, od::value v, unsigned char* reg) {
         const od::json_type tipo = Tipo(v);
-        if (tipo != od::json_type::object) Falha(m_Caminho, std::string("expected an object, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::object) Falha(m_Caminho, recusa::Esperado("an object", NomeDoTipo(tipo)));
         Membros& m = m_Membros.De(info, campos);
         Vistos vistos(m.Chaves());
         std::size_t anterior = m.Chaves();
         CadaMembro(v, [&](std::string_view chave, od::field& campo) {
             const std::size_t k = m.Achar(chave, anterior);
-            if (k == m.Chaves()) Falha(m_Caminho, std::string("unknown field of ") + (info ? info->nome : "this record"));
-            if (!vistos.Marcar(k)) Falha(m_Caminho, "duplicate key");
+            if (k == m.Chaves()) Falha(m_Caminho, recusa::CampoDesconhecido(info ? info->nome : nullptr));
+            if (!vistos.Marcar(k)) Falha(m_Caminho, recusa::kChaveRepetida);
             anterior = k;
             const Membro& x = m.membros[k / 2];
             if (k % 2) return Filho(*x.infoFilho, campo.value(), reg);
             unsigned char* p = reg + x.campo->deslocamento;
             switch (x.tipo) {
                 case TipoParada::Quantidade:
-                    Falha(m_Caminho, "is the count of list \"" + NomeDoFilho(*info, *x.infoFilho) + "\"; give the list itself");
+                    Falha(m_Caminho, recusa::QuantidadeDaLista(NomeDoFilho(*info, *x.infoFilho)));
                 case TipoParada::Filho:
-                case TipoParada::Ponteiro: Falha(m_Caminho, "is a pointer field with no child behind it");
+                case TipoParada::Ponteiro: Falha(m_Caminho, recusa::kPonteiroSemFilho);
                 case TipoParada::Registro:
                     Registro(x.classe, x.classe ? x.classe->campos() : x.campo->sub(), campo.value(), p);
                     break;
@@ -223,16 +224,16 @@ private:
         if (f.tipo == TipoFilho::Unico) {
             if (tipo == od::json_type::null) return;
             if (tipo != od::json_type::object)
-                Falha(m_Caminho, std::string("expected an object or null, got ") + NomeDoTipo(tipo));
+                Falha(m_Caminho, recusa::Esperado("an object or null", NomeDoTipo(tipo)));
             unsigned char* bloco = m_Arvore.Bloco(f.tamanhoRegistro);
             Registro(classe, classe->campos(), v, bloco);
             Gravar(reg + f.ponteiro, bloco);
             return;
         }
-        if (tipo != od::json_type::array) Falha(m_Caminho, std::string("expected an array, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::array) Falha(m_Caminho, recusa::Esperado("an array", NomeDoTipo(tipo)));
         od::array elementos = Obter(v.get_array());
         const std::size_t n = Obter(elementos.count_elements());
-        if (n > 0xFFFFFFFFu) Falha(m_Caminho, "more elements than a 32-bit count holds");
+        if (n > 0xFFFFFFFFu) Falha(m_Caminho, recusa::kElementosDemais);
         if (n == 0) return;
         unsigned char* bloco = m_Arvore.Bloco(n * f.tamanhoRegistro);
         const std::size_t aqui = m_Caminho.size();
@@ -262,7 +263,7 @@ private:
     // 64 bits, is no integer: the reference parser reads it as a floating-point number.
     std::int64_t Inteiro(od::value& v, std::int64_t minimo, std::int64_t maximo) {
         const od::json_type tipo = Tipo(v);
-        if (tipo != od::json_type::number) Falha(m_Caminho, std::string("expected an integer, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::number) Falha(m_Caminho, recusa::Esperado("an integer", NomeDoTipo(tipo)));
         od::number_type numero{};
         std::int64_t x = 0;
         std::uint64_t u = 0;
@@ -276,20 +277,20 @@ private:
                 return static_cast<std::int64_t>(u);
             }
         }
-        Falha(m_Caminho, "expected an integer, got number");
+        Falha(m_Caminho, recusa::Esperado("an integer", "number"));
     }
     [[noreturn]] void ForaDoIntervalo(const std::string& x, std::int64_t minimo, std::int64_t maximo) {
-        Falha(m_Caminho, x + " is out of range " + std::to_string(minimo) + ".." + std::to_string(maximo));
+        Falha(m_Caminho, recusa::ForaDoIntervalo(x, minimo, maximo));
     }
 
     void LerHex(od::value& v, unsigned char* p, std::size_t n) {
-        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, "expected a string of " + std::to_string(2 * n) + " hex digits");
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, recusa::CadeiaHex(n));
         LerHex(Cadeia(v), p, n);
     }
     void LerHex(std::string_view s, unsigned char* p, std::size_t n) {
         if (s.size() != 2 * n)
-            Falha(m_Caminho, "expected " + std::to_string(2 * n) + " hex digits, got " + std::to_string(s.size()));
-        if (!formato::LerHex(s, p, n)) Falha(m_Caminho, "\"" + std::string(s) + "\" is not hex");
+            Falha(m_Caminho, recusa::DigitosHex(n, s.size()));
+        if (!formato::LerHex(s, p, n)) Falha(m_Caminho, recusa::NaoEHex(s));
     }
 
     std::int64_t DeTexto(const LeituraDoCampo& l, std::string_view s) {
@@ -307,7 +308,7 @@ private:
             if (escrito) *escrito = std::to_string(x);
             return x;
         }
-        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, std::string("expected a hex string like \"") + l.exemploBruto + "\"");
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, recusa::HexComo(l.exemploBruto));
         const std::string_view s = Cadeia(v);
         const std::int64_t x = DeTexto(l, s);
         if (escrito) *escrito = "\"" + std::string(s) + "\"";
@@ -315,11 +316,11 @@ private:
     }
     // Its date part, a text.
     std::int64_t Data(const LeituraDoCampo& l, od::value& v, std::string* escrito) {
-        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, std::string("expected a date text like \"") + l.exemplo + "\"");
+        if (Tipo(v) != od::json_type::string) Falha(m_Caminho, recusa::DataComo(l.exemplo));
         const std::string_view s = Cadeia(v);
         std::int64_t r = 0;
         if (!l.deData(s, r))
-            Falha(m_Caminho, "\"" + std::string(s.substr(0, 40)) + "\" is not a valid date like \"" + l.exemplo + "\"");
+            Falha(m_Caminho, recusa::DataInvalida(s, l.exemplo));
         if (escrito) *escrito = "\"" + std::string(s) + "\"";
         return r;
     }
@@ -332,7 +333,7 @@ private:
         CadaMembro(v, [&](std::string_view chave, od::field& campo) {
             Parte* parte = chave == a.first ? a.second : chave == b.first ? b.second : nullptr;
             if (!parte) Falha(m_Caminho, desconhecida);
-            if (parte->dada) Falha(m_Caminho, "duplicate key");
+            if (parte->dada) Falha(m_Caminho, recusa::kChaveRepetida);
             parte->dada = true;
             od::value x = campo.value();
             ler(*parte, x);
@@ -361,14 +362,14 @@ private:
         if (tipo == od::json_type::string) return Data(l, v, nullptr);
         if (tipo != od::json_type::object) return Bruto(l, v, nullptr);
         Parte valor, data;
-        Partes(v, {"valor", &valor}, {"data", &data}, "unknown key (a date has \"valor\" and \"data\")",
+        Partes(v, {"valor", &valor}, {"data", &data}, recusa::kChaveDaData,
                [&](Parte& parte, od::value& x) {
                    parte.valor = &parte == &valor ? Bruto(l, x, &parte.escrito) : Data(l, x, &parte.escrito);
                });
-        if (!valor.dada && !data.dada) Falha(m_Caminho, "a date needs \"valor\" or \"data\"");
+        if (!valor.dada && !data.dada) Falha(m_Caminho, recusa::kDataSemPartes);
         if (!data.dada) return valor.valor;
         if (valor.dada && valor.valor != data.valor)
-            Falha(m_Caminho, "\"valor\" " + valor.escrito + " and \"data\" " + data.escrito + " disagree");
+            Falha(m_Caminho, recusa::Discordam(valor.escrito, data.escrito));
         return data.valor;
     }
 
@@ -380,7 +381,7 @@ private:
             case FormaValor::Decimal: {
                 const od::json_type tipo = Tipo(v);
                 if (tipo != od::json_type::string)
-                    Falha(m_Caminho, std::string("expected a decimal string like \"") + l.exemplo + "\", got " + NomeDoTipo(tipo));
+                    Falha(m_Caminho, recusa::Esperado(recusa::DecimalComo(l.exemplo), NomeDoTipo(tipo)));
                 return l.gravar(DeTexto(l, Cadeia(v)), p);
             }
             case FormaValor::Datado: return l.gravar(Datado(l, v), p);
@@ -388,7 +389,7 @@ private:
             case FormaValor::Bytes: return LerHex(v, p, c.largura);
             case FormaValor::Endereco: break;  // a pointer: the walk has said what it is
         }
-        Falha(m_Caminho, "cannot be given a value");
+        Falha(m_Caminho, recusa::kSemValor);
     }
 
     void Texto(const CampoInfo& c, od::value& v, unsigned char* p) {
@@ -396,28 +397,28 @@ private:
         const od::json_type tipo = Tipo(v);
         if (tipo == od::json_type::object) {
             Parte texto, bytes;
-            Partes(v, {"texto", &texto}, {"bytes", &bytes}, "unknown key (a text has \"texto\" and \"bytes\")",
+            Partes(v, {"texto", &texto}, {"bytes", &bytes}, recusa::kChaveDoTexto,
                    [&](Parte& parte, od::value& x) {
                        parte.tipo = Tipo(x);
                        if (parte.tipo == od::json_type::string) parte.texto = Cadeia(x);
                    });
             const std::size_t aqui = m_Caminho.size();
-            if (!bytes.dada) Falha(m_Caminho, "the object form of a text needs \"bytes\"");
+            if (!bytes.dada) Falha(m_Caminho, recusa::kTextoSemBytes);
             m_Caminho += ".bytes";
             if (bytes.tipo != od::json_type::string)
-                Falha(m_Caminho, "expected a string of " + std::to_string(2 * c.largura) + " hex digits");
+                Falha(m_Caminho, recusa::CadeiaHex(c.largura));
             LerHex(bytes.texto, p, c.largura);
-            if (p[maximo] != 0) Falha(m_Caminho, "the last byte of a text field must be zero");
+            if (p[maximo] != 0) Falha(m_Caminho, recusa::kTextoSemZero);
             m_Caminho.resize(aqui);
             if (texto.dada) {
                 std::string lido;
                 formato::AnexarTextoUtf8(lido, p, std::strlen(reinterpret_cast<const char*>(p)), m_Pagina);
                 if (texto.tipo != od::json_type::string || texto.texto != lido)
-                    Falha(m_Caminho, "\"texto\" and \"bytes\" disagree");
+                    Falha(m_Caminho, recusa::kTextoEBytes);
             }
             return;
         }
-        if (tipo != od::json_type::string) Falha(m_Caminho, std::string("expected a string, got ") + NomeDoTipo(tipo));
+        if (tipo != od::json_type::string) Falha(m_Caminho, recusa::Esperado("a string", NomeDoTipo(tipo)));
         if (const std::string porque = formato::GravarTextoUtf8(Cadeia(v), p, maximo, m_Pagina); !porque.empty())
             Falha(m_Caminho, porque);
     }
